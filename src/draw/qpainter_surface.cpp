@@ -1,0 +1,189 @@
+#include "draw/qpainter_surface.h"
+
+#include <QPainter>
+
+namespace {
+
+QColor toQColor(Colour colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QBrush toQBrush(const Brush &brush)
+{
+    switch (brush.style) {
+    case BrushStyle::Solid:
+        return QBrush(toQColor(brush.colour), Qt::SolidPattern);
+    case BrushStyle::ForwardDiagonal:
+        // Qt's forward diagonal runs from upper left to lower right, as the brush promises.
+        return QBrush(toQColor(brush.colour), Qt::FDiagPattern);
+    }
+    Q_UNREACHABLE();
+}
+
+QPen toQPen(const Pen &pen)
+{
+    if (pen.width <= 1) {
+        // A cosmetic hairline with flat caps leaves the last pixel out, as lineTo promises.
+        QPen hairline(toQColor(pen.colour), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        hairline.setCosmetic(true);
+        return hairline;
+    }
+    return QPen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// The rectangle's pixels, right column and bottom row excluded.
+QRect toQRect(const DeviceRect &rect)
+{
+    return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+bool isEmpty(const DeviceRect &rect)
+{
+    // 64-bit, since data-driven rectangles may span the whole int range.
+    return static_cast<long long>(rect.right) <= rect.left
+        || static_cast<long long>(rect.bottom) <= rect.top;
+}
+
+Qt::Alignment toQtAlignment(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Left:
+        return Qt::AlignLeft;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter;
+    case TextAlign::Right:
+        return Qt::AlignRight;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+QPainterSurface::QPainterSurface(QPainter &painter)
+    : painter_(painter)
+{
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBrushOrigin(0, 0);
+    pen_ = {{0, 0, 0}, 1};
+    linePen_ = toQPen(pen_);
+    applyLinePen();
+    selectBrush({BrushStyle::Solid, {255, 255, 255}});
+    setBackgroundMode(BackgroundMode::Opaque);
+    setBackgroundColour({255, 255, 255});
+    textColour_ = {0, 0, 0};
+}
+
+void QPainterSurface::applyLinePen()
+{
+    painter_.setPen(linePen_);
+    painterHasLinePen_ = true;
+}
+
+void QPainterSurface::selectPen(const Pen &pen)
+{
+    // The charts select a pen for every segment; only a real change reaches the painter.
+    if (pen == pen_ && painterHasLinePen_)
+        return;
+    if (!(pen == pen_))
+        linePen_ = toQPen(pen);
+    pen_ = pen;
+    applyLinePen();
+}
+
+void QPainterSurface::selectBrush(const Brush &brush)
+{
+    brush_ = brush;
+    painter_.setBrush(toQBrush(brush));
+}
+
+void QPainterSurface::selectFont(const FontSpec &font)
+{
+    if (fontSelected_ && font == font_)
+        return;
+    font_ = font;
+    fontSelected_ = true;
+    painter_.setFont(fonts_.match(font));
+}
+
+void QPainterSurface::setBackgroundMode(BackgroundMode mode)
+{
+    switch (mode) {
+    case BackgroundMode::Transparent:
+        painter_.setBackgroundMode(Qt::TransparentMode);
+        return;
+    case BackgroundMode::Opaque:
+        painter_.setBackgroundMode(Qt::OpaqueMode);
+        return;
+    }
+    Q_UNREACHABLE();
+}
+
+void QPainterSurface::setBackgroundColour(Colour colour)
+{
+    painter_.setBackground(QBrush(toQColor(colour)));
+}
+
+void QPainterSurface::setTextColour(Colour colour)
+{
+    textColour_ = colour;
+}
+
+void QPainterSurface::fillRect(const DeviceRect &rect, Colour colour)
+{
+    if (isEmpty(rect))
+        return;
+    painter_.fillRect(toQRect(rect), toQColor(colour));
+}
+
+void QPainterSurface::fillRect(const DeviceRect &rect, const Brush &brush)
+{
+    if (isEmpty(rect))
+        return;
+    painter_.fillRect(toQRect(rect), toQBrush(brush));
+}
+
+void QPainterSurface::moveTo(int x, int y)
+{
+    position_ = QPoint(x, y);
+}
+
+void QPainterSurface::lineTo(int x, int y)
+{
+    if (!painterHasLinePen_)
+        applyLinePen();
+    const QPoint to(x, y);
+    painter_.drawLine(position_, to);
+    position_ = to;
+}
+
+void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)
+{
+    if (isEmpty(rect))
+        return;
+    if (!painterHasLinePen_)
+        applyLinePen();
+    // Qt outlines a rectangle one unit past its width; one less keeps the outline inside.
+    const QRectF outline(rect.left, rect.top, rect.width() - 1.0, rect.height() - 1.0);
+    painter_.drawRoundedRect(outline, ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
+}
+
+void QPainterSurface::drawText(const DeviceRect &rect, const QString &text, TextAlign align)
+{
+    if (isEmpty(rect) || text.isEmpty())
+        return;
+    if (!fontSelected_)
+        selectFont({QStringLiteral("Arial"), 0, 0, 400, FontPitchFamily::SansSerif});
+    painter_.setPen(toQColor(textColour_));
+    painterHasLinePen_ = false;
+    // Qt clips the text to the rectangle whenever it does not fit.
+    painter_.drawText(toQRect(rect), Qt::TextSingleLine | Qt::AlignVCenter | toQtAlignment(align),
+                      text);
+}
+
+void QPainterSurface::drawImage(const DeviceRect &target, const QImage &image)
+{
+    if (isEmpty(target))
+        return;
+    painter_.drawImage(toQRect(target), image);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "draw/font_matcher.h"
+#include "draw/surface.h"
+
+#include <QPen>
+#include <QPoint>
+
+class QPainter;
+
+// The Surface on an active QPainter: a window, a QImage, a QSvgGenerator or a QPrinter page.
+// The painter stays the caller's; the surface switches antialiasing off for lines and fills
+// and starts like a fresh device context: black 1-unit pen, white solid brush, opaque
+// background mode on white, black text, current position (0, 0).
+//
+// How the operations land in pixels:
+// - A pen of width 0 or 1 is a one-pixel hairline, and lineTo leaves its end point out.
+//   Wider pens are w units wide with round ends and joins, so successive segments meet
+//   smoothly; their end caps are drawn.
+// - fillRect and the rectangle of roundRect cover left..right-1 and top..bottom-1; an empty or
+//   inverted rectangle draws nothing.
+// - A ForwardDiagonal brush draws "\" lines 8 units apart; in opaque mode the gaps take the
+//   background colour, in transparent mode they show what lies below.
+// - drawText clips to its rectangle (nothing for an empty one) and, in opaque mode, fills the
+//   text's own box with the background colour.
+class QPainterSurface : public Surface {
+public:
+    explicit QPainterSurface(QPainter &painter);
+
+    void selectPen(const Pen &pen) override;
+    void selectBrush(const Brush &brush) override;
+    void selectFont(const FontSpec &font) override;
+    void setBackgroundMode(BackgroundMode mode) override;
+    void setBackgroundColour(Colour colour) override;
+    void setTextColour(Colour colour) override;
+
+    void fillRect(const DeviceRect &rect, Colour colour) override;
+    void fillRect(const DeviceRect &rect, const Brush &brush) override;
+
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+
+    void roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight) override;
+    void drawText(const DeviceRect &rect, const QString &text, TextAlign align) override;
+    void drawImage(const DeviceRect &target, const QImage &image) override;
+
+private:
+    void applyLinePen();
+
+    QPainter &painter_;
+    FontMatcher fonts_;
+    Pen pen_;
+    QPen linePen_;
+    bool painterHasLinePen_ = false;   // drawText borrows the painter's pen for its colour
+    Brush brush_;
+    FontSpec font_;
+    bool fontSelected_ = false;
+    Colour textColour_;
+    QPoint position_;
+};

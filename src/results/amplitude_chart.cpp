@@ -1,0 +1,137 @@
+#include "results/chart_colours.h"
+#include "results/chart_geometry.h"
+#include "results/charts.h"
+
+#include "lang/ui_texts.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// The tools one drawing of the chart uses: the window's own on screen, made for the page on
+// paper. They are values, so the paper ones go away with the call.
+struct AmplitudeTools {
+    FontSpec labelFont;
+    Pen thinPen;
+    Pen limitPen;
+    Pen yellowPen;
+    Pen whitePen;
+    Brush bandBrush;
+    Colour plotFill;
+};
+
+AmplitudeTools amplitudeTools(const ChartTools &tools, double sx, double sy, ChartMedium medium)
+{
+    switch (medium) {
+    case ChartMedium::Screen:
+        return {tools.labelFont,     tools.thinBlackPen,     tools.limitPen,
+                tools.yellowCurvePen, tools.whiteCurvePen, tools.screenBandBrush,
+                chartColours.bandDark};
+    case ChartMedium::Paper: {
+        const PaperTools paper = amplitudePaperTools(sx, sy);
+        return {paper.labelFont,  paper.thinPen,        paper.limitPen,     paper.yellowPen,
+                paper.whitePen, tools.printBandBrush, chartColours.bandLight};
+    }
+    }
+    Q_UNREACHABLE();
+}
+
+void drawTitle(Surface &surface, const AmplitudeGeometry &g, const ChartFrame &frame)
+{
+    surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
+    surface.setTextColour(chartColours.textColour);
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+    surface.drawText(g.titleBand, uiText(UiText::Amplitude), TextAlign::Left);
+}
+
+// The plot's background and the hatched bands above 100 % and below 30 %. The hatch gaps show
+// the plot's fill colour, which becomes the background colour with the fill.
+void drawBackground(Surface &surface, const AmplitudeGeometry &g, const AmplitudeTools &tools)
+{
+    surface.setBackgroundMode(BackgroundMode::Opaque);
+    surface.setBackgroundColour(chartColours.bandDark);
+    surface.selectPen(tools.thinPen);
+    surface.selectFont(tools.labelFont);
+    surface.fillRect(g.plotRect, tools.plotFill);
+    surface.setBackgroundColour(tools.plotFill);
+    surface.fillRect(g.upperBand, tools.bandBrush);
+    surface.fillRect(g.lowerBand, tools.bandBrush);
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+}
+
+void drawPercentageRows(Surface &surface, const AmplitudeGeometry &g, const AmplitudeTools &tools)
+{
+    for (int k = 0; k <= 12; ++k) {
+        const int percent = 10 * k;
+        const int y = amplitudeRowY(g, k);
+        const bool limit = percent == 30 || percent == 90;
+        surface.selectPen(limit ? tools.limitPen : tools.thinPen);
+        surface.moveTo(g.plotRect.left - 1, y);
+        surface.lineTo(g.plotRect.right - 1, y);
+        surface.drawText(rowLabelRect(g.plotRect, g.labels, y), percentLabel(percent),
+                         TextAlign::Right);
+    }
+}
+
+// Always the window's 1-unit pen, on paper as well: the degree lines stay hairlines.
+void drawDegreeColumns(Surface &surface, const AmplitudeGeometry &g, const ChartTools &tools)
+{
+    surface.selectPen(tools.thinBlackPen);
+    for (int j = 0; j <= 8; ++j) {
+        const int x = chartColumnX(g.plotRect, g.colStep, j);
+        surface.moveTo(x, g.plotRect.top);
+        surface.lineTo(x, g.plotRect.bottom + 1);
+        surface.drawText(columnLabelRect(g.plotRect, g.labels, x), degreeLabel(45 * j),
+                         TextAlign::Centre);
+    }
+}
+
+void drawSegment(Surface &surface, const Pen &pen, int fromX, int fromY, int toX, int toY)
+{
+    surface.selectPen(pen);
+    surface.moveTo(fromX, fromY);
+    surface.lineTo(toX, toY);
+}
+
+// Segment by segment, white before yellow at every sample, so yellow lies on top where the
+// curves cross. A jump of 90 degrees or more (the wrap from 360 to 0) breaks both curves, and
+// so does a point above the surface's top edge, whose negative y reads as "no point".
+void drawCurves(Surface &surface, const MeasurementSet &data, const AmplitudeGeometry &g,
+                const AmplitudeTools &tools)
+{
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+    const int count = std::clamp(data.ampCount, 0, MeasurementSet::maxAmpCount);
+    int prevX = -1;
+    int prevY1 = -1;
+    int prevY2 = -1;
+    for (int i = 0; i < count; ++i) {
+        const int x = amplitudeX(g, data.ampSeries[0][i]);
+        const bool joined = std::llabs(static_cast<long long>(prevX) - x) < g.maxGap;
+        const int y1 = amplitudeY(g, data.ampSeries[1][i]);
+        if (joined && prevY1 >= 0)
+            drawSegment(surface, tools.whitePen, prevX, prevY1, x, y1);
+        prevY1 = y1;
+        const int y2 = amplitudeY(g, data.ampSeries[2][i]);
+        if (joined && prevY2 >= 0)
+            drawSegment(surface, tools.yellowPen, prevX, prevY2, x, y2);
+        prevY2 = y2;
+        prevX = x;
+    }
+}
+
+} // namespace
+
+void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
+                        double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
+{
+    const AmplitudeTools own = amplitudeTools(tools, sx, sy, medium);
+    const ChartFrame frame = amplitudeFrame(sx, sy, medium, clientArea);
+    const AmplitudeGeometry geometry = amplitudeGeometry(frame);
+
+    drawTitle(surface, geometry, frame);
+    drawBackground(surface, geometry, own);
+    drawPercentageRows(surface, geometry, own);
+    drawDegreeColumns(surface, geometry, tools);
+    drawCurves(surface, data, geometry, own);
+}

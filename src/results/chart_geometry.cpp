@@ -1,0 +1,265 @@
+#include "results/chart_geometry.h"
+
+#include <QChar>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+int truncToInt(double value)
+{
+    // Values from the files reach far beyond int (or are infinite); converting those is
+    // undefined behaviour, so they stick to the ends of the range and draw far off the plot.
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+int64_t truncToInt64(double value)
+{
+    constexpr double limit = 9223372036854775808.0;   // 2^63
+    if (std::isnan(value))
+        return 0;
+    if (value >= limit)
+        return INT64_MAX;
+    if (value <= -limit)
+        return INT64_MIN;
+    return static_cast<int64_t>(value);
+}
+
+static int clampToInt(int64_t value)
+{
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+int saturatingAdd(int a, int b)
+{
+    return clampToInt(static_cast<int64_t>(a) + b);
+}
+
+int saturatingSub(int a, int b)
+{
+    return clampToInt(static_cast<int64_t>(a) - b);
+}
+
+FontSpec chartTitleFont(double lengthSx, double lengthSy)
+{
+    return {QStringLiteral("Arial"), truncToInt(-20 * lengthSy), truncToInt(-10 * lengthSx), 300,
+            FontPitchFamily::SansSerif};
+}
+
+DeviceRect rowLabelRect(const DeviceRect &plotRect, const LabelMetrics &labels, int y)
+{
+    return {0, y - labels.rowHalfHeight, plotRect.left - labels.gap, y + labels.rowHalfHeight};
+}
+
+DeviceRect columnLabelRect(const DeviceRect &plotRect, const LabelMetrics &labels, int x)
+{
+    return {x - labels.columnHalfWidth, plotRect.bottom + 1, x + labels.columnHalfWidth,
+            plotRect.bottom + 1 + labels.columnHeight};
+}
+
+int chartColumnX(const DeviceRect &plotRect, double colStep, int j)
+{
+    return plotRect.left + truncToInt(j * colStep);
+}
+
+// Paper areas run from 20 mm to 200 mm across and from the given top to the page's foot.
+static ChartFrame paperFrame(double sx, double sy, double topMillimetres)
+{
+    ChartFrame frame;
+    frame.medium = ChartMedium::Paper;
+    frame.area = {truncToInt(20 * sx), truncToInt(topMillimetres * sy), truncToInt(200 * sx),
+                  truncToInt(297 * sy)};
+    // Lengths on paper are a quarter of a millimetre each.
+    frame.lengthSx = sx * 0.25;
+    frame.lengthSy = sy * 0.25;
+    return frame;
+}
+
+static ChartFrame screenFrame(double sx, double sy, const DeviceRect &clientArea)
+{
+    return {ChartMedium::Screen, clientArea, sx, sy};
+}
+
+ChartFrame amplitudeFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
+{
+    switch (medium) {
+    case ChartMedium::Paper:
+        return paperFrame(sx, sy, 65);
+    case ChartMedium::Screen:
+        return screenFrame(sx, sy, clientArea);
+    }
+    Q_UNREACHABLE();
+}
+
+ChartFrame referenceFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
+{
+    switch (medium) {
+    case ChartMedium::Paper:
+        return paperFrame(sx, sy, 60);
+    case ChartMedium::Screen:
+        return screenFrame(sx, sy, clientArea);
+    }
+    Q_UNREACHABLE();
+}
+
+static FontSpec paperLabelFont(double sx, double sy)
+{
+    return {QStringLiteral("Arial"), truncToInt(-2 * sy), truncToInt(-1 * sx), 300,
+            FontPitchFamily::SansSerif};
+}
+
+PaperTools amplitudePaperTools(double sx, double sy)
+{
+    PaperTools tools;
+    tools.labelFont = paperLabelFont(sx, sy);
+    tools.thinPen = {{0, 0, 0}, truncToInt(0.2 * sy)};
+    tools.limitPen = {{0, 224, 0}, truncToInt(0.5 * sy)};
+    tools.yellowPen = {{224, 224, 32}, truncToInt(0.6 * sy)};
+    tools.whitePen = {{255, 255, 255}, truncToInt(0.6 * sy)};
+    return tools;
+}
+
+PaperTools referencePaperTools(double sx, double sy)
+{
+    PaperTools tools;
+    tools.labelFont = paperLabelFont(sx, sy);
+    tools.thinPen = {{0, 0, 0}, truncToInt(0.2 * sy)};
+    tools.mediumPen = {{0, 0, 0}, truncToInt(0.4 * sy)};
+    tools.redMarkPen = {{192, 0, 0}, truncToInt(0.25 * sy)};
+    tools.redLinePen = {{192, 0, 0}, truncToInt(0.6 * sy)};
+    tools.blueMarkPen = {{0, 0, 192}, truncToInt(0.25 * sy)};
+    tools.blueLinePen = {{0, 0, 192}, truncToInt(0.6 * sy)};
+    return tools;
+}
+
+AmplitudeGeometry amplitudeGeometry(const ChartFrame &frame)
+{
+    const DeviceRect &area = frame.area;
+    const int h = area.height();
+    const int w = area.width();
+    const double sx = frame.lengthSx;
+    const double sy = frame.lengthSy;
+
+    AmplitudeGeometry g;
+    g.plotRect.top = area.top + h / 30;
+    g.plotRect.bottom = area.bottom - h / 2 - h / 20;
+    g.plotRect.left = area.left + w / 50 - truncToInt(-30 * sx);
+    g.plotRect.right = area.right - truncToInt(15 * sx) - w / 40;
+    const DeviceRect &plot = g.plotRect;
+
+    g.titleBand = {plot.left, area.top, plot.right, plot.top};
+    g.rowStep = (plot.top - plot.bottom) / 12.0;
+    g.upperBand = {plot.left, plot.top, plot.right, plot.top - truncToInt(2 * g.rowStep)};
+    g.lowerBand = {plot.left, plot.bottom - truncToInt(-3 * g.rowStep), plot.right, plot.bottom};
+    g.colStep = (plot.right - plot.left) * 0.125;
+    g.xScale = (plot.right - plot.left) / 360.0;
+    g.yScale = (plot.bottom - plot.top) / 120.0;
+    g.maxGap = truncToInt(90 * g.xScale);
+    g.labels = {truncToInt(5 * sx), truncToInt(20 * sy), truncToInt(15 * sx), truncToInt(15 * sy)};
+    return g;
+}
+
+int amplitudeRowY(const AmplitudeGeometry &geometry, int k)
+{
+    return geometry.plotRect.bottom + truncToInt(k * geometry.rowStep);
+}
+
+int amplitudeX(const AmplitudeGeometry &geometry, double angle)
+{
+    return truncToInt(geometry.xScale * angle + geometry.plotRect.left);
+}
+
+int amplitudeY(const AmplitudeGeometry &geometry, double percent)
+{
+    return truncToInt(geometry.plotRect.bottom - percent * geometry.yScale);
+}
+
+ReferenceScale referenceScale(double maxRed, double minBlue)
+{
+    // In 64 bits: a red value clamped near the int limit still rounds up to the next hundred.
+    const int64_t red = truncToInt(maxRed);
+    const int64_t blue = truncToInt(minBlue);
+    const int64_t up = (red / 100 + 1) * 100;
+    const int64_t down = (std::llabs(blue) / 100 + 1) * 100;
+    ReferenceScale scale;
+    scale.S = down < up ? up : down;
+    scale.valueStep = truncToInt64((scale.S - (-scale.S)) / 20.0);
+    return scale;
+}
+
+ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale)
+{
+    const DeviceRect &area = frame.area;
+    const int h = area.height();
+    const int w = area.width();
+    const double sy = frame.lengthSy;   // this chart scales lengths across by sy as well
+
+    ReferenceGeometry g;
+    g.plotRect.top = area.top + h / 2 + h / 30;
+    g.plotRect.bottom = area.bottom - (frame.medium == ChartMedium::Paper ? h / 15 : h / 10);
+    g.plotRect.left = area.left + w / 50 - truncToInt(-30 * sy);
+    g.plotRect.right = area.right - truncToInt(15 * sy) - w / 40;
+    const DeviceRect &plot = g.plotRect;
+
+    g.titleBand = {plot.left, area.top + h / 2, plot.right, plot.top};
+    g.rowStep = (plot.top - plot.bottom) / 20.0;
+    g.colStep = (plot.right - plot.left) * 0.125;
+    g.xScale = (plot.right - plot.left) / 360.0;
+    g.yScale = (plot.bottom - plot.top) / static_cast<double>(scale.S - (-scale.S));
+    g.mid = plot.bottom - (plot.bottom - plot.top) / 2;
+    g.markerRadius = truncToInt(3 * sy);
+    // The row labels' half-height is 20 units on every medium.
+    g.labels = {truncToInt(5 * sy), 20, truncToInt(15 * sy), truncToInt(15 * sy)};
+    return g;
+}
+
+int referenceRowY(const ReferenceGeometry &geometry, int k)
+{
+    return geometry.plotRect.bottom + truncToInt(k * geometry.rowStep);
+}
+
+int64_t referenceRowValue(const ReferenceScale &scale, int k)
+{
+    return -scale.S + k * scale.valueStep;
+}
+
+int referenceX(const ReferenceGeometry &geometry, double angle)
+{
+    return truncToInt(angle * geometry.xScale + geometry.plotRect.left);
+}
+
+int referenceY(const ReferenceGeometry &geometry, double value)
+{
+    return truncToInt(geometry.mid - geometry.yScale * value);
+}
+
+DeviceRect markerRect(int x, int y, int radius)
+{
+    return {saturatingSub(x, radius), saturatingSub(y, radius), saturatingAdd(x, radius),
+            saturatingAdd(y, radius)};
+}
+
+QString degreeLabel(int degrees)
+{
+    return QLatin1Char(' ') + QString::number(degrees) + QChar(0x00B0);
+}
+
+QString percentLabel(int percent)
+{
+    return QString::number(percent) + QLatin1Char('%');
+}
+
+QString valueLabel(int64_t value)
+{
+    return QString::number(static_cast<qlonglong>(value));
+}

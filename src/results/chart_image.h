@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/measurement_set.h"
+#include "results/chart_tools.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+// The results window's client area as its paint handler draws it: the window's background
+// colour, then both charts on screen at scale 1 for a client area of clientSize.
+// chartColours must be set and the current language chosen.
+void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
+                          const ChartTools &tools);
+
+// Writes that picture to outPath: a PNG when the name ends in ".png" (stored as an 8-bit palette
+// image when that keeps every pixel, else as RGB), an SVG when it ends in ".svg" (either case).
+// Returns false, leaving no promise about the file, for any other ending, an empty size, or
+// when the file cannot be written.
+bool writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
+                     const ChartTools &tools);
+
+// The same image in memory, 32-bit RGB; a null image for an empty size.
+QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools);
+
+// The image as an 8-bit palette image when it has at most 256 colours, else a null image.
+QImage toPaletteImage(const QImage &image);

@@ -1,0 +1,159 @@
+#include "results/chart_colours.h"
+#include "results/chart_geometry.h"
+#include "results/charts.h"
+
+#include "lang/ui_texts.h"
+
+#include <algorithm>
+
+namespace {
+
+// The pens and font of one drawing: the window's own on screen, made for the page on paper.
+// The marker brushes are the window's on both.
+struct ReferenceTools {
+    FontSpec labelFont;
+    Pen thinPen;
+    Pen zeroPen;
+    Pen redMarkPen;
+    Pen redLinePen;
+    Pen blueMarkPen;
+    Pen blueLinePen;
+};
+
+ReferenceTools referenceTools(const ChartTools &tools, double sx, double sy, ChartMedium medium)
+{
+    switch (medium) {
+    case ChartMedium::Screen:
+        return {tools.labelFont,  tools.thinBlackPen, tools.thickBlackPen, tools.redMarkPen,
+                tools.redLinePen, tools.blueMarkPen,  tools.blueLinePen};
+    case ChartMedium::Paper: {
+        const PaperTools paper = referencePaperTools(sx, sy);
+        return {paper.labelFont,  paper.thinPen,     paper.mediumPen,  paper.redMarkPen,
+                paper.redLinePen, paper.blueMarkPen, paper.blueLinePen};
+    }
+    }
+    Q_UNREACHABLE();
+}
+
+int referenceCount(const MeasurementSet &data)
+{
+    return std::clamp(data.refCount, 0, MeasurementSet::maxRefCount);
+}
+
+// Only the markers decide the scale; the line series may run off the plot.
+ReferenceScale scaleOf(const MeasurementSet &data)
+{
+    double maxRed = 0.0;
+    double minBlue = 0.0;
+    for (int i = 0; i < referenceCount(data); ++i) {
+        if (maxRed < data.refSeries[1][i])
+            maxRed = data.refSeries[1][i];
+        if (data.refSeries[2][i] < minBlue)
+            minBlue = data.refSeries[2][i];
+    }
+    return referenceScale(maxRed, minBlue);
+}
+
+void drawFrame(Surface &surface, const ReferenceGeometry &g, const ChartFrame &frame,
+               const ReferenceTools &tools)
+{
+    surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
+    surface.setTextColour(chartColours.textColour);
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+    surface.drawText(g.titleBand, uiText(UiText::ReferenceMarks), TextAlign::Left);
+
+    surface.setBackgroundMode(BackgroundMode::Opaque);
+    surface.selectPen(tools.thinPen);
+    surface.fillRect(g.plotRect, chartColours.referenceBackground);
+    surface.setBackgroundColour(chartColours.referenceBackground);
+    surface.selectFont(tools.labelFont);
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+}
+
+void drawValueRows(Surface &surface, const ReferenceGeometry &g, const ReferenceScale &scale,
+                   const ReferenceTools &tools)
+{
+    for (int k = 0; k <= 20; ++k) {
+        const int64_t value = referenceRowValue(scale, k);
+        const int y = referenceRowY(g, k);
+        surface.selectPen(value == 0 ? tools.zeroPen : tools.thinPen);
+        surface.moveTo(g.plotRect.left - 1, y);
+        surface.lineTo(g.plotRect.right - 1, y);
+        surface.drawText(rowLabelRect(g.plotRect, g.labels, y), valueLabel(value),
+                         TextAlign::Right);
+    }
+}
+
+void drawDegreeColumns(Surface &surface, const ReferenceGeometry &g, const ReferenceTools &tools)
+{
+    surface.selectPen(tools.thinPen);
+    for (int j = 0; j <= 8; ++j) {
+        const int x = chartColumnX(g.plotRect, g.colStep, j);
+        surface.moveTo(x, g.plotRect.top);
+        surface.lineTo(x, g.plotRect.bottom + 1);
+        surface.drawText(columnLabelRect(g.plotRect, g.labels, x), degreeLabel(45 * j),
+                         TextAlign::Centre);
+    }
+}
+
+// A value of exactly 0 means no marker at this entry.
+void drawMarker(Surface &surface, const ReferenceGeometry &g, int x, double value, const Pen &pen,
+                const Brush &brush)
+{
+    if (value == 0.0)
+        return;
+    const int y = referenceY(g, value);
+    const int r = g.markerRadius;
+    surface.selectPen(pen);
+    surface.selectBrush(brush);
+    surface.roundRect(markerRect(x, y, r), 2 * r, 2 * r);
+}
+
+void drawSegment(Surface &surface, const Pen &pen, int fromX, int fromY, int toX, int toY)
+{
+    surface.selectPen(pen);
+    surface.moveTo(fromX, fromY);
+    surface.lineTo(toX, toY);
+}
+
+// Per entry: red marker, blue marker, red line, blue line. The lines join every entry to the one
+// before, however far the angle jumps, unless that one lay above the surface's top edge.
+void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const ReferenceGeometry &g,
+                       const ReferenceTools &tools, const ChartTools &windowTools)
+{
+    surface.setBackgroundMode(BackgroundMode::Transparent);
+    int prevX = -1;
+    int prevY3 = -1;
+    int prevY4 = -1;
+    for (int i = 0; i < referenceCount(data); ++i) {
+        const int x = referenceX(g, data.refSeries[0][i]);
+        drawMarker(surface, g, x, data.refSeries[1][i], tools.redMarkPen, windowTools.redMarkBrush);
+        drawMarker(surface, g, x, data.refSeries[2][i], tools.blueMarkPen,
+                   windowTools.blueMarkBrush);
+        const int y3 = referenceY(g, data.refSeries[3][i]);
+        if (prevY3 >= 0)
+            drawSegment(surface, tools.redLinePen, prevX, prevY3, x, y3);
+        prevY3 = y3;
+        const int y4 = referenceY(g, data.refSeries[4][i]);
+        if (prevY4 >= 0)
+            drawSegment(surface, tools.blueLinePen, prevX, prevY4, x, y4);
+        prevY4 = y4;
+        prevX = x;
+    }
+}
+
+} // namespace
+
+void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
+                             double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
+{
+    const ReferenceTools own = referenceTools(tools, sx, sy, medium);
+    const ChartFrame frame = referenceFrame(sx, sy, medium, clientArea);
+    const ReferenceScale scale = scaleOf(data);
+    const ReferenceGeometry geometry = referenceGeometry(frame, scale);
+
+    drawFrame(surface, geometry, frame, own);
+    drawValueRows(surface, geometry, scale, own);
+    drawDegreeColumns(surface, geometry, own);
+    drawMarksAndLines(surface, data, geometry, own, tools);
+}
