@@ -1,0 +1,165 @@
+#include "report/c_protokoll_text.h"
+
+#include "app/dialog_units.h"
+#include "lang/ui_texts.h"
+#include "report/report_texts.h"
+#include "results/c_ergebnis_dlg.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+
+namespace {
+
+// Refuses any edit whose text would not fit the field's visible width, so a field never
+// scrolls and the printed line shows what the user saw.
+class VisibleWidthValidator : public QValidator {
+public:
+    explicit VisibleWidthValidator(QLineEdit *edit) : QValidator(edit), edit_(edit) {}
+
+    State validate(QString &input, int &) const override
+    {
+        return edit_->fontMetrics().horizontalAdvance(input) <= visibleWidth() ? Acceptable
+                                                                               : Invalid;
+    }
+
+private:
+    int visibleWidth() const
+    {
+        QStyleOptionFrame option;
+        option.initFrom(edit_);
+        option.lineWidth = edit_->hasFrame()
+            ? edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit_)
+            : 0;
+        const QRect contents =
+            edit_->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit_);
+        const QMargins margins = edit_->textMargins();
+        // The line edit keeps two pixels free at either side of its text.
+        constexpr int lineEditHorizontalMargin = 2;
+        return contents.width() - margins.left() - margins.right() - 2 * lineEditHorizontalMargin;
+    }
+
+    QLineEdit *edit_;
+};
+
+QString idName(const char *kind, int id)
+{
+    return QLatin1String(kind) + QString::number(id);
+}
+
+} // namespace
+
+CProtokollText::CProtokollText(ReportTextFields fields, QWidget *owner)
+    : QDialog(owner), fields_(fields)
+{
+    setFont(dialogFont());
+    createControls();
+    labelControls();
+    resetReportTexts();
+    cancelButton_->setFocus();
+}
+
+CProtokollText::CProtokollText(CErgebnisDlg &resultsWindow)
+    : CProtokollText(ReportTextFields{resultsWindow.bearingType, resultsWindow.remarkLines},
+                     &resultsWindow)
+{
+}
+
+void CProtokollText::createControls()
+{
+    const DialogUnits units(font());
+    setFixedSize(units.x(184), units.y(112));
+
+    // Creation order is the tab order: Cancel first, so it has the focus at opening.
+    cancelButton_ = new QPushButton(this);
+    cancelButton_->setObjectName(idName("button", idCancel));
+    units.place(cancelButton_, 120, 30, 50, 14);
+
+    bearingTypeEdit_ = createEdit(idBearingTypeEdit, bearingTypeLimit);
+    units.place(bearingTypeEdit_, 15, 20, 70, 15);
+    for (int line = 0; line < 3; ++line) {
+        remarkEdits_[line] = createEdit(idRemarkEdit1 + line, remarkLineLimit);
+        units.place(remarkEdits_[line], 15, 55 + 15 * line, 155, 15);
+    }
+
+    bearingTypeLabel_ = new QLabel(this);
+    bearingTypeLabel_->setObjectName(idName("label", idBearingTypeLabel));
+    units.place(bearingTypeLabel_, 15, 5, 90, 15);
+    remarksLabel_ = new QLabel(this);
+    remarksLabel_->setObjectName(idName("label", idRemarksLabel));
+    units.place(remarksLabel_, 15, 40, 90, 15);
+
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(idName("button", idOkButton));
+    units.place(okButton_, 120, 10, 50, 15);
+
+    // Neither button is the default: Enter presses only a button that has the focus.
+    cancelButton_->setAutoDefault(false);
+    okButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, &CProtokollText::reject);
+    connect(okButton_, &QPushButton::clicked, this, &CProtokollText::okClicked);
+}
+
+QLineEdit *CProtokollText::createEdit(int id, int maxLength)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(idName("edit", id));
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new VisibleWidthValidator(edit));
+    return edit;
+}
+
+void CProtokollText::labelControls()
+{
+    setWindowTitle(uiText(UiText::EnterRemarks));
+    for (QLabel *label : {bearingTypeLabel_, remarksLabel_})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    bearingTypeLabel_->setText(uiText(UiText::BearingType));
+    remarksLabel_->setText(uiText(UiText::Remarks));
+    cancelButton_->setText(uiText(UiText::Cancel));
+}
+
+void CProtokollText::resetReportTexts()
+{
+    bearingTypeEdit_->setText(defaultBearingType());
+    for (QLineEdit *edit : remarkEdits_)
+        edit->setText(QString());
+}
+
+void CProtokollText::storeReportTexts()
+{
+    fields_.bearingType = bearingTypeEdit_->text().left(bearingTypeLimit);
+    for (int line = 0; line < 3; ++line)
+        fields_.remarkLines[line] = remarkEdits_[line]->text().left(remarkLineLimit);
+}
+
+void CProtokollText::okClicked()
+{
+    storeReportTexts();
+    done(idOk);
+}
+
+void CProtokollText::reject()
+{
+    // Whatever was typed is thrown away: a cancelled dialog hands over the defaults.
+    resetReportTexts();
+    storeReportTexts();
+    done(idCancel);
+}
+
+void CProtokollText::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter in an edit field must not close the dialog; on a focused button it presses it.
+    if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+        button->click();
+    event->accept();
+}

@@ -1,0 +1,77 @@
+#include "report/print_report.h"
+
+#include "app/modal_dialogs.h"
+#include "draw/qpainter_surface.h"
+#include "lang/ui_texts.h"
+#include "report/report_page.h"
+#include "report/report_texts.h"
+#include "results/c_ergebnis_dlg.h"
+
+#include <QDateTime>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+ReportContent contentFor(const ReportTextFields &texts, const MeasurementFiles &files)
+{
+    ReportContent content;
+    content.bearingType = texts.bearingType;
+    for (int line = 0; line < 3; ++line)
+        content.remarkLines[line] = texts.remarkLines[line];
+    content.ampFileTitle = files.ampFileTitle;
+    content.refFileTitle = files.refFileTitle;
+    content.fileDateText =
+        reportDateText(localCalendarTime(files.ampFileStatus.modificationTime));
+    content.printDateText =
+        reportDateText(localCalendarTime(QDateTime::currentSecsSinceEpoch()));
+    return content;
+}
+
+} // namespace
+
+bool printReportPage(QPrinter &printer, const ReportTextFields &texts,
+                     const MeasurementFiles &files, const MeasurementSet &data,
+                     const ChartTools &tools)
+{
+    const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
+    if (printable.width() <= 0 || printable.height() <= 0)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QPainterSurface surface(painter);
+    drawReportPage(surface, printable.width(), printable.height(), contentFor(texts, files),
+                   data, tools);
+    return painter.end();
+}
+
+void runPrintReport(const PrintJob &job)
+{
+    CProtokollText textDialog(job.texts, job.owner);
+    job.dialogs.runDialog(textDialog);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(300);
+    printer.setCopyCount(1);
+    if (!job.dialogs.runPrintDialog(job.owner, printer))
+        return;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(uiText(UiText::MeasurementReport));
+
+    // A page scaled by zero would print nothing useful, so the job is dropped instead.
+    const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
+    if (printable.width() <= 0 || printable.height() <= 0) {
+        job.dialogs.showError(job.owner, QStringLiteral("Error"),
+                              QStringLiteral("Printer information missing."));
+        return;
+    }
+    printReportPage(printer, job.texts, job.files, job.data, job.tools);
+}
+
+void runPrintReport(CErgebnisDlg &window)
+{
+    runPrintReport(PrintJob{&window, window.dialogs(),
+                            ReportTextFields{window.bearingType, window.remarkLines},
+                            window.files(), window.measurementSet, window.tools()});
+}

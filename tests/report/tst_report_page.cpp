@@ -1,0 +1,289 @@
+// The printed report page, checked call by call on a recording surface against hand-worked
+// printer sizes. The charts draw first; the report's own calls are the tail of the recording.
+
+#include "lang/ui_texts.h"
+#include "report/report_layout.h"
+#include "report/report_page.h"
+#include "results/chart_colours.h"
+#include "results/chart_tools.h"
+
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString rectText(const DeviceRect &r)
+{
+    return QStringLiteral("%1 %2 %3 %4").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom);
+}
+
+// Records every call as one line of text, so a mismatch prints both sides readably.
+class RecordingPage : public Surface {
+public:
+    QStringList calls;
+
+    void selectPen(const Pen &pen) override
+    {
+        calls << QStringLiteral("pen %1,%2,%3 %4")
+                     .arg(pen.colour.red).arg(pen.colour.green).arg(pen.colour.blue).arg(pen.width);
+    }
+    void selectBrush(const Brush &) override { calls << QStringLiteral("brush"); }
+    void selectFont(const FontSpec &f) override
+    {
+        calls << QStringLiteral("font %1 %2 %3 %4 %5")
+                     .arg(f.face).arg(f.height).arg(f.width).arg(f.weight)
+                     .arg(int(f.pitchAndFamily));
+    }
+    void setBackgroundMode(BackgroundMode mode) override
+    {
+        calls << (mode == BackgroundMode::Transparent ? QStringLiteral("transparent")
+                                                      : QStringLiteral("opaque"));
+    }
+    void setBackgroundColour(Colour) override { calls << QStringLiteral("background"); }
+    void setTextColour(Colour c) override
+    {
+        calls << QStringLiteral("textColour %1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
+    }
+    void fillRect(const DeviceRect &r, Colour) override { calls << QStringLiteral("fill ") + rectText(r); }
+    void fillRect(const DeviceRect &r, const Brush &) override
+    {
+        calls << QStringLiteral("fill ") + rectText(r);
+    }
+    void moveTo(int x, int y) override { calls << QStringLiteral("moveTo %1 %2").arg(x).arg(y); }
+    void lineTo(int x, int y) override { calls << QStringLiteral("lineTo %1 %2").arg(x).arg(y); }
+    void roundRect(const DeviceRect &r, int, int) override
+    {
+        calls << QStringLiteral("roundRect ") + rectText(r);
+    }
+    void drawText(const DeviceRect &r, const QString &text, TextAlign align) override
+    {
+        const char *alignName = align == TextAlign::Left ? "L" : align == TextAlign::Centre ? "C" : "R";
+        calls << QStringLiteral("text %1 %2 [%3]").arg(rectText(r), QLatin1String(alignName), text);
+    }
+    void drawImage(const DeviceRect &r, const QImage &image) override
+    {
+        calls << QStringLiteral("image %1 %2x%3")
+                     .arg(rectText(r)).arg(image.width()).arg(image.height());
+    }
+};
+
+ReportContent sampleContent()
+{
+    ReportContent content;
+    content.bearingType = QStringLiteral("6204-2RS");
+    content.remarkLines[0] = QStringLiteral("first remark");
+    content.remarkLines[1] = QStringLiteral("second remark");
+    content.remarkLines[2] = QStringLiteral("third remark");
+    content.ampFileTitle = QStringLiteral("w17_amp.txt");
+    content.refFileTitle = QStringLiteral("w17_ref.txt");
+    content.fileDateText = QStringLiteral("05.03.2014  9:07");
+    content.printDateText = QStringLiteral("31.12.2024  23:59");
+    return content;
+}
+
+// The report's own calls for a 4800 x 6800 printable area with sampleContent(), worked by hand.
+QStringList expectedTail4800()
+{
+    return {
+        QStringLiteral("textColour 0,0,0"),
+        QStringLiteral("transparent"),
+        QStringLiteral("pen 0,0,0 8"),
+        QStringLiteral("moveTo 457 228"), QStringLiteral("lineTo 4571 228"),
+        QStringLiteral("lineTo 4571 6639"), QStringLiteral("lineTo 457 6639"),
+        QStringLiteral("lineTo 457 228"),
+        QStringLiteral("image 480 251 908 663 247x237"),
+        QStringLiteral("font Arial -137 -68 700 32"),
+        QStringLiteral("moveTo 457 686"), QStringLiteral("lineTo 4571 686"),
+        QStringLiteral("text 457 228 4571 686 C [VELKORA Measurement report]"),
+        QStringLiteral("font Arial -91 -45 400 32"),
+        QStringLiteral("pen 0,0,0 8"),
+        QStringLiteral("moveTo 2514 686"), QStringLiteral("lineTo 2514 1417"),
+        QStringLiteral("text 2628 720 4457 885 L [Remarks: ]"),
+        QStringLiteral("moveTo 2628 851"), QStringLiteral("lineTo 4457 851"),
+        QStringLiteral("font Pica -91 -45 400 48"),
+        QStringLiteral("text 2628 885 4457 1050 L [first remark]"),
+        QStringLiteral("moveTo 2628 1016"), QStringLiteral("lineTo 4457 1016"),
+        QStringLiteral("text 2628 1050 4457 1215 L [second remark]"),
+        QStringLiteral("moveTo 2628 1181"), QStringLiteral("lineTo 4457 1181"),
+        QStringLiteral("text 2628 1215 4457 1380 L [third remark]"),
+        QStringLiteral("moveTo 2628 1346"), QStringLiteral("lineTo 4457 1346"),
+        QStringLiteral("font Arial -91 -45 400 32"),
+        QStringLiteral("text 571 720 4571 886 L [Bearing type:]"),
+        QStringLiteral("text 1142 720 4571 886 L [6204-2RS]"),
+        QStringLiteral("moveTo 1142 852"), QStringLiteral("lineTo 1827 852"),
+        QStringLiteral("text 571 885 4571 1051 L [Date:]"),
+        QStringLiteral("text 1142 885 4571 1051 L [05.03.2014  9:07]"),
+        QStringLiteral("text 571 1050 4571 1216 L [File:]"),
+        QStringLiteral("text 1142 1050 4571 1216 L [w17_amp.txt]"),
+        QStringLiteral("text 1142 1215 4571 1381 L [w17_ref.txt]"),
+        QStringLiteral("pen 0,0,0 8"),
+        QStringLiteral("moveTo 457 1415"), QStringLiteral("lineTo 4571 1415"),
+        QStringLiteral("font Arial -45 -22 300 32"),
+        QStringLiteral("text 457 6639 4571 6754 L [QEL VELKORA  -  Files: \"w17_amp.txt\" and "
+                       "\"w17_ref.txt\"  -  Print date: 31.12.2024  23:59]"),
+    };
+}
+
+} // namespace
+
+class TestReportPage : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MeasurementSet> data_ = std::make_unique<MeasurementSet>();
+    ChartTools tools_;
+
+    QStringList drawPage(int horzRes, int vertRes, const ReportContent &content)
+    {
+        RecordingPage page;
+        drawReportPage(page, horzRes, vertRes, content, *data_, tools_);
+        return page.calls;
+    }
+
+    static QStringList texts(const QStringList &calls)
+    {
+        QStringList found;
+        for (const QString &call : calls) {
+            if (call.startsWith(QLatin1String("text ")))
+                found << call.section(QLatin1Char('['), 1).chopped(1);
+        }
+        return found;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setChartColours();
+        tools_ = createChartTools();
+        data_->ampCount = 3;
+        data_->ampSeries[0][1] = 180.0;
+        data_->ampSeries[0][2] = 359.0;
+        data_->ampSeries[1][1] = 50.0;
+    }
+    void init() { languageIndex = 0; }
+
+    void drawsWholePageAsWorkedFor4800By6800()
+    {
+        const QStringList calls = drawPage(4800, 6800, sampleContent());
+        const QStringList expected = expectedTail4800();
+        QVERIFY(calls.size() > expected.size());   // the charts come first
+        QCOMPARE(calls.mid(calls.size() - expected.size()), expected);
+    }
+
+    void layoutMatchesWorkedSizes_data()
+    {
+        QTest::addColumn<int>("horzRes");
+        QTest::addColumn<int>("vertRes");
+        QTest::addColumn<int>("pen");
+        QTest::addColumn<QString>("frameCorners");
+        QTest::addColumn<int>("closingY");
+        QTest::addColumn<int>("dividerEnd");
+        QTest::newRow("4800x6800") << 4800 << 6800 << 8 << QStringLiteral("457 228 4571 6639")
+                                   << 1415 << 1417;
+        QTest::newRow("2400x3400") << 2400 << 3400 << 4 << QStringLiteral("228 114 2285 3319")
+                                   << 706 << 707;
+    }
+    void layoutMatchesWorkedSizes()
+    {
+        QFETCH(int, horzRes);
+        QFETCH(int, vertRes);
+        QFETCH(int, pen);
+        QFETCH(QString, frameCorners);
+        QFETCH(int, closingY);
+        QFETCH(int, dividerEnd);
+        const ReportLayout layout = computeReportLayout(horzRes, vertRes);
+        QCOMPARE(layout.penWidth, pen);
+        const DeviceRect corners{layout.frame[0].from.x, layout.frame[0].from.y,
+                                 layout.frame[1].to.x, layout.frame[1].to.y};
+        QCOMPARE(rectText(corners), frameCorners);
+        QCOMPARE(layout.frame[3].to, layout.frame[0].from);   // the frame closes
+        QCOMPARE(layout.closingLine.from.y, closingY);
+        QCOMPARE(layout.divider.to.y, dividerEnd);
+    }
+
+    void penIsOnePixelUpTo560Across_data()
+    {
+        QTest::addColumn<int>("horzRes");
+        QTest::addColumn<int>("width");
+        QTest::newRow("10 pixels") << 10 << 1;
+        QTest::newRow("560: exactly 1.0") << 560 << 1;
+        QTest::newRow("561: just above 1.0") << 561 << 1;
+        QTest::newRow("1119: 1.998 cut") << 1119 << 1;
+        QTest::newRow("1120: exactly 2.0") << 1120 << 2;
+        QTest::newRow("4800") << 4800 << 8;
+    }
+    void penIsOnePixelUpTo560Across()
+    {
+        QFETCH(int, horzRes);
+        QFETCH(int, width);
+        QCOMPARE(reportPenWidth(PageScale::fromPrintableArea(horzRes, 3400)), width);
+    }
+
+    void showsFileFormsAndCutsBlockTitles_data()
+    {
+        QTest::addColumn<QString>("ampTitle");
+        QTest::addColumn<QString>("refTitle");
+        QTest::addColumn<QStringList>("blockValues");   // file row, reference row
+        QTest::addColumn<QString>("footer");
+        const QString thirty = QStringLiteral("abcdefghijklmnopqrstuvwx_amp.txt").left(30);
+        QTest::newRow("amplitude only") << QStringLiteral("a_amp.txt") << QString()
+            << QStringList{QStringLiteral("a_amp.txt")}
+            << QStringLiteral("QEL VELKORA  -  File: \"a_amp.txt\" -  Print date: P");
+        QTest::newRow("both files") << QStringLiteral("a_amp.txt") << QStringLiteral("a_ref.txt")
+            << QStringList{QStringLiteral("a_amp.txt"), QStringLiteral("a_ref.txt")}
+            << QStringLiteral("QEL VELKORA  -  Files: \"a_amp.txt\" and \"a_ref.txt\"  -  Print date: P");
+        QTest::newRow("30 characters: 24 in the block, all in the footer")
+            << thirty << QString() << QStringList{thirty.left(24)}
+            << QStringLiteral("QEL VELKORA  -  File: \"%1\" -  Print date: P").arg(thirty);
+        QTest::newRow("24 characters stay whole") << thirty.left(24) << thirty.left(25)
+            << QStringList{thirty.left(24), thirty.left(24)}
+            << QStringLiteral("QEL VELKORA  -  Files: \"%1\" and \"%2\"  -  Print date: P")
+                   .arg(thirty.left(24), thirty.left(25));
+    }
+    void showsFileFormsAndCutsBlockTitles()
+    {
+        QFETCH(QString, ampTitle);
+        QFETCH(QString, refTitle);
+        QFETCH(QStringList, blockValues);
+        QFETCH(QString, footer);
+        ReportContent content;
+        content.bearingType = QStringLiteral("B");
+        content.fileDateText = QStringLiteral("D");
+        content.printDateText = QStringLiteral("P");
+        content.ampFileTitle = ampTitle;
+        content.refFileTitle = refTitle;
+        const QStringList shown = texts(drawPage(4800, 6800, content));
+        // The texts after "File:" up to the footer are the block's file values.
+        const qsizetype fileLabel = shown.lastIndexOf(QStringLiteral("File:"));
+        QVERIFY(fileLabel >= 0);
+        QCOMPARE(shown.mid(fileLabel + 1, shown.size() - fileLabel - 2), blockValues);
+        QCOMPARE(shown.last(), footer);
+    }
+
+    void emptyValuesDrawNothing()
+    {
+        ReportContent content;   // everything empty
+        const QStringList shown = texts(drawPage(2400, 3400, content));
+        const QStringList expected{QStringLiteral("VELKORA Measurement report"),
+                                   QStringLiteral("Remarks: "), QStringLiteral("Bearing type:"),
+                                   QStringLiteral("Date:"), QStringLiteral("File:"),
+                                   QStringLiteral("QEL VELKORA  -  File: \"\" -  Print date: ")};
+        QCOMPARE(shown.mid(shown.size() - expected.size()), expected);
+    }
+
+    void labelsFollowLanguageButTitlePrefixAndFooterDoNot()
+    {
+        languageIndex = 1;
+        const QStringList shown = texts(drawPage(4800, 6800, sampleContent()));
+        QVERIFY(shown.contains(QString::fromUtf8("VELKORA Meßprotokoll")));
+        for (const char *label : {"Bemerkungen: ", "Lager-Typ:", "Datum:", "Datei:"})
+            QVERIFY2(shown.contains(QString::fromUtf8(label)), label);
+        QVERIFY(!shown.contains(QStringLiteral("Bearing type:")));
+        QCOMPARE(shown.last(), expectedTail4800().last().section(QLatin1Char('['), 1).chopped(1));
+    }
+};
+
+QTEST_MAIN(TestReportPage)
+#include "tst_report_page.moc"
