@@ -1,0 +1,29 @@
+# The README's commands: `make run` and `make test` (plus `make bench`). Each installs what is
+# missing, then builds in build/ (Release).
+BUILD ?= build
+EXAMPLE := examples/demo_amp.txt
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: run test bench deps build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD)/velkview $(EXAMPLE); \
+	else \
+		echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): the viewer needs one."; \
+		$(BUILD)/velkview --report $(BUILD)/example-report.pdf $(EXAMPLE) && \
+		echo "Wrote the example measurement's report instead: $(BUILD)/example-report.pdf"; \
+	fi
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done

@@ -1,0 +1,207 @@
+#include "app/c_velkview_dlg.h"
+
+#include "app/c_about_dlg.h"
+#include "app/dialog_units.h"
+#include "app/modal_dialogs.h"
+#include "app/resources.h"
+#include "lang/ui_texts.h"
+#include "results/c_ergebnis_dlg.h"
+#include "results/chart_colours.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr int aboutCommand = 0x0010;
+
+QString aboutItemText()
+{
+    return QString::fromUtf8("Inf&o über VELKView...");
+}
+
+} // namespace
+
+CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOverride,
+                           const QString &workingDirectory)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , dialogs_(dialogs)
+{
+    initResources();
+    createControls();
+    addAboutItem();
+    setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
+    setChartColours();
+    detectLanguage();
+    if (languageOverride)
+        languageIndex = *languageOverride;
+    applyLanguageTexts();
+    fillLanguageList();
+    config_ = configLocation(workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory);
+    lastFilePath_ = loadConfig(config_);
+    exitButton_->setFocus();
+}
+
+CVELKViewDlg::~CVELKViewDlg()
+{
+    // The results window is owned here; it must not outlive the records it reads.
+    delete resultsWindow;
+    resultsWindow = nullptr;
+}
+
+void CVELKViewDlg::createControls()
+{
+    setObjectName(QStringLiteral("CVELKViewDlg"));
+    setWindowTitle(QStringLiteral("VELKView"));
+    setFont(dialogFont());
+    const DialogUnits units(font());
+    setFixedSize(units.x(244), units.y(173));
+
+    // Created in template order, which is also the tab order.
+    exitButton_ = new QPushButton(this);
+    exitButton_->setObjectName(QStringLiteral("button1"));
+    exitButton_->setDefault(true);
+    units.place(exitButton_, 10, 45, 70, 20);
+    connect(exitButton_, &QPushButton::clicked, this, &CVELKViewDlg::accept);
+
+    openButton_ = new QPushButton(this);
+    openButton_->setObjectName(QStringLiteral("button1000"));
+    units.place(openButton_, 10, 20, 70, 20);
+    connect(openButton_, &QPushButton::clicked, this, &CVELKViewDlg::onOpenFile);
+
+    recentGroup_ = new QGroupBox(this);
+    recentGroup_->setObjectName(QStringLiteral("group1009"));
+    units.place(recentGroup_, 100, 5, 135, 155);
+
+    auto *spare = new QLabel(this);
+    spare->setObjectName(QStringLiteral("static1001"));
+    units.place(spare, 167, 158, 70, 8);
+
+    for (int k = 0; k < RecentFileList::capacity; ++k) {
+        auto *button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("button%1").arg(1002 + k));
+        button->setEnabled(false);
+        units.place(button, 105, 20 + 20 * k, 125, 15);
+        connect(button, &QPushButton::clicked, this, [this, k] { onRecentFile(k); });
+        recentButtons_[k] = button;
+    }
+
+    languageLabel_ = new QLabel(this);
+    languageLabel_->setObjectName(QStringLiteral("static1021"));
+    units.place(languageLabel_, 11, 70, 78, 8);
+
+    languageList_ = new QComboBox(this);
+    languageList_->setObjectName(QStringLiteral("combo1022"));
+    languageList_->setEditable(false);
+    languageList_->setGeometry(units.x(10), units.y(82), units.x(80), languageList_->sizeHint().height());
+    connect(languageList_, &QComboBox::activated, this, &CVELKViewDlg::onLanguageChosen);
+}
+
+void CVELKViewDlg::applyLanguageTexts()
+{
+    exitButton_->setText(uiText(UiText::Exit));
+    openButton_->setText(uiText(UiText::OpenFile));
+    for (int k = 0; k < RecentFileList::capacity; ++k)
+        recentButtons_[k]->setText(uiText(UiText::File) + QString::number(k + 1));
+    languageLabel_->setText(uiText(UiText::Language));
+    recentGroup_->setTitle(uiText(UiText::ShowLastFiles));
+}
+
+void CVELKViewDlg::fillLanguageList()
+{
+    languageList_->clear();
+    languageList_->addItems({QStringLiteral("English"), QStringLiteral("Deutsch"),
+                             QString::fromUtf8("Français"), QStringLiteral("Italiano"),
+                             QStringLiteral("Espanol")});
+    languageList_->setCurrentIndex(languageIndex);
+}
+
+void CVELKViewDlg::onLanguageChosen(int index)
+{
+    if (index < 0 || index >= languageCount)
+        return;
+    languageIndex = index;
+    applyLanguageTexts();
+    refreshRecentButtons();
+}
+
+void CVELKViewDlg::saveConfig()
+{
+    ::saveConfig(config_, lastFilePath_);
+}
+
+void CVELKViewDlg::accept()
+{
+    saveConfig();
+    QDialog::accept();
+}
+
+void CVELKViewDlg::reject()
+{
+    saveConfig();
+    QDialog::reject();
+}
+
+void CVELKViewDlg::showAbout()
+{
+    CAboutDlg about(this);
+    dialogs_.runDialog(about);
+}
+
+#ifdef Q_OS_WIN
+void CVELKViewDlg::addAboutItem()
+{
+    // Windows lets a program extend its system menu; the About item goes at its end.
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (!menu)
+        return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, aboutCommand, reinterpret_cast<LPCWSTR>(aboutItemText().utf16()));
+}
+
+bool CVELKViewDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    auto *msg = static_cast<MSG *>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == aboutCommand) {
+        showAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#else
+void CVELKViewDlg::addAboutItem()
+{
+    // Window managers here offer no way to extend their menu; the item lives in the window's
+    // context menu instead (right click or the Menu key).
+}
+#endif
+
+void CVELKViewDlg::contextMenuEvent(QContextMenuEvent *event)
+{
+#ifdef Q_OS_WIN
+    QDialog::contextMenuEvent(event);
+#else
+    const std::unique_ptr<QMenu> menu = createContextMenu();
+    menu->exec(event->globalPos());
+#endif
+}
+
+std::unique_ptr<QMenu> CVELKViewDlg::createContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    QAction *about = menu->addAction(aboutItemText());
+    about->setObjectName(QStringLiteral("about%1").arg(aboutCommand));
+    connect(about, &QAction::triggered, this, &CVELKViewDlg::showAbout);
+    return menu;
+}

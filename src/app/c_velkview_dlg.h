@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/config_file.h"
+#include "app/recent_file_list.h"
+#include "data/measurement_set.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+class ModalDialogs;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+// The main window: Open file, the seven recent-file buttons, the language drop-down and Exit.
+// It owns the paths and file records of the measurement being read, the recent-file list and
+// the single results window.
+class CVELKViewDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // languageOverride: 0 to 4 to skip detection (the --language option).
+    // workingDirectory: where VELKView.cfg lives; the process's working directory by default.
+    explicit CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOverride = std::nullopt,
+                          const QString &workingDirectory = QString());
+    ~CVELKViewDlg() override;
+
+    // The Open-file command: the dialog, then the measurement when a file was chosen.
+    void onOpenFile();
+    // Opens a path as if it had just been chosen in the open-file dialog.
+    void openChosenPath(const QString &path);
+    // Opens recent entry k (0 to 6).
+    void onRecentFile(int k);
+
+    bool chooseFile();
+    void openMeasurement();
+    void addRecentFile(const QString &title, const QString &path);
+    void refreshRecentButtons();
+    void showResultsWindow();
+    void closeResultsWindow();
+
+    void applyLanguageTexts();
+    void fillLanguageList();
+    void onLanguageChosen(int index);
+
+    const QString &lastFilePath() const { return lastFilePath_; }
+    const ConfigLocation &config() const { return config_; }
+    const RecentFileList &recentFiles() const { return recent_; }
+    const MeasurementFiles &files() const { return files_; }
+    const QString &ampPath() const { return ampPath_; }
+    const QString &refPath() const { return refPath_; }
+
+    // The menu that holds the About item where the system menu cannot (right click).
+    std::unique_ptr<QMenu> createContextMenu();
+
+    // The program's name, the caption of the open error message box.
+    static QString applicationName();
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#endif
+
+private:
+    void createControls();
+    void addAboutItem();
+    void showAbout();
+    bool tryOpenChosen(const QString &path);
+    void saveConfig();
+
+    ModalDialogs &dialogs_;
+    ConfigLocation config_;
+    QString lastFilePath_;
+    RecentFileList recent_;
+    MeasurementFiles files_;
+    QString refPath_;
+    QString ampPath_;
+
+    QGroupBox *recentGroup_ = nullptr;
+    QPushButton *exitButton_ = nullptr;
+    QPushButton *openButton_ = nullptr;
+    QPushButton *recentButtons_[RecentFileList::capacity] = {};
+    QLabel *languageLabel_ = nullptr;
+    QComboBox *languageList_ = nullptr;
+};

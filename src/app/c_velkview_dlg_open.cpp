@@ -1,0 +1,138 @@
+// The open commands of the main window: the open-file dialog, the recent-file buttons and the
+// life of the results window.
+#include "app/c_velkview_dlg.h"
+
+#include "app/modal_dialogs.h"
+#include "data/measurement_reader.h"
+#include "data/ref_path.h"
+#include "lang/ui_texts.h"
+#include "results/c_ergebnis_dlg.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace {
+
+// Turns a "description|pattern|...||" row into Qt filter strings. "*.*" must list every file,
+// names without a dot too, as it does on Windows.
+QStringList qtFilters(const QString &row)
+{
+    const QStringList parts = row.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty() && parts[i + 1].isEmpty())
+            break;
+        const QString pattern = parts[i + 1] == QLatin1String("*.*") ? QStringLiteral("*") : parts[i + 1];
+        filters.append(parts[i] + QLatin1Char('(') + pattern + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+} // namespace
+
+QString CVELKViewDlg::applicationName()
+{
+    return QStringLiteral("velkview");
+}
+
+void CVELKViewDlg::onOpenFile()
+{
+    if (chooseFile())
+        openMeasurement();
+}
+
+void CVELKViewDlg::openChosenPath(const QString &path)
+{
+    if (tryOpenChosen(path))
+        openMeasurement();
+}
+
+bool CVELKViewDlg::chooseFile()
+{
+    const OpenFileRequest request{uiText(UiText::OpenLogFiles), qtFilters(uiText(UiText::FileFilter)),
+                                  lastFilePath_};
+    const std::optional<QString> chosen = dialogs_.chooseOpenFile(this, request);
+    if (!chosen)
+        return false;
+    return tryOpenChosen(*chosen);
+}
+
+bool CVELKViewDlg::tryOpenChosen(const QString &path)
+{
+    ampPath_ = QFileInfo(path).absoluteFilePath();
+    if (!ampPath_.contains(QLatin1Char('.')))
+        ampPath_ += QStringLiteral(".txt");
+    refPath_ = deriveRefPath(ampPath_);
+    QFile file(ampPath_);
+    // A directory opens on this platform but cannot be read as a file.
+    if (QFileInfo(ampPath_).isDir() || !file.open(QIODevice::ReadOnly)) {
+        dialogs_.showError(this, applicationName(), uiText(UiText::ErrorWhileOpeningFile));
+        return false;
+    }
+    lastFilePath_ = ampPath_.left(maxPathLength);
+    return true;
+}
+
+void CVELKViewDlg::onRecentFile(int k)
+{
+    if (k < 0 || k >= recent_.count())
+        return;
+    ampPath_ = recent_.path(k);
+    refPath_ = deriveRefPath(ampPath_);
+    openMeasurement();
+}
+
+void CVELKViewDlg::openMeasurement()
+{
+    showResultsWindow();
+    const ReadOutcome outcome = readMeasurement(ampPath_, refPath_, resultsWindow->measurementSet, files_);
+    if (outcome == ReadOutcome::Read)
+        addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
+    else {
+        closeResultsWindow();
+        dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::InvalidFileFormat));
+        return;
+    }
+    resultsWindow->update();
+}
+
+void CVELKViewDlg::addRecentFile(const QString &title, const QString &path)
+{
+    if (recent_.add(title, path))
+        refreshRecentButtons();
+}
+
+void CVELKViewDlg::refreshRecentButtons()
+{
+    for (int k = 0; k < recent_.count(); ++k) {
+        recentButtons_[k]->setEnabled(true);
+        recentButtons_[k]->setText(recent_.title(k));
+    }
+}
+
+void CVELKViewDlg::showResultsWindow()
+{
+    if (!resultsWindow) {
+        resultsWindow = new CErgebnisDlg(this, files_, dialogs_);
+        connect(resultsWindow, &CErgebnisDlg::closeRequested, this, &CVELKViewDlg::closeResultsWindow);
+    }
+    resultsWindow->hide();
+    resultsWindow->showMaximized();
+    resultsWindow->raise();
+    resultsWindow->activateWindow();
+    languageList_->setEnabled(false);
+}
+
+void CVELKViewDlg::closeResultsWindow()
+{
+    if (resultsWindow) {
+        // The request may come from inside one of the window's own handlers, so the object
+        // goes once that handler has returned.
+        resultsWindow->hide();
+        resultsWindow->deleteLater();
+        resultsWindow = nullptr;
+    }
+    languageList_->setEnabled(true);
+}

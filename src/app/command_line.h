@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Mode { Gui, Dump, Chart, Report, Help, Version };
+
+    Mode mode = Mode::Gui;
+    std::optional<int> language;   // 0 to 4 when --language was given
+    QString amplitudeFile;         // empty when none was given
+    QString outputPath;            // --chart / --report target
+    QSize chartSize{1280, 1000};
+    QString bearingType = QStringLiteral("ZEPH ");
+    QStringList remarks;
+    QString helpText;              // for Help and for usage errors
+    QString error;                 // non-empty: bad usage, exit status 2
+};
+
+// Parses the arguments (the first one is the program). Never exits.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// The language index for a code (en, de, fr, it, es), or nothing.
+std::optional<int> languageFromCode(const QString &code);

@@ -1,0 +1,14 @@
+#include "app/resources.h"
+
+#include <QtCore/qglobal.h>
+
+static void registerResources()
+{
+    Q_INIT_RESOURCE(velkview);
+}
+
+void initResources()
+{
+    static const bool registered = (registerResources(), true);
+    Q_UNUSED(registered);
+}

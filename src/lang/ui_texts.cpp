@@ -1,0 +1,174 @@
+#include "lang/ui_texts.h"
+
+#include <QByteArray>
+
+#include <clocale>
+#include <cstdlib>
+
+int languageIndex = 0;
+
+const char *const uiTexts[languageCount][uiTextRowCount] = {
+    {
+        "Invalid file format!\n\nData set could not be opened.",
+        "Error",
+        "VELKORA files (*_amp.txt) |*_amp.txt|Text files (*.txt) |*.txt|All files (*.*) |*.*||",
+        "Open log files",
+        "Error while opening file!",
+        "Open file",
+        "Exit",
+        "Show last files",
+        "Close window",
+        "Print",
+        "Amplitude",
+        "Reference marks",
+        "Measurement report",
+        "Bearing type:",
+        "Date:",
+        "File:",
+        "Enter remarks (optional):",
+        "Remarks: ",
+        "Cancel",
+        "Language",
+    },
+    {
+        "Ungültiges Dateiformat !\n\nDatensatz konnte nicht geöffnet werden.",
+        "Fehler",
+        "VELKORA Dateien (*_amp.txt) |*_amp.txt|Text Dateien (*.txt) |*.txt|Alle Dateien (*.*) |*.*||",
+        "Aufzeichnungsdaten öffnen",
+        "Fehler beim Öffnen !",
+        "Datei öffnen",
+        "Beenden",
+        "Letzte Dateien anzeigen",
+        "Fenster schließen",
+        "Drucken",
+        "Amplitude",
+        "Referenzmarken",
+        "Meßprotokoll",
+        "Lager-Typ:",
+        "Datum:",
+        "Datei:",
+        "Bemerkungen eingeben (Option):",
+        "Bemerkungen: ",
+        "Abbrechen",
+        "Sprache",
+    },
+    {
+        "Format de fichier invalide!\n\nOuverture des données impossible.",
+        "Erreur",
+        "Fichiers VELKORA (*_amp.txt) |*_amp.txt|Fichiers textes (*.txt) |*.txt|Tous fichiers (*.*) |*.*||",
+        "Ouvrir le rapport d'évènements",
+        "Erreur lors de l'ouverture du fichier!",
+        "Ouvrir le fichier",
+        "Terminer",
+        "Afficher le dernier fichier",
+        "Fermer la fenêtre",
+        "Imprimer",
+        "Amplitude",
+        "Marques de référence",
+        "Rapport de mesure",
+        "Type de roulement:",
+        "Date:",
+        "Fichiers:",
+        "Entrer des commentaires (option):",
+        "Remarques:",
+        "Annuler",
+        "Langue",
+    },
+    {
+        "Formato file non valido!\n\nNon è stato possibile aprire i dati.",
+        "Errore",
+        "VELKORA file (*_amp.txt) |*_amp.txt| File di testo (*.txt) |*.txt|Tutti i file (*.*) |*.*||",
+        "Apri file registrazione",
+        "Errore durante l'apertura!",
+        "Apri file",
+        "Termina",
+        "Visualizza ultimi file",
+        "Chiudi finestra",
+        "Stampa",
+        "Ampiezza",
+        "Traccia di riferimento",
+        "Protocollo di misurazione",
+        "Tipo cuscinetto",
+        "Data:",
+        "File:",
+        "Inserisci note (facoltativo):",
+        "Note:",
+        "Annulla",
+        "Lingua",
+    },
+    {
+        "¡Formato de archivo no válido!\n\nNo pudo abrirse el conjunto de datos.",
+        "Error",
+        "Archivos VELKORA (*_amp.txt) |*_amp.txt| Archivos de texto (*.txt) |*.txt| Todos los archivos (*.*) |*.*||",
+        "Abrir los archivos de conexión",
+        "¡Error al abrir el archivo!",
+        "Abrir archivo",
+        "Salir",
+        "Mostrar los últimos archivos",
+        "Cerrar ventana",
+        "Imprimir",
+        "Amplitud",
+        "Referencias",
+        "Informe de medición",
+        "Tipo de rodamiento:",
+        "Fecha:",
+        "Archivo:",
+        "Introducir observaciones (opcional):",
+        "Observaciones:",
+        "Cancelar",
+        "Idioma",
+    },
+};
+
+QString uiText(int language, UiText row)
+{
+    Q_ASSERT(language >= 0 && language < languageCount);
+    return QString::fromUtf8(uiTexts[language][static_cast<int>(row)]);
+}
+
+QString uiText(UiText row)
+{
+    return uiText(languageIndex, row);
+}
+
+int languageFromLocaleName(std::string_view localeName)
+{
+    // Windows locale names carry the English name of the language; the first one found decides.
+    static constexpr std::string_view englishNames[] = {"German", "French", "Italian", "Spanish"};
+    for (int i = 0; i < 4; ++i) {
+        if (localeName.find(englishNames[i]) != std::string_view::npos)
+            return i + 1;
+    }
+    // POSIX names start with the language code: ll[_CC][.codeset][@modifier].
+    const std::string_view code = localeName.substr(0, localeName.find_first_of("_.@"));
+    static constexpr std::string_view codes[] = {"de", "fr", "it", "es"};
+    for (int i = 0; i < 4; ++i) {
+        if (code == codes[i])
+            return i + 1;
+    }
+    return 0;
+}
+
+QString userLocaleName()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return QString::fromLocal8Bit(value);
+    }
+    return QStringLiteral("C");
+}
+
+int detectLanguage()
+{
+    // The name comes from the environment rather than from setlocale(), which answers "C"
+    // when the user's locale is not installed on this machine.
+    languageIndex = languageFromLocaleName(userLocaleName().toStdString());
+    fixNumericLocale();
+    return languageIndex;
+}
+
+void fixNumericLocale()
+{
+    std::setlocale(LC_NUMERIC, "C");
+}

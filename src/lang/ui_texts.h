@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+// The five interface languages and their twenty texts. The table is UTF-8; a text becomes a
+// QString only where it is shown.
+
+enum class UiText {
+    InvalidFileFormat = 0,   // message box text when a measurement cannot be read
+    Error,                   // caption of that message box
+    FileFilter,              // open-file dialog filter list: "desc|pattern|...||"
+    OpenLogFiles,            // open-file dialog title
+    ErrorWhileOpeningFile,   // message box when the chosen file cannot be opened
+    OpenFile,                // main window button 1000
+    Exit,                    // main window button 1
+    ShowLastFiles,           // main window group box 1009
+    CloseWindow,             // results window button 1
+    Print,                   // results window button 1037
+    Amplitude,               // amplitude chart title
+    ReferenceMarks,          // reference marks chart title
+    MeasurementReport,       // print job name and report heading
+    BearingType,             // report-text dialog label and report label
+    Date,                    // report label
+    File,                    // report label, prefix of empty recent-file buttons
+    EnterRemarks,            // report-text dialog caption
+    Remarks,                 // report-text dialog label and report label
+    Cancel,                  // report-text dialog button 2
+    Language,                // main window label 1021
+};
+
+inline constexpr int languageCount = 5;   // 0 English, 1 German, 2 French, 3 Italian, 4 Spanish
+inline constexpr int uiTextRowCount = 20;
+
+extern const char *const uiTexts[languageCount][uiTextRowCount];
+
+// The current interface language, 0 to 4. Set by detectLanguage and by the language drop-down.
+extern int languageIndex;
+
+// The text of a row in the current language.
+QString uiText(UiText row);
+// The text of a row in the given language (0 to 4).
+QString uiText(int language, UiText row);
+
+// The language a locale name selects: Windows-style names by the English language name they
+// carry ("German_Switzerland.1252" is German), POSIX names by their language code
+// ("de_CH.UTF-8" is German); anything else is English (0).
+int languageFromLocaleName(std::string_view localeName);
+
+// The user's locale name as the environment gives it: LC_ALL, else LC_MESSAGES, else LANG;
+// "C" when none is set.
+QString userLocaleName();
+
+// Sets languageIndex from the user's locale and fixes the numeric locale to the full stop.
+// Returns the index. Works whether or not the user's locale is installed.
+int detectLanguage();
+
+// Makes C number parsing and formatting use the full stop for the whole process.
+void fixNumericLocale();

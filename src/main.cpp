@@ -1,0 +1,105 @@
+#include "app/batch_modes.h"
+#include "app/c_velkview_dlg.h"
+#include "app/command_line.h"
+#include "app/modal_dialogs.h"
+#include "lang/ui_texts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+void printTo(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// Qt's own dialog texts (file and print dialogs, message-box buttons) follow the user's
+// system language, as the platform's common dialogs do.
+void loadQtTranslation(QCoreApplication &app)
+{
+    static QTranslator translator;
+    const QLocale locale(userLocaleName());
+    if (translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
+int runGui(QApplication &app, const CommandLine &line)
+{
+    loadQtTranslation(app);
+    QtModalDialogs dialogs;
+    CVELKViewDlg mainWindow(dialogs, line.language);
+    if (!line.amplitudeFile.isEmpty())
+        QTimer::singleShot(0, &mainWindow, [&] { mainWindow.openChosenPath(line.amplitudeFile); });
+    mainWindow.exec();
+    return 0;
+}
+
+QStringList argumentList(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("velkview"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.20"));
+
+    // The arguments decide the platform, so they are parsed before any application object.
+    const CommandLine line = parseCommandLine(argumentList(argc, argv));
+    if (!line.error.isEmpty()) {
+        printTo(stderr, QStringLiteral("velkview: %1\nTry 'velkview --help' for more information.\n").arg(line.error));
+        return 2;
+    }
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        printTo(stdout, line.helpText);
+        return 0;
+    case CommandLine::Mode::Version:
+        printTo(stdout, QStringLiteral("velkview %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    case CommandLine::Mode::Dump: {
+        QCoreApplication app(argc, argv);
+        fixNumericLocale();
+        return runDump(line);
+    }
+    case CommandLine::Mode::Chart:
+    case CommandLine::Mode::Report: {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        fixNumericLocale();
+        return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
+    }
+    case CommandLine::Mode::Gui:
+        break;
+    }
+    if (!hasDisplay()) {
+        std::fputs("velkview: a display is needed to show the viewer (no DISPLAY or WAYLAND_DISPLAY set).\n"
+                   "Use --report OUT.pdf or --chart OUT.png to work without one; see --help.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    // The application object has just set the whole C locale from the environment.
+    fixNumericLocale();
+    return runGui(app, line);
+}

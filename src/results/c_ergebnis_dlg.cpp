@@ -1,0 +1,170 @@
+#include "results/c_ergebnis_dlg.h"
+
+#include "app/dialog_units.h"
+#include "draw/qpainter_surface.h"
+#include "lang/ui_texts.h"
+#include "report/print_report.h"
+#include "results/charts.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+
+CErgebnisDlg *resultsWindow = nullptr;
+
+namespace {
+
+// Classic dialog face: the charts' black titles and labels need a light ground whatever the
+// desktop theme.
+const QColor windowBackground(240, 240, 240);
+
+int truncated(double value)
+{
+    return static_cast<int>(std::trunc(value));
+}
+
+} // namespace
+
+CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , files_(files)
+    , dialogs_(dialogs)
+    , tools_(createChartTools())
+{
+    setObjectName(QStringLiteral("CErgebnisDlg"));
+    setWindowTitle(QStringLiteral("VELKView"));
+    setModal(false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, windowBackground);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    measurementSet.clear();
+
+    // Template positions, in dialog units of the 8-point face; the first repaint moves them.
+    printButton_ = new QPushButton(uiText(UiText::Print), this);
+    printButton_->setObjectName(QStringLiteral("button1037"));
+    printButton_->setAutoDefault(false);
+    closeButton_ = new QPushButton(uiText(UiText::CloseWindow), this);
+    closeButton_->setObjectName(QStringLiteral("button1"));
+    closeButton_->setDefault(true);
+    setFont(dialogFont());
+    const DialogUnits units(font());
+    units.place(closeButton_, 370, 340, 105, 20);
+    units.place(printButton_, 285, 340, 80, 20);
+    // Tab order follows the template: Close, then Print.
+    setTabOrder(closeButton_, printButton_);
+    closeButton_->setFocus();
+    resize(units.x(479), units.y(362));
+
+    connect(closeButton_, &QPushButton::clicked, this, &CErgebnisDlg::accept);
+    connect(printButton_, &QPushButton::clicked, this, &CErgebnisDlg::printReport);
+}
+
+CErgebnisDlg::~CErgebnisDlg() = default;
+
+QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
+{
+    if (!files.refFileTitle.isEmpty())
+        return QStringLiteral("VELKView - \"%1\", \"%2\"").arg(files.ampFileTitle, files.refFileTitle);
+    return QStringLiteral("VELKView - \"%1\"").arg(files.ampFileTitle);
+}
+
+void CErgebnisDlg::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QPainterSurface surface(painter);
+    screenSurface_ = &surface;
+    setWindowTitle(captionFor(files_));
+    drawAmplitudeChart(1.0, 1.0);
+    drawReferenceMarksChart(1.0, 1.0);
+    placeButtons();
+    screenSurface_ = nullptr;
+}
+
+void CErgebnisDlg::drawAmplitudeChart(double sx, double sy, Surface *printTarget)
+{
+    Q_ASSERT(printTarget || screenSurface_);
+    Surface &surface = printTarget ? *printTarget : *screenSurface_;
+    ::drawAmplitudeChart(surface, measurementSet, tools_, sx, sy,
+                         printTarget ? ChartMedium::Paper : ChartMedium::Screen, {0, 0, width(), height()});
+}
+
+void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printTarget)
+{
+    Q_ASSERT(printTarget || screenSurface_);
+    Surface &surface = printTarget ? *printTarget : *screenSurface_;
+    ::drawReferenceMarksChart(surface, measurementSet, tools_, sx, sy,
+                              printTarget ? ChartMedium::Paper : ChartMedium::Screen, {0, 0, width(), height()});
+}
+
+void CErgebnisDlg::placeButtons()
+{
+    // Window rectangle in screen pixels with an exclusive right and bottom edge.
+    const QRect frame = frameGeometry();
+    const int windowRight = frame.x() + frame.width();
+    const int windowBottom = frame.y() + frame.height();
+    const int winW = frame.width();
+    const int winH = frame.height();
+    const int clientW = width();
+    const int clientH = height();
+
+    const int wClose = closeButton_->width();
+    const int hClose = closeButton_->height();
+    const int wPrint = printButton_->width();
+
+    const int closeRight = windowRight + truncated(clientW - 1.03 * winW);
+    const int closeBottom = windowBottom + truncated(clientH - 1.01 * winH);
+    closeButton_->move(closeRight - wClose, closeBottom - hClose);
+    const int printRight = (closeRight - wClose) - winW / 100;
+    printButton_->setGeometry(printRight - wPrint, closeBottom - hClose, wPrint, hClose);
+}
+
+void CErgebnisDlg::pinWindow()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QRect available = screen->availableGeometry();
+    const int captionHeight = client.top() - frame.top();
+    const int borderHeight = frame.bottom() - client.bottom();
+    // A full-screen window's client area: the work area less the caption.
+    const int fullClientHeight = available.height() - captionHeight;
+    const int width = available.width();
+    const int height = fullClientHeight + (frame.height() - client.height()) - borderHeight;
+    pinning_ = true;
+    move(0, 0);
+    resize(width - (frame.width() - client.width()), height - (frame.height() - client.height()));
+    pinning_ = false;
+    update();
+}
+
+void CErgebnisDlg::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    // Our own move back to the origin reports a move too; it must not start another.
+    if (!pinning_ && frameGeometry().topLeft() != QPoint(0, 0) && !isMaximized())
+        pinWindow();
+}
+
+void CErgebnisDlg::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    emit closeRequested();
+}
+
+void CErgebnisDlg::done(int)
+{
+    // Enter, Escape and the Close button all end here; the owner removes the window.
+    emit closeRequested();
+}
+
+void CErgebnisDlg::printReport()
+{
+    runPrintReport(*this);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "data/measurement_set.h"
+#include "results/chart_tools.h"
+
+#include <QDialog>
+
+class ModalDialogs;
+class QPushButton;
+class Surface;
+
+// The full-screen results window: holds one measurement, draws its two charts at every repaint
+// and offers Print and Close. It never closes itself: every close route emits closeRequested()
+// and the owner removes the window.
+class CErgebnisDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // owner: the main window; files: the owner's record of the files last read, read at every
+    // repaint for the caption and by the printed report; dialogs: the modal dialog seam.
+    CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs);
+    ~CErgebnisDlg() override;
+
+    // The report texts, written by the report-text dialog at every Print (at most 12 and 40
+    // characters).
+    QString bearingType;
+    QString remarkLines[3];
+
+    // The measurement shown; zero-filled when the window is created.
+    MeasurementSet measurementSet;
+
+    const MeasurementFiles &files() const { return files_; }
+    const ChartTools &tools() const { return tools_; }
+    ModalDialogs &dialogs() const { return dialogs_; }
+
+    // The chart routines with the window's tools. Without a printTarget they draw on the window
+    // and may only be called from its paint handler; with one, on that page at sx, sy printer
+    // dots per millimetre.
+    void drawAmplitudeChart(double sx, double sy, Surface *printTarget = nullptr);
+    void drawReferenceMarksChart(double sx, double sy, Surface *printTarget = nullptr);
+
+    // The Print command.
+    void printReport();
+
+    // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref".
+    static QString captionFor(const MeasurementFiles &files);
+
+    // Moves the two buttons to the bottom right, from the window's and client's sizes.
+    void placeButtons();
+    // Puts the window back at the screen origin at full-screen size.
+    void pinWindow();
+
+    QPushButton *closeButton() const { return closeButton_; }
+    QPushButton *printButton() const { return printButton_; }
+
+signals:
+    void closeRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void done(int result) override;
+
+private:
+    const MeasurementFiles &files_;
+    ModalDialogs &dialogs_;
+    ChartTools tools_;
+    QPushButton *closeButton_ = nullptr;
+    QPushButton *printButton_ = nullptr;
+    Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
+    bool pinning_ = false;
+};
+
+// The single results window, or null while none exists. Owned by the main window.
+extern CErgebnisDlg *resultsWindow;

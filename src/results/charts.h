@@ -1,0 +1,16 @@
+#pragma once
+
+#include "data/measurement_set.h"
+#include "draw/surface.h"
+#include "results/chart_tools.h"
+
+enum class ChartMedium { Screen, Paper };
+
+// The two chart routines. On screen: sx = sy = 1.0, the area is clientArea and the window's
+// tools are used. On paper: sx and sy are printer dots per millimetre, the area comes from the
+// page (clientArea is not used) and the routine makes and drops its own pens and fonts.
+// Both leave the background mode transparent and the text colour at textColour.
+void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
+                        double sx, double sy, ChartMedium medium, const DeviceRect &clientArea);
+void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
+                             double sx, double sy, ChartMedium medium, const DeviceRect &clientArea);
