@@ -24,8 +24,9 @@ QBrush toQBrush(const Brush &brush)
 QPen toQPen(const Pen &pen)
 {
     if (pen.width <= 1) {
-        // A cosmetic hairline with flat caps leaves the last pixel out, as lineTo promises.
-        QPen hairline(toQColor(pen.colour), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        // Square caps make Qt draw both end points in either direction; lineTo then stops
+        // one pixel short itself.
+        QPen hairline(toQColor(pen.colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
         hairline.setCosmetic(true);
         return hairline;
     }
@@ -153,8 +154,32 @@ void QPainterSurface::lineTo(int x, int y)
     if (!painterHasLinePen_)
         applyLinePen();
     const QPoint to(x, y);
-    painter_.drawLine(position_, to);
+    if (pen_.width <= 1)
+        drawHairline(position_, to);
+    else
+        painter_.drawLine(position_, to);
     position_ = to;
+}
+
+// The hairline's last pixel is the one before `to` along the major axis; the minor axis
+// follows in proportion, which is exact for the level, plumb and 45-degree lines of the charts.
+void QPainterSurface::drawHairline(QPoint from, QPoint to)
+{
+    const qint64 dx = qint64(to.x()) - from.x();
+    const qint64 dy = qint64(to.y()) - from.y();
+    if (dx == 0 && dy == 0)
+        return;
+    const bool xMajor = qAbs(dx) >= qAbs(dy);
+    const qint64 major = xMajor ? dx : dy;
+    const qint64 minor = xMajor ? dy : dx;
+    const qint64 majorStep = major > 0 ? 1 : -1;
+    const qint64 minorStep = qRound64(double(minor) / double(qAbs(major)));
+    const qint64 lastX = to.x() - (xMajor ? majorStep : minorStep);
+    const qint64 lastY = to.y() - (xMajor ? minorStep : majorStep);
+    if (lastX == from.x() && lastY == from.y())
+        painter_.drawPoint(from);   // Qt draws nothing for a line of length zero
+    else
+        painter_.drawLine(QLineF(from, QPointF(double(lastX), double(lastY))));
 }
 
 void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)

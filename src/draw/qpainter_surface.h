@@ -46,6 +46,7 @@ public:
 
 private:
     void applyLinePen();
+    void drawHairline(QPoint from, QPoint to);
 
     QPainter &painter_;
     FontMatcher fonts_;

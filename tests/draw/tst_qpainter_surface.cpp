@@ -1,0 +1,275 @@
+#include "draw/font_matcher.h"
+#include "draw/qpainter_surface.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <climits>
+#include <functional>
+
+namespace {
+
+const QRgb white = qRgb(255, 255, 255);
+const QRgb black = qRgb(0, 0, 0);
+
+// Paints on a white image through a fresh surface.
+QImage paint(QSize size, const std::function<void(QPainterSurface &)> &draw)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(white);
+    QPainter painter(&image);
+    QPainterSurface surface(painter);
+    draw(surface);
+    painter.end();
+    return image;
+}
+
+int countPixels(const QImage &image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour;
+    return count;
+}
+
+// The bounding box of the pixels that are not white.
+QRect inkBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != white)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestQPainterSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hatchRunsFromUpperLeftToLowerRight();
+    void opaqueHatchShowsBackgroundInItsGaps_data();
+    void opaqueHatchShowsBackgroundInItsGaps();
+    void hairlineLeavesOutItsEndPoint_data();
+    void hairlineLeavesOutItsEndPoint();
+    void widePenCoversItsWidth();
+    void fillRectExcludesRightColumnAndBottomRow();
+    void roundRectStaysInsideItsRectangle();
+    void textStaysInsideItsRectangle_data();
+    void textStaysInsideItsRectangle();
+    void hugeCoordinatesDrawWithoutCrashing();
+    void fontsResolveToInstalledFacesAndSizes_data();
+    void fontsResolveToInstalledFacesAndSizes();
+};
+
+void TestQPainterSurface::hatchRunsFromUpperLeftToLowerRight()
+{
+    const QImage image = paint({32, 32}, [](QPainterSurface &s) {
+        s.setBackgroundMode(BackgroundMode::Opaque);
+        s.setBackgroundColour({0, 255, 0});
+        s.fillRect(DeviceRect{0, 0, 32, 32}, Brush{BrushStyle::ForwardDiagonal, {255, 0, 0}});
+    });
+    const QRgb red = qRgb(255, 0, 0);
+    QCOMPARE(countPixels(image, red), 4 * 32);
+    // Along a "\" line x - y stays constant (mod 8); along a "/" line x + y would.
+    const QPoint first = [&] {
+        for (int x = 0; x < 8; ++x)
+            if (image.pixel(x, 0) == red)
+                return QPoint(x, 0);
+        return QPoint(-1, -1);
+    }();
+    QVERIFY(first.x() >= 0);
+    for (int step = 1; step < 8; ++step)
+        QCOMPARE(image.pixel(first.x() + step, step), red);
+}
+
+void TestQPainterSurface::opaqueHatchShowsBackgroundInItsGaps_data()
+{
+    QTest::addColumn<BackgroundMode>("mode");
+    QTest::addColumn<QRgb>("gap");
+    QTest::newRow("opaque: background colour") << BackgroundMode::Opaque << qRgb(128, 128, 128);
+    QTest::newRow("transparent: what lies below") << BackgroundMode::Transparent << white;
+}
+
+void TestQPainterSurface::opaqueHatchShowsBackgroundInItsGaps()
+{
+    QFETCH(BackgroundMode, mode);
+    QFETCH(QRgb, gap);
+    const QImage image = paint({16, 16}, [&](QPainterSurface &s) {
+        s.setBackgroundMode(mode);
+        s.setBackgroundColour({128, 128, 128});
+        s.fillRect(DeviceRect{0, 0, 16, 16}, Brush{BrushStyle::ForwardDiagonal, {220, 220, 220}});
+    });
+    QCOMPARE(countPixels(image, qRgb(220, 220, 220)), 2 * 16);
+    QCOMPARE(countPixels(image, gap), 16 * 16 - 2 * 16);
+}
+
+void TestQPainterSurface::hairlineLeavesOutItsEndPoint_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("lastDrawn");
+    QTest::newRow("rightwards") << QPoint(2, 5) << QPoint(10, 5) << QPoint(9, 5);
+    QTest::newRow("leftwards") << QPoint(10, 5) << QPoint(2, 5) << QPoint(3, 5);
+    QTest::newRow("downwards") << QPoint(4, 1) << QPoint(4, 12) << QPoint(4, 11);
+    QTest::newRow("upwards") << QPoint(4, 12) << QPoint(4, 1) << QPoint(4, 2);
+    QTest::newRow("diagonal") << QPoint(1, 1) << QPoint(9, 9) << QPoint(8, 8);
+    QTest::newRow("diagonal up left") << QPoint(9, 9) << QPoint(1, 1) << QPoint(2, 2);
+    QTest::newRow("one pixel") << QPoint(6, 6) << QPoint(7, 6) << QPoint(6, 6);
+}
+
+void TestQPainterSurface::hairlineLeavesOutItsEndPoint()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, lastDrawn);
+    const QImage image = paint({16, 16}, [&](QPainterSurface &s) {
+        s.selectPen({{0, 0, 0}, 1});
+        s.moveTo(from.x(), from.y());
+        s.lineTo(to.x(), to.y());
+    });
+    QCOMPARE(image.pixel(from), black);
+    QCOMPARE(image.pixel(lastDrawn), black);
+    QCOMPARE(image.pixel(to), white);
+    const int length = qMax(qAbs(to.x() - from.x()), qAbs(to.y() - from.y()));
+    QCOMPARE(countPixels(image, black), length);
+}
+
+void TestQPainterSurface::widePenCoversItsWidth()
+{
+    const QImage image = paint({40, 40}, [](QPainterSurface &s) {
+        s.selectPen({{0, 0, 0}, 2});
+        s.moveTo(5, 10);
+        s.lineTo(35, 10);
+        s.selectPen({{0, 0, 0}, 6});
+        s.moveTo(20, 20);
+        s.lineTo(20, 35);
+    });
+    int across = 0;
+    for (int y = 0; y < 15; ++y)
+        across += image.pixel(20, y) == black;
+    QCOMPARE(across, 2);
+    int wide = 0;
+    for (int x = 10; x < 30; ++x)
+        wide += image.pixel(x, 28) == black;
+    QCOMPARE(wide, 6);
+}
+
+void TestQPainterSurface::fillRectExcludesRightColumnAndBottomRow()
+{
+    const QImage image = paint({20, 20}, [](QPainterSurface &s) {
+        s.fillRect(DeviceRect{2, 3, 12, 8}, Colour{0, 0, 0});
+        s.fillRect(DeviceRect{15, 15, 15, 19}, Colour{0, 0, 0});   // empty: nothing
+        s.fillRect(DeviceRect{18, 18, 16, 19}, Colour{0, 0, 0});   // inverted: nothing
+    });
+    QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(11, 7)));
+    QCOMPARE(countPixels(image, black), 10 * 5);
+}
+
+void TestQPainterSurface::roundRectStaysInsideItsRectangle()
+{
+    const QImage image = paint({20, 20}, [](QPainterSurface &s) {
+        s.selectPen({{0, 0, 0}, 1});
+        s.selectBrush({BrushStyle::Solid, {255, 128, 128}});
+        s.roundRect({4, 4, 10, 10}, 6, 6);
+    });
+    const QRect box = inkBox(image);
+    QVERIFY2(QRect(4, 4, 6, 6).contains(box), "the marker leaves its rectangle");
+    QVERIFY(box.width() >= 5 && box.height() >= 5);
+    QCOMPARE(image.pixel(7, 7), qRgb(255, 128, 128));
+}
+
+void TestQPainterSurface::textStaysInsideItsRectangle_data()
+{
+    QTest::addColumn<TextAlign>("align");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("left, too long") << TextAlign::Left << QStringLiteral("WWWWWWWWWWWWWWWW");
+    QTest::newRow("centre, too long") << TextAlign::Centre << QStringLiteral("MMMMMMMMMMMMMMMM");
+    QTest::newRow("right, fits") << TextAlign::Right << QStringLiteral("40%");
+}
+
+void TestQPainterSurface::textStaysInsideItsRectangle()
+{
+    QFETCH(TextAlign, align);
+    QFETCH(QString, text);
+    const DeviceRect rect{20, 20, 80, 34};
+    const QImage image = paint({120, 60}, [&](QPainterSurface &s) {
+        s.selectFont({QStringLiteral("Arial"), -20, -10, 400, FontPitchFamily::SansSerif});
+        s.setTextColour({0, 0, 0});
+        s.setBackgroundMode(BackgroundMode::Transparent);
+        s.drawText(rect, text, align);
+    });
+    const QRect box = inkBox(image);
+    QVERIFY(!box.isEmpty());
+    QVERIFY2(QRect(20, 20, 60, 14).contains(box), "text drawn outside its rectangle");
+    if (align == TextAlign::Right)
+        QVERIFY(box.right() >= 75);
+}
+
+void TestQPainterSurface::hugeCoordinatesDrawWithoutCrashing()
+{
+    const QImage image = paint({50, 50}, [](QPainterSurface &s) {
+        s.selectPen({{0, 0, 0}, 2});
+        s.moveTo(10, 10);
+        s.lineTo(40, INT_MIN);
+        s.lineTo(INT_MAX, INT_MAX);
+        s.selectPen({{0, 0, 0}, 1});
+        s.moveTo(INT_MIN, 25);
+        s.lineTo(INT_MAX, 25);
+        s.roundRect({INT_MAX - 3, INT_MIN, INT_MAX, INT_MIN + 3}, 6, 6);
+    });
+    // The horizontal hairline crosses the whole image.
+    QCOMPARE(image.pixel(0, 25), black);
+    QCOMPARE(image.pixel(49, 25), black);
+}
+
+void TestQPainterSurface::fontsResolveToInstalledFacesAndSizes_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<int>("pitch");
+    QTest::addColumn<QString>("family");
+    const int sans = int(FontPitchFamily::SansSerif);
+    const int modern = int(FontPitchFamily::Modern);
+    QTest::newRow("screen labels") << "Arial" << -8 << -6 << 300 << sans << "Liberation Sans";
+    QTest::newRow("screen title") << "Arial" << -20 << -10 << 300 << sans << "Liberation Sans";
+    QTest::newRow("report title") << "Arial" << -137 << -68 << 700 << sans << "Liberation Sans";
+    QTest::newRow("remarks") << "Pica" << -91 << -45 << 400 << modern << "Liberation Mono";
+}
+
+void TestQPainterSurface::fontsResolveToInstalledFacesAndSizes()
+{
+    QFETCH(QString, face);
+    QFETCH(int, height);
+    QFETCH(int, width);
+    QFETCH(int, weight);
+    QFETCH(int, pitch);
+    QFETCH(QString, family);
+    FontMatcher matcher;
+    const QFont font =
+        matcher.match({face, height, width, weight, static_cast<FontPitchFamily>(pitch)});
+    QCOMPARE(QFontInfo(font).family(), family);
+    QCOMPARE(font.pixelSize(), -height);
+    QCOMPARE(int(font.weight()), weight);
+    // The stretched face's average width, measured as for the request, meets it within 3 %.
+    const double stretched = averageWidthPerEm(font) * font.pixelSize() * font.stretch() / 100.0;
+    QVERIFY2(qAbs(stretched + width) <= 0.03 * -width + 0.01, qPrintable(QString::number(stretched)));
+    // And the glyphs really are stretched by that factor.
+    QFont natural = font;
+    natural.setStretch(100);
+    const QString sample = QStringLiteral("the quick brown fox jumps over the lazy dog");
+    const double ratio =
+        QFontMetricsF(font).horizontalAdvance(sample) / QFontMetricsF(natural).horizontalAdvance(sample);
+    QVERIFY2(qAbs(ratio - font.stretch() / 100.0) < 0.1, qPrintable(QString::number(ratio)));
+}
+
+QTEST_MAIN(TestQPainterSurface)
+#include "tst_qpainter_surface.moc"
