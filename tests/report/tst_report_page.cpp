@@ -1,6 +1,7 @@
 // The printed report page, checked call by call on a recording surface against hand-worked
 // printer sizes. The charts draw first; the report's own calls are the tail of the recording.
 
+#include "doubles/recording_surface.h"
 #include "lang/ui_texts.h"
 #include "report/report_layout.h"
 #include "report/report_page.h"
@@ -19,55 +20,50 @@ QString rectText(const DeviceRect &r)
     return QStringLiteral("%1 %2 %3 %4").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom);
 }
 
-// Records every call as one line of text, so a mismatch prints both sides readably.
-class RecordingPage : public Surface {
-public:
-    QStringList calls;
+const char *alignName(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Left: return "L";
+    case TextAlign::Centre: return "C";
+    case TextAlign::Right: return "R";
+    }
+    return "?";
+}
 
-    void selectPen(const Pen &pen) override
-    {
-        calls << QStringLiteral("pen %1,%2,%3 %4")
-                     .arg(pen.colour.red).arg(pen.colour.green).arg(pen.colour.blue).arg(pen.width);
+// Every recorded call as one line of text, so a mismatch prints both sides readably.
+QString describe(const RecordingSurface::Record &r)
+{
+    using Kind = RecordingSurface::Kind;
+    switch (r.kind) {
+    case Kind::SelectPen:
+        return QStringLiteral("pen %1,%2,%3 %4")
+            .arg(r.pen.colour.red).arg(r.pen.colour.green).arg(r.pen.colour.blue).arg(r.pen.width);
+    case Kind::SelectFont:
+        return QStringLiteral("font %1 %2 %3 %4 %5")
+            .arg(r.font.face).arg(r.font.height).arg(r.font.width).arg(r.font.weight)
+            .arg(int(r.font.pitchAndFamily));
+    case Kind::SetBackgroundMode:
+        return r.backgroundMode == BackgroundMode::Transparent ? QStringLiteral("transparent")
+                                                               : QStringLiteral("opaque");
+    case Kind::SetTextColour:
+        return QStringLiteral("textColour %1,%2,%3")
+            .arg(r.colour.red).arg(r.colour.green).arg(r.colour.blue);
+    case Kind::MoveTo: return QStringLiteral("moveTo %1 %2").arg(r.x1).arg(r.y1);
+    case Kind::LineTo: return QStringLiteral("lineTo %1 %2").arg(r.x2).arg(r.y2);
+    case Kind::DrawText:
+        return QStringLiteral("text %1 %2 [%3]")
+            .arg(rectText(r.rect), QLatin1String(alignName(r.align)), r.text);
+    case Kind::DrawImage:
+        return QStringLiteral("image %1 %2x%3")
+            .arg(rectText(r.rect)).arg(r.imageSize.width()).arg(r.imageSize.height());
+    case Kind::SelectBrush: return QStringLiteral("brush");
+    case Kind::SetBackgroundColour: return QStringLiteral("background");
+    case Kind::FillRectColour:
+    case Kind::FillRectBrush: return QStringLiteral("fill ") + rectText(r.rect);
+    case Kind::RoundRect: return QStringLiteral("roundRect ") + rectText(r.rect);
     }
-    void selectBrush(const Brush &) override { calls << QStringLiteral("brush"); }
-    void selectFont(const FontSpec &f) override
-    {
-        calls << QStringLiteral("font %1 %2 %3 %4 %5")
-                     .arg(f.face).arg(f.height).arg(f.width).arg(f.weight)
-                     .arg(int(f.pitchAndFamily));
-    }
-    void setBackgroundMode(BackgroundMode mode) override
-    {
-        calls << (mode == BackgroundMode::Transparent ? QStringLiteral("transparent")
-                                                      : QStringLiteral("opaque"));
-    }
-    void setBackgroundColour(Colour) override { calls << QStringLiteral("background"); }
-    void setTextColour(Colour c) override
-    {
-        calls << QStringLiteral("textColour %1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
-    }
-    void fillRect(const DeviceRect &r, Colour) override { calls << QStringLiteral("fill ") + rectText(r); }
-    void fillRect(const DeviceRect &r, const Brush &) override
-    {
-        calls << QStringLiteral("fill ") + rectText(r);
-    }
-    void moveTo(int x, int y) override { calls << QStringLiteral("moveTo %1 %2").arg(x).arg(y); }
-    void lineTo(int x, int y) override { calls << QStringLiteral("lineTo %1 %2").arg(x).arg(y); }
-    void roundRect(const DeviceRect &r, int, int) override
-    {
-        calls << QStringLiteral("roundRect ") + rectText(r);
-    }
-    void drawText(const DeviceRect &r, const QString &text, TextAlign align) override
-    {
-        const char *alignName = align == TextAlign::Left ? "L" : align == TextAlign::Centre ? "C" : "R";
-        calls << QStringLiteral("text %1 %2 [%3]").arg(rectText(r), QLatin1String(alignName), text);
-    }
-    void drawImage(const DeviceRect &r, const QImage &image) override
-    {
-        calls << QStringLiteral("image %1 %2x%3")
-                     .arg(rectText(r)).arg(image.width()).arg(image.height());
-    }
-};
+    return QStringLiteral("?");
+}
 
 ReportContent sampleContent()
 {
@@ -137,9 +133,12 @@ private:
 
     QStringList drawPage(int horzRes, int vertRes, const ReportContent &content)
     {
-        RecordingPage page;
+        RecordingSurface page;
         drawReportPage(page, horzRes, vertRes, content, *data_, tools_);
-        return page.calls;
+        QStringList calls;
+        for (const RecordingSurface::Record &record : page.records())
+            calls << describe(record);
+        return calls;
     }
 
     static QStringList texts(const QStringList &calls)
