@@ -49,8 +49,14 @@ bool saveConfig(const ConfigLocation &location, const QString &lastFilePath)
     if (location.configPath.isEmpty())
         return false;
     QSaveFile file(location.configPath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk, a size limit) shows here instead of being
+    // committed as a cut-off file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    file.write(lastFilePath.left(maxPathLength).toUtf8());
+    const QByteArray content = lastFilePath.left(maxPathLength).toUtf8();
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }

@@ -1,0 +1,139 @@
+#include "app/config_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+class TestConfigFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void locationForDirectory_data();
+    void locationForDirectory();
+    void firstLineIsTaken_data();
+    void firstLineIsTaken();
+    void missingFileGivesPattern();
+    void firstStartWritesPatternWithoutLineEnd();
+    void failedWriteLeavesOldFile();
+    void tooLongDirectoryIsNotUsed();
+
+private:
+    QString writeConfig(const QTemporaryDir &dir, const QByteArray &content);
+};
+
+QString TestConfigFile::writeConfig(const QTemporaryDir &dir, const QByteArray &content)
+{
+    const QString path = dir.filePath(QStringLiteral("VELKView.cfg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(content);
+    return path;
+}
+
+void TestConfigFile::locationForDirectory_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("configPath");
+    QTest::addColumn<QString>("patternPath");
+    QTest::newRow("ordinary") << QStringLiteral("/home/qa/runs") << QStringLiteral("/home/qa/runs/VELKView.cfg")
+                              << QStringLiteral("/home/qa/runs/*_amp.txt");
+    QTest::newRow("root has no second slash") << QStringLiteral("/") << QStringLiteral("/VELKView.cfg")
+                                              << QStringLiteral("/*_amp.txt");
+    QTest::newRow("non-ASCII") << QString::fromUtf8("/data/Prüfung") << QString::fromUtf8("/data/Prüfung/VELKView.cfg")
+                               << QString::fromUtf8("/data/Prüfung/*_amp.txt");
+}
+
+void TestConfigFile::locationForDirectory()
+{
+    QFETCH(QString, directory);
+    QFETCH(QString, configPath);
+    QFETCH(QString, patternPath);
+    const ConfigLocation location = configLocation(directory);
+    QCOMPARE(location.configPath, configPath);
+    QCOMPARE(location.patternPath, patternPath);
+}
+
+void TestConfigFile::firstLineIsTaken_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");   // empty: the pattern path
+    QTest::newRow("one line, no end") << QByteArray("/m/a_amp.txt") << QStringLiteral("/m/a_amp.txt");
+    QTest::newRow("CR LF and several lines") << QByteArray("/m/a_amp.txt\r\n/m/b_amp.txt\r\n") << QStringLiteral("/m/a_amp.txt");
+    QTest::newRow("LF ends") << QByteArray("/m/a b_amp.txt\nrest") << QStringLiteral("/m/a b_amp.txt");
+    QTest::newRow("lone CR ends") << QByteArray("/m/x_amp.txt\rrest") << QStringLiteral("/m/x_amp.txt");
+    QTest::newRow("NUL ends") << QByteArray("/m/y_amp.txt\0rest", 17) << QStringLiteral("/m/y_amp.txt");
+    QTest::newRow("empty first line") << QByteArray("\n/m/later_amp.txt") << QString();
+    QTest::newRow("empty file") << QByteArray() << QString();
+    QTest::newRow("UTF-8 path") << QByteArray("/m/Pr\xC3\xBC""fung 3_amp.txt") << QString::fromUtf8("/m/Prüfung 3_amp.txt");
+    QTest::newRow("cut to 511") << QByteArray(600, 'a') << QString(511, QLatin1Char('a'));
+}
+
+void TestConfigFile::firstLineIsTaken()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(!writeConfig(dir, content).isEmpty());
+    const ConfigLocation location = configLocation(dir.path());
+    QCOMPARE(loadConfig(location), expected.isEmpty() ? location.patternPath : expected);
+}
+
+void TestConfigFile::missingFileGivesPattern()
+{
+    QTemporaryDir dir;
+    const ConfigLocation location = configLocation(dir.path());
+    QCOMPARE(loadConfig(location), dir.path() + QStringLiteral("/*_amp.txt"));
+}
+
+void TestConfigFile::firstStartWritesPatternWithoutLineEnd()
+{
+    QTemporaryDir dir;
+    const ConfigLocation location = configLocation(dir.path());
+    QVERIFY(saveConfig(location, loadConfig(location)));
+    QFile file(location.configPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), (dir.path() + QStringLiteral("/*_amp.txt")).toUtf8());
+}
+
+void TestConfigFile::failedWriteLeavesOldFile()
+{
+    QTemporaryDir dir;
+    const QByteArray old("/m/old_amp.txt");
+    QVERIFY(!writeConfig(dir, old).isEmpty());
+    const ConfigLocation location = configLocation(dir.path());
+
+    // Tests run as root, where permissions stop nothing; a file-size limit makes the write fail.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool written = saveConfig(location, QStringLiteral("/m/a/much/longer/path/than/eight/bytes_amp.txt"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!written);
+    QFile file(location.configPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("VELKView.cfg")});
+}
+
+void TestConfigFile::tooLongDirectoryIsNotUsed()
+{
+    const QString longDirectory = QStringLiteral("/") + QString(489, QLatin1Char('d'));
+    const ConfigLocation location = configLocation(longDirectory);
+    QVERIFY(location.configPath.isEmpty());
+    QCOMPARE(loadConfig(location), QStringLiteral("*_amp.txt"));
+    QVERIFY(!saveConfig(location, QStringLiteral("/x_amp.txt")));
+    QCOMPARE(configLocation(QString(489, QLatin1Char('d'))).configPath.isEmpty(), false);
+}
+
+QTEST_GUILESS_MAIN(TestConfigFile)
+#include "tst_config_file.moc"

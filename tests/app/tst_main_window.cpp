@@ -1,0 +1,187 @@
+#include "app/c_about_dlg.h"
+#include "app/c_velkview_dlg.h"
+#include "doubles/scripted_dialogs.h"
+#include "lang/ui_texts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlTextsInEveryLanguage_data();
+    void controlTextsInEveryLanguage();
+    void dropDownListsLanguagesUnsorted();
+    void choosingLanguageReTextsButtons();
+    void startsWithFocusOnExitAndEmptyRecentList();
+    void everyWayOutSavesConfiguration_data();
+    void everyWayOutSavesConfiguration();
+    void aboutItemOpensGermanAboutBox();
+
+private:
+    QPushButton *button(CVELKViewDlg &window, int id);
+};
+
+QPushButton *TestMainWindow::button(CVELKViewDlg &window, int id)
+{
+    return window.findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
+}
+
+void TestMainWindow::controlTextsInEveryLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("exit");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("recentPrefix");
+    QTest::newRow("English") << 0 << "Exit" << "Open file" << "Show last files" << "Language" << "File:";
+    QTest::newRow("German") << 1 << "Beenden" << QString::fromUtf8("Datei \xC3\xB6""ffnen") << "Letzte Dateien anzeigen"
+                            << "Sprache" << "Datei:";
+    QTest::newRow("French") << 2 << "Terminer" << "Ouvrir le fichier" << "Afficher le dernier fichier" << "Langue"
+                            << "Fichiers:";
+    QTest::newRow("Italian") << 3 << "Termina" << "Apri file" << "Visualizza ultimi file" << "Lingua" << "File:";
+    QTest::newRow("Spanish") << 4 << "Salir" << "Abrir archivo" << QString::fromUtf8("Mostrar los \xC3\xBAltimos archivos")
+                             << "Idioma" << "Archivo:";
+}
+
+void TestMainWindow::controlTextsInEveryLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, exit);
+    QFETCH(QString, open);
+    QFETCH(QString, group);
+    QFETCH(QString, label);
+    QFETCH(QString, recentPrefix);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, language, dir.path());
+    QCOMPARE(window.windowTitle(), QStringLiteral("VELKView"));
+    QCOMPARE(button(window, 1)->text(), exit);
+    QCOMPARE(button(window, 1000)->text(), open);
+    QCOMPARE(window.findChild<QGroupBox *>(QStringLiteral("group1009"))->title(), group);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("static1021"))->text(), label);
+    for (int k = 0; k < 7; ++k)
+        QCOMPARE(button(window, 1002 + k)->text(), recentPrefix + QString::number(k + 1));
+}
+
+void TestMainWindow::dropDownListsLanguagesUnsorted()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 3, dir.path());
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    QVERIFY(list);
+    QVERIFY(!list->isEditable());
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->itemText(i));
+    QCOMPARE(entries, (QStringList{QStringLiteral("English"), QStringLiteral("Deutsch"), QString::fromUtf8("Fran\xC3\xA7""ais"),
+                                   QStringLiteral("Italiano"), QStringLiteral("Espanol")}));
+    QCOMPARE(list->currentIndex(), 3);
+}
+
+void TestMainWindow::choosingLanguageReTextsButtons()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+    QCOMPARE(languageIndex, 1);
+    QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));
+    QCOMPARE(button(window, 1008)->text(), QStringLiteral("Datei:7"));
+    QVERIFY(!button(window, 1008)->isEnabled());
+    // The same language again changes nothing.
+    emit list->activated(1);
+    QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));
+}
+
+void TestMainWindow::startsWithFocusOnExitAndEmptyRecentList()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.focusWidget(), button(window, 1));
+    QVERIFY(button(window, 1)->isDefault());
+    QVERIFY(button(window, 1000)->isEnabled());
+    for (int k = 0; k < 7; ++k)
+        QVERIFY(!button(window, 1002 + k)->isEnabled());
+    QCOMPARE(window.recentFiles().count(), 0);
+    // No minimise or maximise box.
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void TestMainWindow::everyWayOutSavesConfiguration_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Exit button") << "exit" << int(QDialog::Accepted);
+    QTest::newRow("Enter") << "enter" << int(QDialog::Accepted);
+    QTest::newRow("Escape") << "escape" << int(QDialog::Rejected);
+    QTest::newRow("close box") << "close" << int(QDialog::Rejected);
+}
+
+void TestMainWindow::everyWayOutSavesConfiguration()
+{
+    QFETCH(QString, way);
+    QFETCH(int, result);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString configPath = dir.filePath(QStringLiteral("VELKView.cfg"));
+    QVERIFY(!QFile::exists(configPath));
+    if (way == QLatin1String("exit"))
+        button(window, 1)->click();
+    else if (way == QLatin1String("enter"))
+        QTest::keyClick(&window, Qt::Key_Return);
+    else if (way == QLatin1String("escape"))
+        QTest::keyClick(&window, Qt::Key_Escape);
+    else
+        window.close();
+    QCOMPARE(window.result(), result);
+    QVERIFY(!window.isVisible());
+    QFile file(configPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), (dir.path() + QStringLiteral("/*_amp.txt")).toUtf8());
+}
+
+void TestMainWindow::aboutItemOpensGermanAboutBox()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    QString aboutTitle;
+    QStringList aboutTexts;
+    dialogs.dialogAnswer = [&](QDialog &dialog) {
+        aboutTitle = dialog.windowTitle();
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            aboutTexts.append(label->text());
+        return int(QDialog::Accepted);
+    };
+    CVELKViewDlg window(dialogs, 2, dir.path());
+    const std::unique_ptr<QMenu> menu = window.createContextMenu();
+    const QList<QAction *> actions = menu->actions();
+    QCOMPARE(actions.size(), 1);
+    QCOMPARE(actions.first()->text(), QString::fromUtf8("Inf&o \xC3\xBC""ber VELKView..."));
+    actions.first()->trigger();
+    QCOMPARE(dialogs.dialogCount, 1);
+    QCOMPARE(aboutTitle, QString::fromUtf8("Info \xC3\xBC""ber VELKView"));
+    QVERIFY(aboutTexts.contains(QStringLiteral("VELKView Version 1.20")));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/modal_dialogs.h"
+
+#include <QList>
+
+#include <functional>
+
+// A ModalDialogs that answers from a script and records what was asked, so window tests run
+// without a display and without blocking.
+class ScriptedDialogs : public ModalDialogs {
+public:
+    struct Error {
+        QString caption;
+        QString text;
+    };
+
+    // Answers of the open-file dialog, used in order; nothing left means cancel.
+    QList<std::optional<QString>> openFileAnswers;
+    // Answer of the print dialog; printer set-up may be adjusted before answering.
+    std::function<bool(QPrinter &)> printAnswer = [](QPrinter &) { return false; };
+    // Runs the program's own dialogs; by default rejects them.
+    std::function<int(QDialog &)> dialogAnswer;
+
+    QList<OpenFileRequest> openFileRequests;
+    QList<Error> errors;
+    int printDialogCount = 0;
+    int dialogCount = 0;
+
+    std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) override;
+    void showError(QWidget *owner, const QString &caption, const QString &text) override;
+    bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
+    int runDialog(QDialog &dialog) override;
+};
