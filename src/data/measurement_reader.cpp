@@ -1,0 +1,168 @@
+#include "data/measurement_reader.h"
+
+#include "data/line_piece_reader.h"
+#include "data/line_syntax.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Columns are counted from 1 as in Part 2.1; a line supplies the target of column n only when
+// it held at least n numbers.
+double column(const LineNumbers &numbers, int number)
+{
+    return numbers[static_cast<size_t>(number - 1)];
+}
+
+// Columns 7 to 10 go to the same slots in both formats; the red and blue marks sit before the
+// lines in refSeries, so columns 8 and 9 cross over.
+void storeMarkColumns(const LineNumbers &numbers, int count, MeasurementSet &data)
+{
+    const int entry = data.refCount;
+    if (count >= 7)
+        data.refSeries[1][entry] = column(numbers, 7);
+    if (count >= 8)
+        data.refSeries[3][entry] = column(numbers, 8);
+    if (count >= 9)
+        data.refSeries[2][entry] = column(numbers, 9);
+    if (count >= 10)
+        data.refSeries[4][entry] = column(numbers, 10);
+}
+
+void storeAmplitudeLine(const LineNumbers &numbers, int count, MeasurementSet &data)
+{
+    const int sample = data.ampCount;
+    for (int series = 0; series < 3; ++series) {
+        if (count >= series + 2)
+            data.ampSeries[series][sample] = column(numbers, series + 2);
+    }
+    storeMarkColumns(numbers, count, data);
+    // Until a reference file replaces them, the entries take their angle from the sample,
+    // whether or not this line supplied one.
+    data.refSeries[0][data.refCount] = data.ampSeries[0][sample];
+
+    // Every line counts, even one without numbers; past the limits the last slot is reused.
+    if (data.ampCount < MeasurementSet::maxAmpCount)
+        ++data.ampCount;
+    if (data.refCount < MeasurementSet::maxRefCount)
+        ++data.refCount;
+}
+
+void storeReferenceLine(const LineNumbers &numbers, int count, MeasurementSet &data)
+{
+    if (count >= 2)
+        data.refSeries[0][data.refCount] = column(numbers, 2);
+    storeMarkColumns(numbers, count, data);
+    if (data.refCount < MeasurementSet::maxRefCount)
+        ++data.refCount;
+}
+
+int64_t secondsOrZero(const QDateTime &time)
+{
+    return time.isValid() ? time.toSecsSinceEpoch() : 0;
+}
+
+FileStatus fileStatus(const QFileInfo &info)
+{
+    FileStatus status;
+    // Where the file system keeps no birth time, the status-change time is what a POSIX C
+    // runtime reports as st_ctime, the field that holds the creation time on Windows.
+    const QDateTime birth = info.birthTime();
+    status.creationTime = secondsOrZero(birth.isValid() ? birth : info.metadataChangeTime());
+    status.modificationTime = secondsOrZero(info.lastModified());
+    status.accessTime = secondsOrZero(info.lastRead());
+    status.size = static_cast<uint64_t>(info.size());
+    if (!(info.permissions() & QFileDevice::WriteOwner))
+        status.attributes |= FileStatus::readOnlyAttribute;
+    if (info.isHidden())
+        status.attributes |= FileStatus::hiddenAttribute;
+    status.fullName = info.absoluteFilePath();
+    return status;
+}
+
+bool openForReading(const QString &path, QFile &file)
+{
+    // QFile warns on an empty name; an empty path is simply a file that cannot be opened.
+    if (path.isEmpty())
+        return false;
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data)
+{
+    // Short lines leave slots alone; clearing first keeps a previous measurement's values from
+    // showing through them.
+    data.clear();
+    LinePieceReader lines(device);
+    LineNumbers numbers{};
+    std::string_view piece;
+    for (;;) {
+        switch (lines.next(piece)) {
+        case LinePieceReader::Status::Piece:
+            break;
+        case LinePieceReader::Status::End:
+            return ReadOutcome::Read;
+        case LinePieceReader::Status::Error:
+            data.ampCount = 0;
+            data.refCount = 0;
+            return ReadOutcome::ReadError;
+        }
+        if (containsRefusedCharacter(piece)) {
+            data.ampCount = 0;
+            data.refCount = 0;
+            return ReadOutcome::Refused;
+        }
+        storeAmplitudeLine(numbers, readNumbers(piece, numbers), data);
+    }
+}
+
+ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data)
+{
+    // The entries the amplitude file supplied must not show through the reference file's.
+    data.clearReference();
+    LinePieceReader lines(device);
+    LineNumbers numbers{};
+    std::string_view piece;
+    for (;;) {
+        switch (lines.next(piece)) {
+        case LinePieceReader::Status::Piece:
+            break;
+        case LinePieceReader::Status::End:
+            return ReadOutcome::Read;
+        case LinePieceReader::Status::Error:
+            data.ampCount = 0;
+            data.refCount = 0;
+            return ReadOutcome::ReadError;
+        }
+        storeReferenceLine(numbers, readNumbers(piece, numbers), data);
+    }
+}
+
+ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
+                            MeasurementFiles &files)
+{
+    QFile ampFile;
+    if (!openForReading(ampPath, ampFile))
+        return ReadOutcome::CannotOpen;
+
+    const QFileInfo ampInfo(ampFile);
+    files.ampFileTitle = ampInfo.fileName();
+    files.refFileTitle.clear();
+    files.ampFileStatus = fileStatus(ampInfo);
+
+    const ReadOutcome ampOutcome = readAmplitudeLines(ampFile, data);
+    ampFile.close();
+    if (ampOutcome != ReadOutcome::Read)
+        return ampOutcome;
+
+    QFile refFile;
+    if (!openForReading(refPath, refFile))
+        return ReadOutcome::Read;
+    files.refFileTitle = QFileInfo(refFile).fileName();
+    return readReferenceLines(refFile, data);
+}
