@@ -1,0 +1,275 @@
+#include "app/c_velkview_dlg.h"
+#include "doubles/scripted_dialogs.h"
+#include "lang/ui_texts.h"
+#include "results/c_ergebnis_dlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray goodLines = "1 10.5 60 70\n2 20.5 61 71\n";
+
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(content);
+    return path;
+}
+
+} // namespace
+
+class TestOpenFlow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void dialogIsAskedWithTitleFiltersAndStartPath();
+    void cancelChangesNothing();
+    void unopenableChoiceShowsOpenError_data();
+    void unopenableChoiceShowsOpenError();
+    void nameWithoutFullStopGetsTxt();
+    void openedFileShowsWindowAndEntersList();
+    void refusedFileRemovesWindowWithGermanMessage();
+    void sameTitleIsListedOnce();
+    void eighthFileRotatesList();
+    void vanishedRecentFileStaysListed();
+    void nonAsciiNamePairsWithReferenceFile();
+    void languageSwitchKeepsRecentTitles();
+
+private:
+    QPushButton *button(CVELKViewDlg &window, int id)
+    {
+        return window.findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
+    }
+    QComboBox *languageList(CVELKViewDlg &window)
+    {
+        return window.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    }
+    void openPath(CVELKViewDlg &window, ScriptedDialogs &dialogs, const QString &path)
+    {
+        dialogs.openFileAnswers.append(path);
+        window.onOpenFile();
+    }
+    void closeAll()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+void TestOpenFlow::cleanup()
+{
+    closeAll();
+}
+
+void TestOpenFlow::dialogIsAskedWithTitleFiltersAndStartPath()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    window.onOpenFile();
+    QCOMPARE(dialogs.openFileRequests.size(), 1);
+    const OpenFileRequest &request = dialogs.openFileRequests.first();
+    QCOMPARE(request.title, QStringLiteral("Open log files"));
+    QCOMPARE(request.initialPath, dir.path() + QStringLiteral("/*_amp.txt"));
+    QCOMPARE(request.filters, (QStringList{QStringLiteral("VELKORA files (*_amp.txt) (*_amp.txt)"),
+                                           QStringLiteral("Text files (*.txt) (*.txt)"),
+                                           QStringLiteral("All files (*.*) (*)")}));
+}
+
+void TestOpenFlow::cancelChangesNothing()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    const QString before = window.lastFilePath();
+    window.onOpenFile();
+    QVERIFY(!resultsWindow);
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(window.lastFilePath(), before);
+}
+
+void TestOpenFlow::unopenableChoiceShowsOpenError_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::newRow("missing file") << "nothing_amp.txt";
+    QTest::newRow("directory") << "folder.d";
+}
+
+void TestOpenFlow::unopenableChoiceShowsOpenError()
+{
+    QFETCH(QString, relative);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("folder.d"));
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    const QString before = window.lastFilePath();
+    openPath(window, dialogs, dir.filePath(relative));
+    QCOMPARE(dialogs.errors.size(), 1);
+    QCOMPARE(dialogs.errors.first().caption, QStringLiteral("velkview"));
+    QCOMPARE(dialogs.errors.first().text, QStringLiteral("Error while opening file!"));
+    QVERIFY(!resultsWindow);
+    QCOMPARE(window.lastFilePath(), before);
+}
+
+void TestOpenFlow::nameWithoutFullStopGetsTxt()
+{
+    QTemporaryDir dir;
+    QVERIFY(!dir.path().contains(QLatin1Char('.')));
+    const QString file = writeFile(dir.filePath(QStringLiteral("plain.txt")), goodLines);
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    openPath(window, dialogs, dir.filePath(QStringLiteral("plain")));
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(window.ampPath(), file);
+    QCOMPARE(window.lastFilePath(), file);
+    QVERIFY(resultsWindow);
+    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+}
+
+void TestOpenFlow::openedFileShowsWindowAndEntersList()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QStringLiteral("run 1_amp.txt")), goodLines);
+    writeFile(dir.filePath(QStringLiteral("run 1_ref.txt")), "1 90 0 0 0 0 120\n");
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    openPath(window, dialogs, amp);
+    QVERIFY(dialogs.errors.isEmpty());
+    QVERIFY(resultsWindow);
+    QVERIFY(resultsWindow->isVisible());
+    QVERIFY(!languageList(window)->isEnabled());
+    QCOMPARE(window.files().ampFileTitle, QStringLiteral("run 1_amp.txt"));
+    QCOMPARE(window.files().refFileTitle, QStringLiteral("run 1_ref.txt"));
+    QCOMPARE(resultsWindow->measurementSet.refCount, 1);
+    QCOMPARE(resultsWindow->measurementSet.refSeries[1][0], 120.0);
+    QCOMPARE(button(window, 1002)->text(), QStringLiteral("run 1_amp.txt"));
+    QVERIFY(button(window, 1002)->isEnabled());
+    QVERIFY(!button(window, 1003)->isEnabled());
+    QCOMPARE(window.lastFilePath(), amp);
+
+    // Opening again reuses the window.
+    QPointer<CErgebnisDlg> first = resultsWindow;
+    button(window, 1002)->click();
+    QCOMPARE(resultsWindow, first.data());
+
+    emit resultsWindow->closeRequested();
+    closeAll();
+    QVERIFY(!resultsWindow);
+    QVERIFY(first.isNull());
+    QVERIFY(languageList(window)->isEnabled());
+}
+
+void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
+{
+    QTemporaryDir dir;
+    const QString good = writeFile(dir.filePath(QStringLiteral("good_amp.txt")), goodLines);
+    const QString bad = writeFile(dir.filePath(QStringLiteral("bad_amp.txt")), "Angle Amplitude\n1 2 3 4\n");
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 1, dir.path());
+    openPath(window, dialogs, good);
+    openPath(window, dialogs, bad);
+    closeAll();
+    QVERIFY(!resultsWindow);
+    QVERIFY(languageList(window)->isEnabled());
+    QCOMPARE(dialogs.errors.size(), 1);
+    QCOMPARE(dialogs.errors.first().caption, QStringLiteral("Fehler"));
+    QCOMPARE(dialogs.errors.first().text,
+             QString::fromUtf8("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden."));
+    QCOMPARE(window.recentFiles().count(), 1);
+    // The refused file opened, so the next dialog starts there.
+    QCOMPARE(window.lastFilePath(), bad);
+}
+
+void TestOpenFlow::sameTitleIsListedOnce()
+{
+    QTemporaryDir dir;
+    const QString first = writeFile(dir.filePath(QStringLiteral("a/m_amp.txt")), goodLines);
+    const QString second = writeFile(dir.filePath(QStringLiteral("b/m_amp.txt")), "1 5 10 20\n");
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    openPath(window, dialogs, first);
+    openPath(window, dialogs, first);
+    openPath(window, dialogs, second);
+    QCOMPARE(window.recentFiles().count(), 1);
+    QCOMPARE(window.recentFiles().path(0), first);
+    button(window, 1002)->click();
+    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    // The recent button does not move the dialog's start.
+    QCOMPARE(window.lastFilePath(), second);
+}
+
+void TestOpenFlow::eighthFileRotatesList()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    for (int n = 1; n <= 8; ++n)
+        openPath(window, dialogs, writeFile(dir.filePath(QStringLiteral("f%1_amp.txt").arg(n)), goodLines));
+    QCOMPARE(window.recentFiles().count(), 7);
+    for (int k = 0; k < 7; ++k)
+        QCOMPARE(button(window, 1002 + k)->text(), QStringLiteral("f%1_amp.txt").arg(k + 2));
+}
+
+void TestOpenFlow::vanishedRecentFileStaysListed()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QStringLiteral("gone_amp.txt")), goodLines);
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    openPath(window, dialogs, amp);
+    emit resultsWindow->closeRequested();
+    QVERIFY(QFile::remove(amp));
+    button(window, 1002)->click();
+    closeAll();
+    QVERIFY(!resultsWindow);
+    QCOMPARE(dialogs.errors.size(), 1);
+    QCOMPARE(dialogs.errors.first().text, QStringLiteral("Invalid file format!\n\nData set could not be opened."));
+    QCOMPARE(window.recentFiles().count(), 1);
+    QVERIFY(button(window, 1002)->isEnabled());
+}
+
+void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_amp.txt")), goodLines);
+    writeFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt")), "1 45 0 0 0 0 0 7\n");
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    openPath(window, dialogs, amp);
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(window.files().refFileTitle, QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt"));
+    QCOMPARE(resultsWindow->measurementSet.refSeries[3][0], 7.0);
+    QCOMPARE(CErgebnisDlg::captionFor(window.files()),
+             QString::fromUtf8("VELKView - \"Pr\xC3\xBC""fung 3 \"%s\"_amp.txt\", \"Pr\xC3\xBC""fung 3 \"%s\"_ref.txt\""));
+}
+
+void TestOpenFlow::languageSwitchKeepsRecentTitles()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    openPath(window, dialogs, writeFile(dir.filePath(QStringLiteral("one_amp.txt")), goodLines));
+    openPath(window, dialogs, writeFile(dir.filePath(QStringLiteral("two_amp.txt")), goodLines));
+    emit resultsWindow->closeRequested();
+    closeAll();
+    languageList(window)->setCurrentIndex(2);
+    emit languageList(window)->activated(2);
+    QCOMPARE(button(window, 1002)->text(), QStringLiteral("one_amp.txt"));
+    QCOMPARE(button(window, 1003)->text(), QStringLiteral("two_amp.txt"));
+    for (int k = 2; k < 7; ++k) {
+        QCOMPARE(button(window, 1002 + k)->text(), QStringLiteral("Fichiers:%1").arg(k + 1));
+        QVERIFY(!button(window, 1002 + k)->isEnabled());
+    }
+}
+
+QTEST_MAIN(TestOpenFlow)
+#include "tst_open_flow.moc"

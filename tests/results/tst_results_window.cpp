@@ -1,0 +1,157 @@
+#include "app/c_velkview_dlg.h"
+#include "doubles/scripted_dialogs.h"
+#include "lang/ui_texts.h"
+#include "results/c_ergebnis_dlg.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+class TestResultsWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionNamesTheFiles_data();
+    void captionNamesTheFiles();
+    void startsEmptyWithToolsAndFocus();
+    void buttonsFollowWindowSize();
+    void everyCloseRouteReEnablesLanguage_data();
+    void everyCloseRouteReEnablesLanguage();
+    void buttonTextsFollowLanguageAtCreation();
+
+private:
+    QString writeMeasurement(const QTemporaryDir &dir)
+    {
+        const QString path = dir.filePath(QStringLiteral("m_amp.txt"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("1 0 50 60\n2 90 55 65\n");
+        return path;
+    }
+};
+
+void TestResultsWindow::captionNamesTheFiles_data()
+{
+    QTest::addColumn<QString>("amp");
+    QTest::addColumn<QString>("ref");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("amplitude only") << "a_amp.txt" << "" << "VELKView - \"a_amp.txt\"";
+    QTest::newRow("with reference") << "a_amp.txt" << "a_ref.txt" << "VELKView - \"a_amp.txt\", \"a_ref.txt\"";
+}
+
+void TestResultsWindow::captionNamesTheFiles()
+{
+    QFETCH(QString, amp);
+    QFETCH(QString, ref);
+    QFETCH(QString, caption);
+    MeasurementFiles files;
+    files.ampFileTitle = amp;
+    files.refFileTitle = ref;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.repaint();
+    QCOMPARE(window.windowTitle(), caption);
+    // Rebuilt at every repaint.
+    files.ampFileTitle = QStringLiteral("b_amp.txt");
+    files.refFileTitle.clear();
+    window.repaint();
+    QCOMPARE(window.windowTitle(), QStringLiteral("VELKView - \"b_amp.txt\""));
+}
+
+void TestResultsWindow::startsEmptyWithToolsAndFocus()
+{
+    MeasurementFiles files;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    QCOMPARE(window.measurementSet.ampCount, 0);
+    QCOMPARE(window.measurementSet.refCount, 0);
+    QCOMPARE(window.measurementSet.ampSeries[2][8191], 0.0);
+    QCOMPARE(window.tools().limitPen, (Pen{{0, 224, 0}, 2}));
+    QCOMPARE(window.tools().labelFont.height, -8);
+    QCOMPARE(window.tools().labelFont.width, -6);
+    QVERIFY(window.closeButton()->isDefault());
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(240, 240, 240));
+}
+
+void TestResultsWindow::buttonsFollowWindowSize()
+{
+    MeasurementFiles files;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    window.setGeometry(0, 0, 1000, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.repaint();
+    const QRect frame = window.frameGeometry();
+    const int winW = frame.width();
+    const int winH = frame.height();
+    const int closeRight = frame.x() + winW + int(std::trunc(window.width() - 1.03 * winW));
+    const int closeBottom = frame.y() + winH + int(std::trunc(window.height() - 1.01 * winH));
+    const QRect close = window.closeButton()->geometry();
+    QCOMPARE(close.x() + close.width(), closeRight);
+    QCOMPARE(close.y() + close.height(), closeBottom);
+    const QRect print = window.printButton()->geometry();
+    QCOMPARE(print.x() + print.width(), close.x() - winW / 100);
+    QCOMPARE(print.y(), close.y());
+    QCOMPARE(print.height(), close.height());
+    // Repeated repaints leave them where they are.
+    window.repaint();
+    QCOMPARE(window.closeButton()->geometry(), close);
+}
+
+void TestResultsWindow::everyCloseRouteReEnablesLanguage_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Close button") << "button";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "closebox";
+}
+
+void TestResultsWindow::everyCloseRouteReEnablesLanguage()
+{
+    QFETCH(QString, route);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg main(dialogs, 0, dir.path());
+    main.openChosenPath(writeMeasurement(dir));
+    auto *language = main.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    QVERIFY(resultsWindow);
+    QVERIFY(!language->isEnabled());
+    QPointer<CErgebnisDlg> window = resultsWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (route == QLatin1String("button"))
+        window->closeButton()->click();
+    else if (route == QLatin1String("enter"))
+        QTest::keyClick(window, Qt::Key_Return);
+    else if (route == QLatin1String("escape"))
+        QTest::keyClick(window, Qt::Key_Escape);
+    else
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull());
+    QVERIFY(!resultsWindow);
+    QVERIFY(language->isEnabled());
+}
+
+void TestResultsWindow::buttonTextsFollowLanguageAtCreation()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg main(dialogs, 0, dir.path());
+    main.onLanguageChosen(2);
+    main.openChosenPath(writeMeasurement(dir));
+    QVERIFY(resultsWindow);
+    QCOMPARE(resultsWindow->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
+    QCOMPARE(resultsWindow->printButton()->text(), QStringLiteral("Imprimer"));
+}
+
+QTEST_MAIN(TestResultsWindow)
+#include "tst_results_window.moc"
