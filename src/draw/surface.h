@@ -69,7 +69,9 @@ public:
     virtual void setBackgroundColour(Colour colour) = 0;
     virtual void setTextColour(Colour colour) = 0;
 
-    // Fills the rectangle without an outline.
+    // Fills the rectangle without an outline; an empty or inverted rectangle draws nothing.
+    // Neither changes the background colour: a caller that wants the filled colour behind
+    // later hatches or text sets it itself.
     virtual void fillRect(const DeviceRect &rect, Colour colour) = 0;
     virtual void fillRect(const DeviceRect &rect, const Brush &brush) = 0;
 
