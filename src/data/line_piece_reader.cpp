@@ -3,6 +3,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <cstring>
 
 LinePieceReader::LinePieceReader(QIODevice &input)
     : device(input)
@@ -20,10 +21,12 @@ LinePieceReader::Status LinePieceReader::next(std::string_view &piece)
         // or of the piece stops it.
         const qint64 run = std::min<qint64>(blockSize - position, maxPieceLength - length);
         const char *const source = block + position;
-        qint64 copied = 0;
-        while (copied < run && source[copied] != '\n' && source[copied] != '\r')
-            ++copied;
-        std::copy(source, source + copied, pieceBuffer + length);
+        const void *const lineFeed = std::memchr(source, '\n', static_cast<size_t>(run));
+        const qint64 beforeLineFeed = lineFeed ? static_cast<const char *>(lineFeed) - source : run;
+        const void *const carriageReturn = std::memchr(source, '\r', static_cast<size_t>(beforeLineFeed));
+        const qint64 copied = carriageReturn ? static_cast<const char *>(carriageReturn) - source
+                                             : beforeLineFeed;
+        std::memcpy(pieceBuffer + length, source, static_cast<size_t>(copied));
         length += static_cast<int>(copied);
         position += copied;
         if (copied == run)
