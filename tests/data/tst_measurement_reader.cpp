@@ -121,6 +121,7 @@ private slots:
     void capitalSuffixGetsNoReferenceFile();
     void readsNonAsciiFileNames();
     void streamsLargeFileWithCountsCapped();
+    void readsExamplePair();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -554,6 +555,21 @@ void TestMeasurementReader::streamsLargeFileWithCountsCapped()
     QCOMPARE(data->ampSeries[0][8191], 149999.5);
     QCOMPARE(data->refSeries[4][511], 3.0);
     QCOMPARE(files.ampFileStatus.size, uint64_t(bytes.size()));
+}
+
+void TestMeasurementReader::readsExamplePair()
+{
+    // The pair that `make run` opens and the README pictures show.
+    const QString ampPath = QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt");
+    auto data = filledSet();
+    MeasurementFiles files;
+    QCOMPARE(readMeasurement(ampPath, deriveRefPath(ampPath), *data, files), ReadOutcome::Read);
+    QCOMPARE(data->ampCount, 720);
+    QCOMPARE(data->refCount, 24);
+    QCOMPARE(files.refFileTitle, QStringLiteral("demo_ref.txt"));
+    QCOMPARE(data->ampSeries[0][360], 0.0);
+    QCOMPARE(data->refSeries[1][9], 220.0);
+    QCOMPARE(data->refSeries[2][13], -130.0);
 }
 
 QTEST_GUILESS_MAIN(TestMeasurementReader)
