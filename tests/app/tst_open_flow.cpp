@@ -43,6 +43,7 @@ private slots:
     void eighthFileRotatesList();
     void vanishedRecentFileStaysListed();
     void nonAsciiNamePairsWithReferenceFile();
+    void fileDeletedAfterDialogGivesFormatMessage();
     void languageSwitchKeepsRecentTitles();
 
 private:
@@ -250,6 +251,23 @@ void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
     QCOMPARE(resultsWindow->measurementSet.refSeries[3][0], 7.0);
     QCOMPARE(CErgebnisDlg::captionFor(window.files()),
              QString::fromUtf8("VELKView - \"Pr\xC3\xBC""fung 3 \"%s\"_amp.txt\", \"Pr\xC3\xBC""fung 3 \"%s\"_ref.txt\""));
+}
+
+void TestOpenFlow::fileDeletedAfterDialogGivesFormatMessage()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QStringLiteral("brief_amp.txt")), goodLines);
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    dialogs.openFileAnswers.append(amp);
+    QVERIFY(window.chooseFile());
+    QVERIFY(QFile::remove(amp));
+    window.openMeasurement();
+    closeAll();
+    QVERIFY(!resultsWindow);
+    QCOMPARE(dialogs.errors.size(), 1);
+    QCOMPARE(dialogs.errors.first().caption, QStringLiteral("Error"));
+    QCOMPARE(window.recentFiles().count(), 0);
 }
 
 void TestOpenFlow::languageSwitchKeepsRecentTitles()

@@ -1,0 +1,220 @@
+#include "app/command_line.h"
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runViewer(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELKVIEW_BINARY), arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(content);
+    return path;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parsesModesAndOptions();
+    void badUsage_data();
+    void badUsage();
+    void dumpIsParsedBack();
+    void unreadableInputExitsOne_data();
+    void unreadableInputExitsOne();
+    void chartAndReportWriteFiles();
+    void unwritableOutputExitsThree();
+    void guiWithoutDisplaySaysSo();
+};
+
+void TestCommandLine::parsesModesAndOptions()
+{
+    const CommandLine chart = parseCommandLine({QStringLiteral("velkview"), QStringLiteral("--chart"), QStringLiteral("o.svg"),
+                                                QStringLiteral("--size"), QStringLiteral("800x600"), QStringLiteral("a_amp.txt")});
+    QVERIFY(chart.error.isEmpty());
+    QCOMPARE(chart.mode, CommandLine::Mode::Chart);
+    QCOMPARE(chart.chartSize, QSize(800, 600));
+    QCOMPARE(chart.outputPath, QStringLiteral("o.svg"));
+
+    const CommandLine report = parseCommandLine({QStringLiteral("velkview"), QStringLiteral("--report"), QStringLiteral("r.pdf"),
+                                                 QStringLiteral("--remark"), QStringLiteral("one"), QStringLiteral("--remark"),
+                                                 QStringLiteral("two"), QStringLiteral("--language"), QStringLiteral("it"),
+                                                 QStringLiteral("a_amp.txt")});
+    QVERIFY(report.error.isEmpty());
+    QCOMPARE(report.mode, CommandLine::Mode::Report);
+    QCOMPARE(report.bearingType, QStringLiteral("ZEPH "));
+    QCOMPARE(report.remarks, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+    QCOMPARE(report.language, std::optional<int>(3));
+
+    const CommandLine gui = parseCommandLine({QStringLiteral("velkview")});
+    QCOMPARE(gui.mode, CommandLine::Mode::Gui);
+    QVERIFY(gui.amplitudeFile.isEmpty());
+}
+
+void TestCommandLine::badUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")};
+    QTest::newRow("unknown language") << QStringList{QStringLiteral("--language"), QStringLiteral("nl")};
+    QTest::newRow("dump without file") << QStringList{QStringLiteral("--dump")};
+    QTest::newRow("two modes") << QStringList{QStringLiteral("--dump"), QStringLiteral("--report"), QStringLiteral("x.pdf"),
+                                              QStringLiteral("a_amp.txt")};
+    QTest::newRow("size without chart") << QStringList{QStringLiteral("--size"), QStringLiteral("10x10"), QStringLiteral("a")};
+    QTest::newRow("bad size") << QStringList{QStringLiteral("--chart"), QStringLiteral("o.png"), QStringLiteral("--size"),
+                                             QStringLiteral("10by10"), QStringLiteral("a")};
+    QTest::newRow("chart of other type") << QStringList{QStringLiteral("--chart"), QStringLiteral("o.jpg"), QStringLiteral("a")};
+    QTest::newRow("remark without report") << QStringList{QStringLiteral("--remark"), QStringLiteral("x"), QStringLiteral("a")};
+    QTest::newRow("four remarks") << QStringList{QStringLiteral("--report"), QStringLiteral("r.pdf"), QStringLiteral("--remark"),
+                                                 QStringLiteral("1"), QStringLiteral("--remark"), QStringLiteral("2"),
+                                                 QStringLiteral("--remark"), QStringLiteral("3"), QStringLiteral("--remark"),
+                                                 QStringLiteral("4"), QStringLiteral("a")};
+    QTest::newRow("two files") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+}
+
+void TestCommandLine::badUsage()
+{
+    QFETCH(QStringList, arguments);
+    QVERIFY(!parseCommandLine(QStringList{QStringLiteral("velkview")} + arguments).error.isEmpty());
+    const Run run = runViewer(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.startsWith("velkview: "));
+}
+
+void TestCommandLine::dumpIsParsedBack()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QStringLiteral("d_amp.txt")),
+                                  "1 12.5 80.2 81 0 0 5 6 7 8\r\n2 13 79.5 80\n");
+    writeFile(dir.filePath(QStringLiteral("d_ref.txt")), "#1 90 0 0 0 0 150 -20 -80 30 deg\n");
+    const Run run = runViewer({QStringLiteral("--dump"), amp});
+    QCOMPARE(run.status, 0);
+    QJsonParseError error{};
+    const QJsonObject object = QJsonDocument::fromJson(run.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object.value(QStringLiteral("ampFileTitle")).toString(), QStringLiteral("d_amp.txt"));
+    QCOMPARE(object.value(QStringLiteral("refFileTitle")).toString(), QStringLiteral("d_ref.txt"));
+    QCOMPARE(object.value(QStringLiteral("ampCount")).toInt(), 2);
+    QCOMPARE(object.value(QStringLiteral("refCount")).toInt(), 1);
+    const QJsonArray amplitude = object.value(QStringLiteral("ampSeries")).toArray();
+    QCOMPARE(amplitude.size(), 3);
+    QCOMPARE(amplitude[0].toArray().size(), 2);
+    QCOMPARE(amplitude[0].toArray()[0].toDouble(), 12.5);
+    QCOMPARE(amplitude[1].toArray()[1].toDouble(), 79.5);
+    const QJsonArray reference = object.value(QStringLiteral("refSeries")).toArray();
+    QCOMPARE(reference.size(), 5);
+    // Angle, red marks, blue marks, red line, blue line.
+    QCOMPARE(reference[0].toArray()[0].toDouble(), 90.0);
+    QCOMPARE(reference[1].toArray()[0].toDouble(), 150.0);
+    QCOMPARE(reference[2].toArray()[0].toDouble(), -80.0);
+    QCOMPARE(reference[3].toArray()[0].toDouble(), -20.0);
+    QCOMPARE(reference[4].toArray()[0].toDouble(), 30.0);
+}
+
+void TestCommandLine::unreadableInputExitsOne_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");   // empty: no file at all
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("letters, German") << "h_amp.txt" << QByteArray("Angle;Amp\n1 2 3\n") << "de"
+                                     << QByteArray("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden.");
+    QTest::newRow("missing, English") << "none_amp.txt" << QByteArray() << "en"
+                                      << QByteArray("Invalid file format!\n\nData set could not be opened.");
+}
+
+void TestCommandLine::unreadableInputExitsOne()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, language);
+    QFETCH(QByteArray, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (!content.isEmpty())
+        writeFile(path, content);
+    for (const QStringList &mode : {QStringList{QStringLiteral("--dump")},
+                                    QStringList{QStringLiteral("--chart"), dir.filePath(QStringLiteral("c.png"))},
+                                    QStringList{QStringLiteral("--report"), dir.filePath(QStringLiteral("r.pdf"))}}) {
+        const Run run = runViewer(mode + QStringList{QStringLiteral("--language"), language, path});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(message), run.err.constData());
+    }
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("c.png"))));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("r.pdf"))));
+}
+
+void TestCommandLine::chartAndReportWriteFiles()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QStringLiteral("w_amp.txt")), "1 0 50 60\n2 90 55 65\n");
+    const QString png = dir.filePath(QStringLiteral("c.png"));
+    QCOMPARE(runViewer({QStringLiteral("--chart"), png, QStringLiteral("--size"), QStringLiteral("640x480"), amp}).status, 0);
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(640, 480));
+    QCOMPARE(QColor(image.pixel(2, 2)), QColor(240, 240, 240));
+
+    const QString svg = dir.filePath(QStringLiteral("c.svg"));
+    QCOMPARE(runViewer({QStringLiteral("--chart"), svg, amp}).status, 0);
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    QVERIFY(svgFile.readAll().contains("<svg"));
+
+    const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
+    QCOMPARE(runViewer({QStringLiteral("--report"), pdf, QStringLiteral("--bearing-type"), QStringLiteral("6204-2RS"), amp}).status, 0);
+    QFile pdfFile(pdf);
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    QVERIFY(pdfFile.read(5) == "%PDF-");
+}
+
+void TestCommandLine::unwritableOutputExitsThree()
+{
+    QTemporaryDir dir;
+    const QString amp = writeFile(dir.filePath(QStringLiteral("u_amp.txt")), "1 0 50 60\n");
+    const QString missingDir = dir.filePath(QStringLiteral("no/such/dir/"));
+    QCOMPARE(runViewer({QStringLiteral("--chart"), missingDir + QStringLiteral("c.png"), amp}).status, 3);
+    QCOMPARE(runViewer({QStringLiteral("--report"), missingDir + QStringLiteral("r.pdf"), amp}).status, 3);
+}
+
+void TestCommandLine::guiWithoutDisplaySaysSo()
+{
+    const Run run = runViewer({});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.err.contains("display"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"
