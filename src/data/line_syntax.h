@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-// The number syntax shared by the amplitude and the reference file (Part 2.1).
+// The number syntax shared by the amplitude and the reference file.
 
 inline constexpr int maxColumns = 10;
 

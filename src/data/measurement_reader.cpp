@@ -9,7 +9,7 @@
 
 namespace {
 
-// Columns are counted from 1 as in Part 2.1; a line supplies the target of column n only when
+// Columns are counted from 1, as the file format names them; a line supplies column n only when
 // it held at least n numbers.
 double column(const LineNumbers &numbers, int number)
 {
