@@ -146,6 +146,21 @@ void BM_FullRepaint(benchmark::State &state)
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The same repaint without data: titles, fills, hatches, grid lines and labels only.
+void BM_FrameOnly(benchmark::State &state)
+{
+    const ChartTools tools = createChartTools();
+    const auto empty = std::make_unique<MeasurementSet>();
+    QImage image(clientSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paintChartClientArea(painter, clientSize, *empty, tools);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_FrameOnly)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
 void BM_BareQPainterFloor(benchmark::State &state)
 {
     const Floor floor = makeFloor(measurement(), createChartTools());

@@ -63,6 +63,7 @@ private slots:
     void roundRectStaysInsideItsRectangle();
     void textStaysInsideItsRectangle_data();
     void textStaysInsideItsRectangle();
+    void opaqueTextSitsOnTheBackgroundColour();
     void hugeCoordinatesDrawWithoutCrashing();
     void fontsResolveToInstalledFacesAndSizes_data();
     void fontsResolveToInstalledFacesAndSizes();
@@ -210,6 +211,21 @@ void TestQPainterSurface::textStaysInsideItsRectangle()
     QVERIFY2(QRect(20, 20, 60, 14).contains(box), "text drawn outside its rectangle");
     if (align == TextAlign::Right)
         QVERIFY(box.right() >= 75);
+}
+
+void TestQPainterSurface::opaqueTextSitsOnTheBackgroundColour()
+{
+    const QRgb green = qRgb(0, 255, 0);
+    const QImage image = paint({120, 60}, [](QPainterSurface &s) {
+        s.selectFont({QStringLiteral("Arial"), -20, -10, 400, FontPitchFamily::SansSerif});
+        s.setBackgroundMode(BackgroundMode::Opaque);
+        s.setBackgroundColour({0, 255, 0});
+        s.setTextColour({0, 0, 0});
+        s.drawText({10, 10, 110, 50}, QStringLiteral("Ag"), TextAlign::Centre);
+    });
+    QVERIFY(countPixels(image, green) > 100);
+    QVERIFY(QRect(10, 10, 100, 40).contains(inkBox(image)));
+    QCOMPARE(image.pixel(12, 30), white);   // the cell is the text's, not the rectangle's
 }
 
 void TestQPainterSurface::hugeCoordinatesDrawWithoutCrashing()
