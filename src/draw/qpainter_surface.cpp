@@ -87,9 +87,23 @@ void QPainterSurface::selectPen(const Pen &pen)
     if (pen == pen_ && painterHasLinePen_)
         return;
     if (!(pen == pen_))
-        linePen_ = toQPen(pen);
+        linePen_ = cachedQPen(pen);
     pen_ = pen;
     applyLinePen();
+}
+
+// The curves alternate between two pens at every sample; building a QPen each time costs an
+// allocation, so the few pens of a drawing are kept.
+QPen QPainterSurface::cachedQPen(const Pen &pen)
+{
+    for (const auto &[key, made] : penCache_) {
+        if (key == pen)
+            return made;
+    }
+    if (penCache_.size() >= 16)
+        penCache_.erase(penCache_.begin());
+    penCache_.emplace_back(pen, toQPen(pen));
+    return penCache_.back().second;
 }
 
 void QPainterSurface::selectBrush(const Brush &brush)

@@ -6,6 +6,9 @@
 #include <QPen>
 #include <QPoint>
 
+#include <utility>
+#include <vector>
+
 class QPainter;
 
 // The Surface on an active QPainter: a window, a QImage, a QSvgGenerator or a QPrinter page.
@@ -47,11 +50,13 @@ public:
 private:
     void applyLinePen();
     void drawHairline(QPoint from, QPoint to);
+    QPen cachedQPen(const Pen &pen);
 
     QPainter &painter_;
     FontMatcher fonts_;
     Pen pen_;
     QPen linePen_;
+    std::vector<std::pair<Pen, QPen>> penCache_;
     bool painterHasLinePen_ = false;   // drawText borrows the painter's pen for its colour
     Brush brush_;
     FontSpec font_;
