@@ -22,16 +22,16 @@ bool sameFace(const QString &face, const char *name)
     return face.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
 
-QString familyFor(const FontSpec &spec)
+QString familyFor(const FontSpec &request)
 {
-    if (sameFace(spec.face, "Arial") || sameFace(spec.face, "Helvetica"))
+    if (sameFace(request.face, "Arial") || sameFace(request.face, "Helvetica"))
         return QStringLiteral("Liberation Sans");
-    if (sameFace(spec.face, "Times New Roman"))
+    if (sameFace(request.face, "Times New Roman"))
         return QStringLiteral("Liberation Serif");
-    if (sameFace(spec.face, "Pica") || sameFace(spec.face, "Courier")
-        || sameFace(spec.face, "Courier New") || spec.pitchAndFamily == FontPitchFamily::Modern)
+    if (sameFace(request.face, "Pica") || sameFace(request.face, "Courier")
+        || sameFace(request.face, "Courier New") || request.pitchAndFamily == FontPitchFamily::Modern)
         return QStringLiteral("Liberation Mono");
-    return spec.face;
+    return request.face;
 }
 
 QFont::StyleHint styleHintFor(FontPitchFamily family)
@@ -77,36 +77,36 @@ double averageWidthPerEm(const QFont &font)
     return sum / 1000.0 / referencePixelSize;
 }
 
-QFont FontMatcher::match(const FontSpec &spec)
+QFont FontMatcher::match(const FontSpec &request)
 {
     for (const auto &[key, font] : cache_) {
-        if (key == spec)
+        if (key == request)
             return font;
     }
-    QFont font = build(spec);
+    QFont font = build(request);
     if (cache_.size() >= cacheLimit)
         cache_.erase(cache_.begin());
-    cache_.emplace_back(spec, font);
+    cache_.emplace_back(request, font);
     return font;
 }
 
-QFont FontMatcher::build(const FontSpec &spec) const
+QFont FontMatcher::build(const FontSpec &request) const
 {
-    QFont font(familyFor(spec));
-    font.setStyleHint(styleHintFor(spec.pitchAndFamily));
-    font.setWeight(weightFor(spec.weight));
+    QFont font(familyFor(request));
+    font.setStyleHint(styleHintFor(request.pitchAndFamily));
+    font.setWeight(weightFor(request.weight));
     font.setStyleStrategy(QFont::PreferDefault);
 
     double pixelSize = defaultPixelSize;
-    if (spec.height < 0)
-        pixelSize = -static_cast<double>(spec.height);
-    else if (spec.height > 0)
-        pixelSize = std::round(spec.height / cellHeightPerEm(font));
+    if (request.height < 0)
+        pixelSize = -static_cast<double>(request.height);
+    else if (request.height > 0)
+        pixelSize = std::round(request.height / cellHeightPerEm(font));
     font.setPixelSize(static_cast<int>(std::clamp(pixelSize, 1.0, double(maxPixelSize))));
 
-    if (spec.width != 0) {
+    if (request.width != 0) {
         const double natural = averageWidthPerEm(font) * font.pixelSize();
-        const double wanted = std::abs(static_cast<double>(spec.width));
+        const double wanted = std::abs(static_cast<double>(request.width));
         if (natural > 0)
             font.setStretch(std::clamp(static_cast<int>(std::lround(100 * wanted / natural)), 1, 4000));
     }

@@ -16,10 +16,10 @@
 // letters and the blank, meets it. Weights map to QFont's 100-900 scale (0 is regular).
 class FontMatcher {
 public:
-    QFont match(const FontSpec &spec);
+    QFont match(const FontSpec &request);
 
 private:
-    QFont build(const FontSpec &spec) const;
+    QFont build(const FontSpec &request) const;
 
     // Faces of one drawing repeat all the time; a few entries keep the measuring out of the
     // paint loop.
