@@ -4,12 +4,13 @@
 set -euo pipefail
 
 packages=(
-  g++ make cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
-  libgl-dev
-  fonts-liberation
-  libgtest-dev libbenchmark-dev
-  xvfb xauth poppler-utils locales
+  g++ make cmake
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  qt6-translations-l10n   # Qt's own dialog texts in the user's language
+  fonts-liberation        # metric-compatible stand-ins for Arial
+  libbenchmark-dev        # bench/
+  poppler-utils           # tests read the report PDF back with pdftotext
+  locales                 # tests build a comma-decimal locale with localedef
 )
 
 missing=()
