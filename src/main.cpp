@@ -17,8 +17,13 @@ namespace {
 
 bool hasDisplay()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // X11 and Wayland need a server to talk to; without one Qt would abort.
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
 }
 
 void printTo(std::FILE *stream, const QString &text)

@@ -151,6 +151,11 @@ int languageFromLocaleName(std::string_view localeName)
 
 QString userLocaleName()
 {
+#ifdef Q_OS_WIN
+    // The runtime library names the user's locale after the language in English.
+    if (const char *name = std::setlocale(LC_ALL, ""))
+        return QString::fromLocal8Bit(name);
+#endif
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray value = qgetenv(variable);
         if (!value.isEmpty())

@@ -48,7 +48,8 @@ QString uiText(int language, UiText row);
 // ("de_CH.UTF-8" is German); anything else is English (0).
 int languageFromLocaleName(std::string_view localeName);
 
-// The user's locale name as the environment gives it: LC_ALL, else LC_MESSAGES, else LANG;
+// The user's locale name: on Windows as the runtime library names it, elsewhere as the
+// environment gives it: LC_ALL, else LC_MESSAGES, else LANG;
 // "C" when none is set.
 QString userLocaleName();
 

@@ -1,5 +1,6 @@
 #include "app/c_about_dlg.h"
 #include "app/c_velkview_dlg.h"
+#include "app/dialog_units.h"
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
 
@@ -19,6 +20,7 @@ class TestMainWindow : public QObject {
 private slots:
     void controlTextsInEveryLanguage_data();
     void controlTextsInEveryLanguage();
+    void controlsSitAtTemplatePositionsInTabOrder();
     void dropDownListsLanguagesUnsorted();
     void choosingLanguageReTextsButtons();
     void startsWithFocusOnExitAndEmptyRecentList();
@@ -71,6 +73,46 @@ void TestMainWindow::controlTextsInEveryLanguage()
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("static1021"))->text(), label);
     for (int k = 0; k < 7; ++k)
         QCOMPARE(button(window, 1002 + k)->text(), recentPrefix + QString::number(k + 1));
+}
+
+void TestMainWindow::controlsSitAtTemplatePositionsInTabOrder()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    const DialogUnits units(window.font());
+    QCOMPARE(window.size(), QSize(units.x(244), units.y(173)));
+    struct Control {
+        const char *name;
+        int x, y, width, height;
+    };
+    const Control controls[] = {
+        {"button1", 10, 45, 70, 20},   {"button1000", 10, 20, 70, 20}, {"group1009", 100, 5, 135, 155},
+        {"static1001", 167, 158, 70, 8}, {"button1002", 105, 20, 125, 15}, {"button1005", 105, 80, 125, 15},
+        {"button1008", 105, 140, 125, 15}, {"static1021", 11, 70, 78, 8},
+    };
+    for (const Control &control : controls) {
+        const QWidget *widget = window.findChild<QWidget *>(QString::fromLatin1(control.name));
+        QVERIFY2(widget, control.name);
+        QCOMPARE(widget->geometry(), units.rect(control.x, control.y, control.width, control.height));
+    }
+    const QWidget *list = window.findChild<QWidget *>(QStringLiteral("combo1022"));
+    QCOMPARE(list->pos(), QPoint(units.x(10), units.y(82)));
+    QCOMPARE(list->width(), units.x(80));
+
+    // Tab order: Exit, Open, the recent buttons, then the drop-down.
+    QStringList order;
+    QWidget *widget = button(window, 1);
+    for (int step = 0; step < 10; ++step) {
+        order.append(widget->objectName());
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || (!widget->inherits("QAbstractButton") && !widget->inherits("QComboBox")))
+            widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(order, (QStringList{QStringLiteral("button1"), QStringLiteral("button1000"), QStringLiteral("button1002"),
+                                 QStringLiteral("button1003"), QStringLiteral("button1004"), QStringLiteral("button1005"),
+                                 QStringLiteral("button1006"), QStringLiteral("button1007"), QStringLiteral("button1008"),
+                                 QStringLiteral("combo1022")}));
 }
 
 void TestMainWindow::dropDownListsLanguagesUnsorted()

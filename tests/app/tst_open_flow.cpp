@@ -34,6 +34,7 @@ private slots:
     void cleanup();
     void dialogIsAskedWithTitleFiltersAndStartPath();
     void cancelChangesNothing();
+    void dialogStartsAtStoredThenChosenFile();
     void unopenableChoiceShowsOpenError_data();
     void unopenableChoiceShowsOpenError();
     void nameWithoutFullStopGetsTxt();
@@ -84,6 +85,26 @@ void TestOpenFlow::dialogIsAskedWithTitleFiltersAndStartPath()
     QCOMPARE(request.filters, (QStringList{QStringLiteral("VELKORA files (*_amp.txt) (*_amp.txt)"),
                                            QStringLiteral("Text files (*.txt) (*.txt)"),
                                            QStringLiteral("All files (*.*) (*)")}));
+}
+
+void TestOpenFlow::dialogStartsAtStoredThenChosenFile()
+{
+    QTemporaryDir dir;
+    const QString stored = writeFile(dir.filePath(QStringLiteral("stored_amp.txt")), goodLines);
+    writeFile(dir.filePath(QStringLiteral("VELKView.cfg")), stored.toUtf8() + "\r\nignored");
+    const QString chosen = writeFile(dir.filePath(QStringLiteral("chosen_amp.txt")), goodLines);
+    const QString other = writeFile(dir.filePath(QStringLiteral("other_amp.txt")), goodLines);
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    QCOMPARE(window.lastFilePath(), stored);
+    openPath(window, dialogs, chosen);
+    QCOMPARE(dialogs.openFileRequests.last().initialPath, stored);
+    openPath(window, dialogs, other);
+    QCOMPARE(dialogs.openFileRequests.last().initialPath, chosen);
+    // A recent-file button does not move the start.
+    button(window, 1002)->click();
+    window.onOpenFile();
+    QCOMPARE(dialogs.openFileRequests.last().initialPath, other);
 }
 
 void TestOpenFlow::cancelChangesNothing()

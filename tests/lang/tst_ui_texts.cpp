@@ -1,5 +1,6 @@
 #include "lang/ui_texts.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@ private slots:
     void nonAsciiTextsAreExact_data();
     void nonAsciiTextsAreExact();
     void textsWithSignificantBlanks();
+    void everyTextMatchesTheTable();
     void numbersUseFullStopUnderCommaLocale();
 
 private:
@@ -135,6 +137,27 @@ void TestUiTexts::textsWithSignificantBlanks()
         for (int row = 0; row < uiTextRowCount; ++row)
             QVERIFY2(uiTexts[language][row] && uiTexts[language][row][0], "every entry holds a text");
     }
+}
+
+void TestUiTexts::everyTextMatchesTheTable()
+{
+    // The table as published, one "language<TAB>row<TAB>text" line per entry, \n written as
+    // backslash-n.
+    QFile golden(QStringLiteral(VELKVIEW_SOURCE_DIR "/tests/lang/ui_texts_golden.tsv"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    int entries = 0;
+    while (!golden.atEnd()) {
+        const QByteArray line = golden.readLine().chopped(1);
+        const QList<QByteArray> fields = line.split('\t');
+        QCOMPARE(fields.size(), 3);
+        const int language = fields[0].toInt();
+        const int row = fields[1].toInt();
+        const QByteArray expected = QByteArray(fields[2]).replace("\\n", "\n");
+        QVERIFY2(QByteArray(uiTexts[language][row]) == expected,
+                 qPrintable(QStringLiteral("language %1 row %2").arg(language).arg(row)));
+        ++entries;
+    }
+    QCOMPARE(entries, languageCount * uiTextRowCount);
 }
 
 void TestUiTexts::numbersUseFullStopUnderCommaLocale()
