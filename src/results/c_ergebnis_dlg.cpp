@@ -125,30 +125,39 @@ void CErgebnisDlg::placeButtons()
 
 void CErgebnisDlg::pinWindow()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
     const QRect frame = frameGeometry();
     const QRect client = geometry();
+    // The work area: the whole screen unless a panel or task bar takes part of it.
     const QRect available = screen->availableGeometry();
     const int captionHeight = client.top() - frame.top();
     const int borderHeight = frame.bottom() - client.bottom();
-    // A full-screen window's client area: the work area less the caption.
     const int fullClientHeight = available.height() - captionHeight;
     const int width = available.width();
     const int height = fullClientHeight + (frame.height() - client.height()) - borderHeight;
     pinning_ = true;
-    move(0, 0);
+    move(available.topLeft());
     resize(width - (frame.width() - client.width()), height - (frame.height() - client.height()));
     pinning_ = false;
+    // A window manager answers our move with one of its own; that answer must not pin again,
+    // or a manager that nudges the window would keep both moving.
+    awaitingPlacement_ = frameGeometry().topLeft() != available.topLeft();
     update();
 }
 
 void CErgebnisDlg::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
-    // Our own move back to the origin reports a move too; it must not start another.
-    if (!pinning_ && frameGeometry().topLeft() != QPoint(0, 0) && !isMaximized())
+    if (pinning_ || isMaximized())
+        return;
+    if (awaitingPlacement_) {
+        awaitingPlacement_ = false;
+        return;
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && frameGeometry().topLeft() != screen->availableGeometry().topLeft())
         pinWindow();
 }
 

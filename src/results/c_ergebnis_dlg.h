@@ -47,7 +47,7 @@ public:
 
     // Moves the two buttons to the bottom right, from the window's and client's sizes.
     void placeButtons();
-    // Puts the window back at the screen origin at full-screen size.
+    // Puts the window back at the origin of the primary screen's work area, at full-screen size.
     void pinWindow();
 
     QPushButton *closeButton() const { return closeButton_; }
@@ -70,6 +70,7 @@ private:
     QPushButton *printButton_ = nullptr;
     Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
     bool pinning_ = false;
+    bool awaitingPlacement_ = false;   // our last pin is waiting for the window manager's answer
 };
 
 // The single results window, or null while none exists. Owned by the main window.

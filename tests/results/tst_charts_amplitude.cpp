@@ -45,6 +45,7 @@ private slots:
     void paperUsesItsOwnToolsAndPageArea();
     void singleSampleDrawsNoSegment();
     void wrapFrom359To0BreaksTheCurves();
+    void ninetyDegreesApartIsNotJoined();
     void whiteSegmentPrecedesYellowAtEverySample();
     void pointAboveTheSurfaceBreaksTheCurve();
     void hugeValuesDrawClampedWithoutWrapping();
@@ -185,6 +186,23 @@ void TestAmplitudeChart::wrapFrom359To0BreaksTheCurves()
     QCOMPARE(yellow.size(), std::size_t(2 * 359));
     for (const auto &line : white)
         QVERIFY2(std::abs(line.x2 - line.x1) <= 4, "a segment crosses the chart");
+}
+
+void TestAmplitudeChart::ninetyDegreesApartIsNotJoined()
+{
+    // On 1280 x 1000, 0 and 90 degrees lie at x = 55 and 349: exactly the 294 units of 90
+    // degrees, so they are not joined; 89.5 degrees lies at 347 and is.
+    auto apart = samples({{0, 50, 60}, {90, 50, 60}});
+    RecordingSurface surface;
+    drawAmplitudeChart(surface, *apart, tools, 1.0, 1.0, ChartMedium::Screen, client1280);
+    QCOMPARE(surface.linesWith(tools.whiteCurvePen).size(), std::size_t(0));
+    QCOMPARE(surface.linesWith(tools.yellowCurvePen).size(), std::size_t(0));
+
+    auto closer = samples({{0, 50, 60}, {89.5, 50, 60}});
+    RecordingSurface joined;
+    drawAmplitudeChart(joined, *closer, tools, 1.0, 1.0, ChartMedium::Screen, client1280);
+    QCOMPARE(joined.linesWith(tools.whiteCurvePen).size(), std::size_t(1));
+    QCOMPARE(joined.linesWith(tools.yellowCurvePen).size(), std::size_t(1));
 }
 
 void TestAmplitudeChart::whiteSegmentPrecedesYellowAtEverySample()

@@ -27,6 +27,7 @@ private slots:
     void degreeColumnsOnScreen();
     void paperAreasToolsAndFonts();
     void referenceGeometryOnPaper();
+    void paperUsesEachScaleWhereItBelongs();
 
     void referenceScaleIsTheNextHundredAbove_data();
     void referenceScaleIsTheNextHundredAbove();
@@ -164,6 +165,51 @@ void TestChartGeometry::paperAreasToolsAndFonts()
     QCOMPARE(title.width, -25);
     QCOMPARE(chartTitleFont(1.0, 1.0).height, -20);
     QCOMPARE(chartTitleFont(1.0, 1.0).width, -10);
+}
+
+// With sx and sy apart, a length taken from the wrong scale shows. Worked by hand for
+// sx = 10, sy = 12: both areas run from 20 mm to 200 mm and down to 297 mm.
+void TestChartGeometry::paperUsesEachScaleWhereItBelongs()
+{
+    const ChartFrame amplitude = amplitudeFrame(10.0, 12.0, ChartMedium::Paper, {});
+    QCOMPARE(amplitude.area, (DeviceRect{200, 780, 2000, 3564}));
+    const AmplitudeGeometry a = amplitudeGeometry(amplitude);
+    QCOMPARE(a.plotRect, (DeviceRect{311, 872, 1918, 2033}));
+    QCOMPARE(a.labels.gap, 12);
+    QCOMPARE(a.labels.rowHalfHeight, 60);
+    QCOMPARE(a.labels.columnHalfWidth, 37);
+    QCOMPARE(a.labels.columnHeight, 45);
+    const PaperTools amplitudeTools = amplitudePaperTools(10.0, 12.0);
+    QCOMPARE(amplitudeTools.labelFont.height, -24);
+    QCOMPARE(amplitudeTools.labelFont.width, -10);
+    QCOMPARE(amplitudeTools.thinPen.width, 2);
+    QCOMPARE(amplitudeTools.limitPen.width, 6);
+    QCOMPARE(amplitudeTools.whitePen.width, 7);
+    QCOMPARE(amplitudeTools.yellowPen.width, 7);
+
+    // The reference chart takes every length from sy, across the page too.
+    const ChartFrame reference = referenceFrame(10.0, 12.0, ChartMedium::Paper, {});
+    QCOMPARE(reference.area, (DeviceRect{200, 720, 2000, 3564}));
+    const ReferenceGeometry r = referenceGeometry(reference, referenceScale(0.0, 0.0));
+    QCOMPARE(r.plotRect, (DeviceRect{326, 2236, 1910, 3375}));
+    QCOMPARE(r.labels.gap, 15);
+    QCOMPARE(r.labels.columnHalfWidth, 45);
+    QCOMPARE(r.labels.columnHeight, 45);
+    QCOMPARE(r.labels.rowHalfHeight, 20);
+    QCOMPARE(r.markerRadius, 9);
+    const PaperTools referenceTools = referencePaperTools(10.0, 12.0);
+    QCOMPARE(referenceTools.labelFont.height, -24);
+    QCOMPARE(referenceTools.labelFont.width, -10);
+    QCOMPARE(referenceTools.thinPen.width, 2);
+    QCOMPARE(referenceTools.mediumPen.width, 4);
+    QCOMPARE(referenceTools.redMarkPen.width, 3);
+    QCOMPARE(referenceTools.redLinePen.width, 7);
+    QCOMPARE(referenceTools.blueMarkPen.width, 3);
+    QCOMPARE(referenceTools.blueLinePen.width, 7);
+    // Only the title font's width follows sx.
+    const FontSpec title = chartTitleFont(reference.lengthSx, reference.lengthSy);
+    QCOMPARE(title.height, -60);
+    QCOMPARE(title.width, -25);
 }
 
 void TestChartGeometry::referenceGeometryOnPaper()

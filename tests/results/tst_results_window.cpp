@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,6 +22,7 @@ private slots:
     void captionNamesTheFiles();
     void startsEmptyWithToolsAndFocus();
     void buttonsFollowWindowSize();
+    void anyMoveReturnsToTheOrigin();
     void everyCloseRouteReEnablesLanguage_data();
     void everyCloseRouteReEnablesLanguage();
     void buttonTextsFollowLanguageAtCreation();
@@ -77,6 +80,9 @@ void TestResultsWindow::startsEmptyWithToolsAndFocus()
     QCOMPARE(window.tools().labelFont.height, -8);
     QCOMPARE(window.tools().labelFont.width, -6);
     QVERIFY(window.closeButton()->isDefault());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.focusWidget(), static_cast<QWidget *>(window.closeButton()));
     QCOMPARE(window.palette().color(QPalette::Window), QColor(240, 240, 240));
 }
 
@@ -104,6 +110,26 @@ void TestResultsWindow::buttonsFollowWindowSize()
     // Repeated repaints leave them where they are.
     window.repaint();
     QCOMPARE(window.closeButton()->geometry(), close);
+}
+
+void TestResultsWindow::anyMoveReturnsToTheOrigin()
+{
+    MeasurementFiles files;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    window.setGeometry(0, 0, 600, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    window.move(100, 80);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.frameGeometry().topLeft(), available.topLeft());
+    QCOMPARE(window.frameGeometry().width(), available.width());
+    QCOMPARE(window.frameGeometry().height(), available.height());
+    // Moving again pins again.
+    window.move(30, 30);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.frameGeometry().topLeft(), available.topLeft());
 }
 
 void TestResultsWindow::everyCloseRouteReEnablesLanguage_data()
