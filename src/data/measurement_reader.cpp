@@ -93,54 +93,59 @@ bool openForReading(const QString &path, QFile &file)
 
 } // namespace
 
+namespace {
+
+// Hands every piece to takePiece until the end of the device; a piece it refuses ends the read
+// as Refused. Any failure leaves both counts at 0, so no partly read data set is shown.
+template <typename TakePiece>
+ReadOutcome readPieces(QIODevice &device, MeasurementSet &data, TakePiece takePiece)
+{
+    LinePieceReader lines(device);
+    std::string_view piece;
+    for (;;) {
+        ReadOutcome failure = ReadOutcome::ReadError;
+        switch (lines.next(piece)) {
+        case LinePieceReader::Status::Piece:
+            if (takePiece(piece))
+                continue;
+            failure = ReadOutcome::Refused;
+            break;
+        case LinePieceReader::Status::End:
+            return ReadOutcome::Read;
+        case LinePieceReader::Status::Error:
+            break;
+        }
+        data.ampCount = 0;
+        data.refCount = 0;
+        return failure;
+    }
+}
+
+} // namespace
+
 ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data)
 {
     // Short lines leave slots alone; clearing first keeps a previous measurement's values from
     // showing through them.
     data.clear();
-    LinePieceReader lines(device);
     LineNumbers numbers{};
-    std::string_view piece;
-    for (;;) {
-        switch (lines.next(piece)) {
-        case LinePieceReader::Status::Piece:
-            break;
-        case LinePieceReader::Status::End:
-            return ReadOutcome::Read;
-        case LinePieceReader::Status::Error:
-            data.ampCount = 0;
-            data.refCount = 0;
-            return ReadOutcome::ReadError;
-        }
-        if (containsRefusedCharacter(piece)) {
-            data.ampCount = 0;
-            data.refCount = 0;
-            return ReadOutcome::Refused;
-        }
+    return readPieces(device, data, [&](std::string_view piece) {
+        if (containsRefusedCharacter(piece))
+            return false;
         storeAmplitudeLine(numbers, readNumbers(piece, numbers), data);
-    }
+        return true;
+    });
 }
 
 ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data)
 {
     // The entries the amplitude file supplied must not show through the reference file's.
     data.clearReference();
-    LinePieceReader lines(device);
     LineNumbers numbers{};
-    std::string_view piece;
-    for (;;) {
-        switch (lines.next(piece)) {
-        case LinePieceReader::Status::Piece:
-            break;
-        case LinePieceReader::Status::End:
-            return ReadOutcome::Read;
-        case LinePieceReader::Status::Error:
-            data.ampCount = 0;
-            data.refCount = 0;
-            return ReadOutcome::ReadError;
-        }
+    return readPieces(device, data, [&](std::string_view piece) {
         storeReferenceLine(numbers, readNumbers(piece, numbers), data);
-    }
+        return true;
+    });
 }
 
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,

@@ -1,3 +1,4 @@
+#include "doubles/test_files.h"
 #include "app/command_line.h"
 
 #include <QFile>
@@ -33,14 +34,6 @@ Run runViewer(const QStringList &arguments)
             process.readAllStandardError()};
 }
 
-QString writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write(content);
-    return path;
-}
 
 } // namespace
 
@@ -116,9 +109,9 @@ void TestCommandLine::badUsage()
 void TestCommandLine::dumpIsParsedBack()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QStringLiteral("d_amp.txt")),
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("d_amp.txt")),
                                   "1 12.5 80.2 81 0 0 5 6 7 8\r\n2 13 79.5 80\n");
-    writeFile(dir.filePath(QStringLiteral("d_ref.txt")), "#1 90 0 0 0 0 150 -20 -80 30 deg\n");
+    writeTestFile(dir.filePath(QStringLiteral("d_ref.txt")), "#1 90 0 0 0 0 150 -20 -80 30 deg\n");
     const Run run = runViewer({QStringLiteral("--dump"), amp});
     QCOMPARE(run.status, 0);
     QJsonParseError error{};
@@ -164,7 +157,7 @@ void TestCommandLine::unreadableInputExitsOne()
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     if (!content.isEmpty())
-        writeFile(path, content);
+        writeTestFile(path, content);
     for (const QStringList &mode : {QStringList{QStringLiteral("--dump")},
                                     QStringList{QStringLiteral("--chart"), dir.filePath(QStringLiteral("c.png"))},
                                     QStringList{QStringLiteral("--report"), dir.filePath(QStringLiteral("r.pdf"))}}) {
@@ -180,7 +173,7 @@ void TestCommandLine::unreadableInputExitsOne()
 void TestCommandLine::chartAndReportWriteFiles()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QStringLiteral("w_amp.txt")), "1 0 50 60\n2 90 55 65\n");
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("w_amp.txt")), "1 0 50 60\n2 90 55 65\n");
     const QString png = dir.filePath(QStringLiteral("c.png"));
     QCOMPARE(runViewer({QStringLiteral("--chart"), png, QStringLiteral("--size"), QStringLiteral("640x480"), amp}).status, 0);
     const QImage image(png);
@@ -203,7 +196,7 @@ void TestCommandLine::chartAndReportWriteFiles()
 void TestCommandLine::unwritableOutputExitsThree()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QStringLiteral("u_amp.txt")), "1 0 50 60\n");
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("u_amp.txt")), "1 0 50 60\n");
     const QString missingDir = dir.filePath(QStringLiteral("no/such/dir/"));
     QCOMPARE(runViewer({QStringLiteral("--chart"), missingDir + QStringLiteral("c.png"), amp}).status, 3);
     QCOMPARE(runViewer({QStringLiteral("--report"), missingDir + QStringLiteral("r.pdf"), amp}).status, 3);

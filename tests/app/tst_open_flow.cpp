@@ -1,3 +1,4 @@
+#include "doubles/test_files.h"
 #include "app/c_velkview_dlg.h"
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
@@ -15,15 +16,6 @@ namespace {
 
 const QByteArray goodLines = "1 10.5 60 70\n2 20.5 61 71\n";
 
-QString writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write(content);
-    return path;
-}
 
 } // namespace
 
@@ -90,10 +82,10 @@ void TestOpenFlow::dialogIsAskedWithTitleFiltersAndStartPath()
 void TestOpenFlow::dialogStartsAtStoredThenChosenFile()
 {
     QTemporaryDir dir;
-    const QString stored = writeFile(dir.filePath(QStringLiteral("stored_amp.txt")), goodLines);
-    writeFile(dir.filePath(QStringLiteral("VELKView.cfg")), stored.toUtf8() + "\r\nignored");
-    const QString chosen = writeFile(dir.filePath(QStringLiteral("chosen_amp.txt")), goodLines);
-    const QString other = writeFile(dir.filePath(QStringLiteral("other_amp.txt")), goodLines);
+    const QString stored = writeTestFile(dir.filePath(QStringLiteral("stored_amp.txt")), goodLines);
+    writeTestFile(dir.filePath(QStringLiteral("VELKView.cfg")), stored.toUtf8() + "\r\nignored");
+    const QString chosen = writeTestFile(dir.filePath(QStringLiteral("chosen_amp.txt")), goodLines);
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("other_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     QCOMPARE(window.lastFilePath(), stored);
@@ -146,7 +138,7 @@ void TestOpenFlow::nameWithoutFullStopGetsTxt()
 {
     QTemporaryDir dir;
     QVERIFY(!dir.path().contains(QLatin1Char('.')));
-    const QString file = writeFile(dir.filePath(QStringLiteral("plain.txt")), goodLines);
+    const QString file = writeTestFile(dir.filePath(QStringLiteral("plain.txt")), goodLines);
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     openPath(window, dialogs, dir.filePath(QStringLiteral("plain")));
@@ -160,8 +152,8 @@ void TestOpenFlow::nameWithoutFullStopGetsTxt()
 void TestOpenFlow::openedFileShowsWindowAndEntersList()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QStringLiteral("run 1_amp.txt")), goodLines);
-    writeFile(dir.filePath(QStringLiteral("run 1_ref.txt")), "1 90 0 0 0 0 120\n");
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("run 1_amp.txt")), goodLines);
+    writeTestFile(dir.filePath(QStringLiteral("run 1_ref.txt")), "1 90 0 0 0 0 120\n");
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
@@ -193,8 +185,8 @@ void TestOpenFlow::openedFileShowsWindowAndEntersList()
 void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
 {
     QTemporaryDir dir;
-    const QString good = writeFile(dir.filePath(QStringLiteral("good_amp.txt")), goodLines);
-    const QString bad = writeFile(dir.filePath(QStringLiteral("bad_amp.txt")), "Angle Amplitude\n1 2 3 4\n");
+    const QString good = writeTestFile(dir.filePath(QStringLiteral("good_amp.txt")), goodLines);
+    const QString bad = writeTestFile(dir.filePath(QStringLiteral("bad_amp.txt")), "Angle Amplitude\n1 2 3 4\n");
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 1, dir.path());
     openPath(window, dialogs, good);
@@ -214,8 +206,8 @@ void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
 void TestOpenFlow::sameTitleIsListedOnce()
 {
     QTemporaryDir dir;
-    const QString first = writeFile(dir.filePath(QStringLiteral("a/m_amp.txt")), goodLines);
-    const QString second = writeFile(dir.filePath(QStringLiteral("b/m_amp.txt")), "1 5 10 20\n");
+    const QString first = writeTestFile(dir.filePath(QStringLiteral("a/m_amp.txt")), goodLines);
+    const QString second = writeTestFile(dir.filePath(QStringLiteral("b/m_amp.txt")), "1 5 10 20\n");
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     openPath(window, dialogs, first);
@@ -235,7 +227,7 @@ void TestOpenFlow::eighthFileRotatesList()
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     for (int n = 1; n <= 8; ++n)
-        openPath(window, dialogs, writeFile(dir.filePath(QStringLiteral("f%1_amp.txt").arg(n)), goodLines));
+        openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("f%1_amp.txt").arg(n)), goodLines));
     QCOMPARE(window.recentFiles().count(), 7);
     for (int k = 0; k < 7; ++k)
         QCOMPARE(button(window, 1002 + k)->text(), QStringLiteral("f%1_amp.txt").arg(k + 2));
@@ -244,7 +236,7 @@ void TestOpenFlow::eighthFileRotatesList()
 void TestOpenFlow::vanishedRecentFileStaysListed()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QStringLiteral("gone_amp.txt")), goodLines);
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("gone_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
@@ -262,8 +254,8 @@ void TestOpenFlow::vanishedRecentFileStaysListed()
 void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_amp.txt")), goodLines);
-    writeFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt")), "1 45 0 0 0 0 0 7\n");
+    const QString amp = writeTestFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_amp.txt")), goodLines);
+    writeTestFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt")), "1 45 0 0 0 0 0 7\n");
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
@@ -277,7 +269,7 @@ void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
 void TestOpenFlow::fileDeletedAfterDialogGivesFormatMessage()
 {
     QTemporaryDir dir;
-    const QString amp = writeFile(dir.filePath(QStringLiteral("brief_amp.txt")), goodLines);
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("brief_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     dialogs.openFileAnswers.append(amp);
@@ -296,8 +288,8 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
-    openPath(window, dialogs, writeFile(dir.filePath(QStringLiteral("one_amp.txt")), goodLines));
-    openPath(window, dialogs, writeFile(dir.filePath(QStringLiteral("two_amp.txt")), goodLines));
+    openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("one_amp.txt")), goodLines));
+    openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("two_amp.txt")), goodLines));
     emit resultsWindow->closeRequested();
     closeAll();
     languageList(window)->setCurrentIndex(2);
