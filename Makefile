@@ -4,7 +4,7 @@ BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test bench deps build
+.PHONY: run test sanitize bench deps build
 
 deps:
 	@bash scripts/install-deps.sh
@@ -24,6 +24,12 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# The tests again under AddressSanitizer and UndefinedBehaviorSanitizer (Debug, build-sanitize/).
+sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELKVIEW_SANITIZE=ON > build-sanitize.configure.log 2>&1 || { cat build-sanitize.configure.log; exit 1; }
+	@cmake --build build-sanitize -j$(JOBS)
+	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 bench: build
 	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done
