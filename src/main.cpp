@@ -54,6 +54,16 @@ int runGui(QApplication &app, const CommandLine &line)
     return 0;
 }
 
+// A batch run on a server has no session, so Qt falls back to a runtime directory of its own
+// and says so on every run; that notice is not the user's concern.
+void quietBatchMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+    std::fprintf(stderr, "%s\n", text.constData());
+}
+
 QStringList argumentList(int argc, char **argv)
 {
     QStringList arguments;
@@ -90,6 +100,7 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Chart:
     case CommandLine::Mode::Report: {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietBatchMessages);
         QApplication app(argc, argv);
         fixNumericLocale();
         return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
