@@ -3,10 +3,10 @@
 // the same curve segments and markers with the same pens: the toolkit's floor.
 
 #include "draw/qpainter_surface.h"
-#include "results/chart_colours.h"
-#include "results/chart_geometry.h"
-#include "results/chart_image.h"
-#include "results/chart_tools.h"
+#include "charts/chart_colours.h"
+#include "charts/chart_geometry.h"
+#include "charts/chart_image.h"
+#include "charts/chart_tools.h"
 
 #include "lang/ui_texts.h"
 
@@ -191,7 +191,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    setChartColours();
     languageIndex = 0;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

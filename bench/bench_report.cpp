@@ -2,7 +2,7 @@
 // written to a PDF file.
 
 #include "report/report_pdf.h"
-#include "results/chart_colours.h"
+#include "charts/chart_colours.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -15,7 +15,6 @@
 
 static void writesLargestReportPdf(benchmark::State &state)
 {
-    setChartColours();
     auto data = std::make_unique<MeasurementSet>();
     data->ampCount = MeasurementSet::maxAmpCount;
     for (int i = 0; i < data->ampCount; ++i) {

@@ -1,8 +1,9 @@
 #include "app/batch_modes.h"
 #include "app/c_velkview_dlg.h"
 #include "app/command_line.h"
-#include "app/modal_dialogs.h"
+#include "app/version.h"
 #include "lang/ui_texts.h"
+#include "ui/modal_dialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -77,7 +78,7 @@ QStringList argumentList(int argc, char **argv)
 int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("velkview"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.20"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(velkviewVersion));
 
     // The arguments decide the platform, so they are parsed before any application object.
     const CommandLine line = parseCommandLine(argumentList(argc, argv));

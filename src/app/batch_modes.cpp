@@ -1,13 +1,12 @@
 #include "app/batch_modes.h"
 
+#include "charts/chart_image.h"
+#include "charts/chart_tools.h"
 #include "data/measurement_json.h"
 #include "data/measurement_reader.h"
 #include "data/ref_path.h"
 #include "lang/ui_texts.h"
 #include "report/report_pdf.h"
-#include "results/chart_colours.h"
-#include "results/chart_image.h"
-#include "results/chart_tools.h"
 
 #include <QFileInfo>
 
@@ -62,7 +61,6 @@ int runChart(const CommandLine &line)
     const std::unique_ptr<Measurement> measurement = readForBatch(line);
     if (!measurement)
         return 1;
-    setChartColours();
     return writeChartImage(line.outputPath, line.chartSize, measurement->data, createChartTools()) ? 0 : 3;
 }
 
@@ -72,7 +70,6 @@ int runReport(const CommandLine &line)
     const std::unique_ptr<Measurement> measurement = readForBatch(line);
     if (!measurement)
         return 1;
-    setChartColours();
     ReportTexts texts;
     texts.bearingType = line.bearingType;
     for (int i = 0; i < line.remarks.size() && i < 3; ++i)

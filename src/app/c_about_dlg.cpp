@@ -1,7 +1,8 @@
 #include "app/c_about_dlg.h"
 
-#include "app/dialog_units.h"
 #include "app/resources.h"
+#include "app/version.h"
+#include "ui/dialog_units.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -21,7 +22,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     units.place(icon, 11, 17, 20, 20);
     icon->setPixmap(QIcon(QStringLiteral(":/icon132.svg")).pixmap(icon->size()));
 
-    auto *version = new QLabel(QStringLiteral("VELKView Version 1.20"), this);
+    auto *version = new QLabel(QStringLiteral("VELKView Version ") + QString::fromLatin1(velkviewVersion), this);
     version->setTextFormat(Qt::PlainText);
     units.place(version, 40, 10, 119, 8);
 

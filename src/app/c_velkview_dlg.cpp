@@ -1,12 +1,11 @@
 #include "app/c_velkview_dlg.h"
 
 #include "app/c_about_dlg.h"
-#include "app/dialog_units.h"
-#include "app/modal_dialogs.h"
 #include "app/resources.h"
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
-#include "results/chart_colours.h"
+#include "ui/dialog_units.h"
+#include "ui/modal_dialogs.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -41,7 +40,6 @@ CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOve
     createControls();
     addAboutItem();
     setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
-    setChartColours();
     detectLanguage();
     if (languageOverride)
         languageIndex = *languageOverride;
@@ -120,9 +118,8 @@ void CVELKViewDlg::applyLanguageTexts()
 void CVELKViewDlg::fillLanguageList()
 {
     languageList_->clear();
-    languageList_->addItems({QStringLiteral("English"), QStringLiteral("Deutsch"),
-                             QString::fromUtf8("Français"), QStringLiteral("Italiano"),
-                             QStringLiteral("Espanol")});
+    for (const Language &language : languages)
+        languageList_->addItem(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())));
     languageList_->setCurrentIndex(languageIndex);
 }
 

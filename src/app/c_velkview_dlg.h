@@ -36,29 +36,9 @@ public:
     // Opens recent entry k (0 to 6).
     void onRecentFile(int k);
 
-    bool chooseFile();
-    void openMeasurement();
-    void addRecentFile(const QString &title, const QString &path);
-    void refreshRecentButtons();
-    void showResultsWindow();
-    void closeResultsWindow();
-
-    void applyLanguageTexts();
-    void fillLanguageList();
-    void onLanguageChosen(int index);
-
     const QString &lastFilePath() const { return lastFilePath_; }
-    const ConfigLocation &config() const { return config_; }
     const RecentFileList &recentFiles() const { return recent_; }
     const MeasurementFiles &files() const { return files_; }
-    const QString &ampPath() const { return ampPath_; }
-    const QString &refPath() const { return refPath_; }
-
-    // The menu that holds the About item where the system menu cannot (right click).
-    std::unique_ptr<QMenu> createContextMenu();
-
-    // The program's name, the caption of the open error message box.
-    static QString applicationName();
 
 public slots:
     void accept() override;
@@ -71,6 +51,28 @@ protected:
 #endif
 
 private:
+    // The window tests reach the steps of the open flow directly.
+    friend class TestMainWindow;
+    friend class TestOpenFlow;
+
+    bool chooseFile();
+    void openMeasurement();
+    void addRecentFile(const QString &title, const QString &path);
+    void refreshRecentButtons();
+    void showResultsWindow();
+    void closeResultsWindow();
+
+    void applyLanguageTexts();
+    void fillLanguageList();
+    void onLanguageChosen(int index);
+
+    const QString &ampPath() const { return ampPath_; }
+
+    // The menu that holds the About item where the system menu cannot (right click).
+    std::unique_ptr<QMenu> createContextMenu();
+    // The program's name, the caption of the open error message box.
+    static QString applicationName();
+
     void createControls();
     void addAboutItem();
     void showAbout();

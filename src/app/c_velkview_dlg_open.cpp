@@ -2,11 +2,11 @@
 // life of the results window.
 #include "app/c_velkview_dlg.h"
 
-#include "app/modal_dialogs.h"
 #include "data/measurement_reader.h"
 #include "data/ref_path.h"
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
+#include "ui/modal_dialogs.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,10 +1,41 @@
 #include "app/command_line.h"
 
+#include "lang/ui_texts.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
-
 namespace {
+
+// The options, kept together so every mode's check can ask the parser about any of them.
+struct Options {
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption language{QStringLiteral("language"),
+                                QStringLiteral("Interface language: en, de, fr, it or es."),
+                                QStringLiteral("CODE")};
+    QCommandLineOption dump{QStringLiteral("dump"), QStringLiteral("Print the measurement as JSON.")};
+    QCommandLineOption chart{QStringLiteral("chart"),
+                             QStringLiteral("Write the results window's charts to a PNG or SVG file."),
+                             QStringLiteral("OUT")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("Client area for --chart (default 1280x1000)."),
+                            QStringLiteral("WxH")};
+    QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Write the printed report as a PDF."),
+                              QStringLiteral("OUT")};
+    QCommandLineOption bearingType{QStringLiteral("bearing-type"),
+                                   QStringLiteral("Bearing type for --report (default \"ZEPH \")."),
+                                   QStringLiteral("TEXT")};
+    QCommandLineOption remark{QStringLiteral("remark"),
+                              QStringLiteral("A remark line for --report (up to three)."),
+                              QStringLiteral("TEXT")};
+
+    explicit Options(QCommandLineParser &parser)
+        : help(parser.addHelpOption()), version(parser.addVersionOption())
+    {
+        parser.addOptions({language, dump, chart, size, report, bearingType, remark});
+    }
+};
 
 std::optional<QSize> parseSize(const QString &text)
 {
@@ -19,40 +50,94 @@ std::optional<QSize> parseSize(const QString &text)
     return QSize(width, height);
 }
 
-} // namespace
-
-std::optional<int> languageFromCode(const QString &code)
+QString readLanguage(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
-    static const QStringList codes = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
-                                      QStringLiteral("it"), QStringLiteral("es")};
-    const int index = codes.indexOf(code);
+    if (!parser.isSet(options.language))
+        return QString();
+    const int index = languageFromCode(parser.value(options.language).toStdString());
     if (index < 0)
-        return std::nullopt;
-    return index;
+        return QStringLiteral("Unknown language \"%1\": use en, de, fr, it or es.")
+            .arg(parser.value(options.language));
+    line.language = index;
+    return QString();
 }
+
+// The batch mode, or an error when more than one was asked for.
+QString readMode(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    const int modes = int(parser.isSet(options.dump)) + int(parser.isSet(options.chart))
+        + int(parser.isSet(options.report));
+    if (modes > 1)
+        return QStringLiteral("Use only one of --dump, --chart and --report.");
+    if (parser.isSet(options.dump))
+        line.mode = CommandLine::Mode::Dump;
+    else if (parser.isSet(options.chart))
+        line.mode = CommandLine::Mode::Chart;
+    else if (parser.isSet(options.report))
+        line.mode = CommandLine::Mode::Report;
+    return QString();
+}
+
+// The file and the options that belong to one mode only.
+QString readFileAndOwners(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return QStringLiteral("Give at most one amplitude file.");
+    line.amplitudeFile = positional.value(0);
+    if (parser.isSet(options.size) && line.mode != CommandLine::Mode::Chart)
+        return QStringLiteral("--size goes with --chart.");
+    if ((parser.isSet(options.bearingType) || parser.isSet(options.remark))
+        && line.mode != CommandLine::Mode::Report)
+        return QStringLiteral("--bearing-type and --remark go with --report.");
+    if (line.mode != CommandLine::Mode::Gui && line.amplitudeFile.isEmpty())
+        return QStringLiteral("An amplitude file is needed.");
+    return QString();
+}
+
+QString readChart(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    line.outputPath = parser.value(options.chart);
+    const QString lower = line.outputPath.toLower();
+    if (!lower.endsWith(QLatin1String(".png")) && !lower.endsWith(QLatin1String(".svg")))
+        return QStringLiteral("--chart writes a .png or .svg file.");
+    if (parser.isSet(options.size)) {
+        const std::optional<QSize> parsed = parseSize(parser.value(options.size));
+        if (!parsed)
+            return QStringLiteral("--size takes WxH, for example 1280x1000.");
+        line.chartSize = *parsed;
+    }
+    return QString();
+}
+
+QString readReport(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    line.outputPath = parser.value(options.report);
+    if (parser.isSet(options.bearingType))
+        line.bearingType = parser.value(options.bearingType);
+    line.remarks = parser.values(options.remark);
+    if (line.remarks.size() > 3)
+        return QStringLiteral("At most three --remark lines.");
+    return QString();
+}
+
+// The checks of the batch mode asked for.
+QString readModeOptions(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    if (line.mode == CommandLine::Mode::Chart)
+        return readChart(parser, options, line);
+    if (line.mode == CommandLine::Mode::Report)
+        return readReport(parser, options, line);
+    return QString();
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("VELKView: viewer for bearing measurement files."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("Interface language: en, de, fr, it or es."), QStringLiteral("CODE"));
-    const QCommandLineOption dump(QStringLiteral("dump"), QStringLiteral("Print the measurement as JSON."));
-    const QCommandLineOption chart(QStringLiteral("chart"),
-                                   QStringLiteral("Write the results window's charts to a PNG or SVG file."),
-                                   QStringLiteral("OUT"));
-    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Client area for --chart (default 1280x1000)."),
-                                  QStringLiteral("WxH"));
-    const QCommandLineOption report(QStringLiteral("report"), QStringLiteral("Write the printed report as a PDF."),
-                                    QStringLiteral("OUT"));
-    const QCommandLineOption bearingType(QStringLiteral("bearing-type"),
-                                         QStringLiteral("Bearing type for --report (default \"ZEPH \")."),
-                                         QStringLiteral("TEXT"));
-    const QCommandLineOption remark(QStringLiteral("remark"), QStringLiteral("A remark line for --report (up to three)."),
-                                    QStringLiteral("TEXT"));
-    parser.addOptions({language, dump, chart, size, report, bearingType, remark});
+    const Options options(parser);
     parser.addPositionalArgument(QStringLiteral("AMPLITUDE_FILE"), QStringLiteral("The *_amp.txt file to open."),
                                  QStringLiteral("[AMPLITUDE_FILE]"));
 
@@ -63,78 +148,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.error = parser.errorText();
         return line;
     }
-    if (parser.isSet(help)) {
-        line.mode = CommandLine::Mode::Help;
+    if (parser.isSet(options.help) || parser.isSet(options.version)) {
+        line.mode = parser.isSet(options.help) ? CommandLine::Mode::Help : CommandLine::Mode::Version;
         return line;
     }
-    if (parser.isSet(version)) {
-        line.mode = CommandLine::Mode::Version;
-        return line;
-    }
-    if (parser.isSet(language)) {
-        line.language = languageFromCode(parser.value(language));
-        if (!line.language) {
-            line.error = QStringLiteral("Unknown language \"%1\": use en, de, fr, it or es.").arg(parser.value(language));
-            return line;
-        }
-    }
-    const int modes = int(parser.isSet(dump)) + int(parser.isSet(chart)) + int(parser.isSet(report));
-    if (modes > 1) {
-        line.error = QStringLiteral("Use only one of --dump, --chart and --report.");
-        return line;
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1) {
-        line.error = QStringLiteral("Give at most one amplitude file.");
-        return line;
-    }
-    line.amplitudeFile = positional.value(0);
-    if (parser.isSet(dump))
-        line.mode = CommandLine::Mode::Dump;
-    else if (parser.isSet(chart))
-        line.mode = CommandLine::Mode::Chart;
-    else if (parser.isSet(report))
-        line.mode = CommandLine::Mode::Report;
-
-    const bool isChart = line.mode == CommandLine::Mode::Chart;
-    const bool isReport = line.mode == CommandLine::Mode::Report;
-    if (parser.isSet(size) && !isChart) {
-        line.error = QStringLiteral("--size goes with --chart.");
-        return line;
-    }
-    if ((parser.isSet(bearingType) || parser.isSet(remark)) && !isReport) {
-        line.error = QStringLiteral("--bearing-type and --remark go with --report.");
-        return line;
-    }
-    if (line.mode != CommandLine::Mode::Gui && line.amplitudeFile.isEmpty()) {
-        line.error = QStringLiteral("An amplitude file is needed.");
-        return line;
-    }
-    if (isChart) {
-        line.outputPath = parser.value(chart);
-        const QString lower = line.outputPath.toLower();
-        if (!lower.endsWith(QLatin1String(".png")) && !lower.endsWith(QLatin1String(".svg"))) {
-            line.error = QStringLiteral("--chart writes a .png or .svg file.");
-            return line;
-        }
-        if (parser.isSet(size)) {
-            const std::optional<QSize> parsed = parseSize(parser.value(size));
-            if (!parsed) {
-                line.error = QStringLiteral("--size takes WxH, for example 1280x1000.");
-                return line;
-            }
-            line.chartSize = *parsed;
-        }
-    }
-    if (isReport) {
-        line.outputPath = parser.value(report);
-        if (parser.isSet(bearingType))
-            line.bearingType = parser.value(bearingType);
-        line.remarks = parser.values(remark);
-        if (line.remarks.size() > 3) {
-            line.error = QStringLiteral("At most three --remark lines.");
-            return line;
-        }
+    // Each step runs only when the ones before found nothing wrong.
+    for (const auto step : {readLanguage, readMode, readFileAndOwners, readModeOptions}) {
+        line.error = step(parser, options, line);
+        if (!line.error.isEmpty())
+            break;
     }
     return line;
 }

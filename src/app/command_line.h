@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/report_texts.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -15,7 +17,7 @@ struct CommandLine {
     QString amplitudeFile;         // empty when none was given
     QString outputPath;            // --chart / --report target
     QSize chartSize{1280, 1000};
-    QString bearingType = QStringLiteral("ZEPH ");
+    QString bearingType = defaultBearingType();
     QStringList remarks;
     QString helpText;              // for Help and for usage errors
     QString error;                 // non-empty: bad usage, exit status 2
@@ -23,6 +25,3 @@ struct CommandLine {
 
 // Parses the arguments (the first one is the program). Never exits.
 CommandLine parseCommandLine(const QStringList &arguments);
-
-// The language index for a code (en, de, fr, it, es), or nothing.
-std::optional<int> languageFromCode(const QString &code);

@@ -4,7 +4,7 @@
 
 static void registerResources()
 {
-    Q_INIT_RESOURCE(velkview);
+    Q_INIT_RESOURCE(app);
 }
 
 void initResources()

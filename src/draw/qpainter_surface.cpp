@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-namespace {
-
 QColor toQColor(Colour colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
 }
+
+namespace {
 
 QBrush toQBrush(const Brush &brush)
 {

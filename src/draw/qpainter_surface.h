@@ -9,7 +9,11 @@
 #include <utility>
 #include <vector>
 
+class QColor;
 class QPainter;
+
+// The colour as Qt spells it.
+QColor toQColor(Colour colour);
 
 // The Surface on an active QPainter: a window, a QImage, a QSvgGenerator or a QPrinter page.
 // The painter stays the caller's; the surface switches antialiasing off for lines and fills

@@ -131,22 +131,25 @@ QString uiText(UiText row)
     return uiText(languageIndex, row);
 }
 
+int languageFromCode(std::string_view code)
+{
+    for (int i = 0; i < languageCount; ++i) {
+        if (languages[i].code == code)
+            return i;
+    }
+    return -1;
+}
+
 int languageFromLocaleName(std::string_view localeName)
 {
     // Windows locale names carry the English name of the language; the first one found decides.
-    static constexpr std::string_view englishNames[] = {"German", "French", "Italian", "Spanish"};
-    for (int i = 0; i < 4; ++i) {
-        if (localeName.find(englishNames[i]) != std::string_view::npos)
-            return i + 1;
+    for (int i = 1; i < languageCount; ++i) {
+        if (localeName.find(languages[i].englishName) != std::string_view::npos)
+            return i;
     }
     // POSIX names start with the language code: ll[_CC][.codeset][@modifier].
-    const std::string_view code = localeName.substr(0, localeName.find_first_of("_.@"));
-    static constexpr std::string_view codes[] = {"de", "fr", "it", "es"};
-    for (int i = 0; i < 4; ++i) {
-        if (code == codes[i])
-            return i + 1;
-    }
-    return 0;
+    const int index = languageFromCode(localeName.substr(0, localeName.find_first_of("_.@")));
+    return index < 0 ? 0 : index;
 }
 
 QString userLocaleName()

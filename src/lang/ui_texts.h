@@ -30,8 +30,27 @@ enum class UiText {
     Language,                // main window label 1021
 };
 
-inline constexpr int languageCount = 5;   // 0 English, 1 German, 2 French, 3 Italian, 4 Spanish
+inline constexpr int languageCount = 5;
 inline constexpr int uiTextRowCount = 20;
+
+// A language of the interface; its position in languages is its column in uiTexts and its
+// languageIndex.
+struct Language {
+    std::string_view code;          // for --language and POSIX locale names
+    std::string_view name;          // in the language drop-down, UTF-8
+    std::string_view englishName;   // as Windows locale names carry it
+};
+
+inline constexpr Language languages[languageCount] = {
+    {"en", "English", "English"},
+    {"de", "Deutsch", "German"},
+    {"fr", "Fran\xC3\xA7" "ais", "French"},
+    {"it", "Italiano", "Italian"},
+    {"es", "Espanol", "Spanish"},
+};
+
+// The index of a language code (en, de, fr, it, es), or -1.
+int languageFromCode(std::string_view code);
 
 extern const char *const uiTexts[languageCount][uiTextRowCount];
 

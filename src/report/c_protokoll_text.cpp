@@ -1,9 +1,8 @@
 #include "report/c_protokoll_text.h"
 
-#include "app/dialog_units.h"
 #include "lang/ui_texts.h"
 #include "report/report_texts.h"
-#include "results/c_ergebnis_dlg.h"
+#include "ui/dialog_units.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,20 +52,14 @@ QString idName(const char *kind, int id)
 
 } // namespace
 
-CProtokollText::CProtokollText(ReportTextFields fields, QWidget *owner)
-    : QDialog(owner), fields_(fields)
+CProtokollText::CProtokollText(ReportTexts &texts, QWidget *owner)
+    : QDialog(owner), texts_(texts)
 {
     setFont(dialogFont());
     createControls();
     labelControls();
     resetReportTexts();
     cancelButton_->setFocus();
-}
-
-CProtokollText::CProtokollText(CErgebnisDlg &resultsWindow)
-    : CProtokollText(ReportTextFields{resultsWindow.bearingType, resultsWindow.remarkLines},
-                     &resultsWindow)
-{
 }
 
 void CProtokollText::createControls()
@@ -132,9 +125,11 @@ void CProtokollText::resetReportTexts()
 
 void CProtokollText::storeReportTexts()
 {
-    fields_.bearingType = bearingTypeEdit_->text().left(bearingTypeLimit);
+    ReportTexts entered;
+    entered.bearingType = bearingTypeEdit_->text();
     for (int line = 0; line < 3; ++line)
-        fields_.remarkLines[line] = remarkEdits_[line]->text().left(remarkLineLimit);
+        entered.remarkLines[line] = remarkEdits_[line]->text();
+    texts_ = entered.cut();
 }
 
 void CProtokollText::okClicked()

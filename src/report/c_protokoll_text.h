@@ -6,13 +6,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class CErgebnisDlg;
-
-// Where the report-text dialog writes its texts: the results window's report fields.
-struct ReportTextFields {
-    QString &bearingType;
-    QString (&remarkLines)[3];
-};
+struct ReportTexts;
 
 // The report-text dialog: asks for the bearing type (at most 12 characters) and three remark
 // lines (at most 40 each). It always opens with "ZEPH " and empty remarks, whatever was entered
@@ -34,14 +28,12 @@ public:
     static constexpr int idRemarksLabel = 1016;
     static constexpr int idOkButton = 1019;
 
-    // The texts are written into fields; owner is the results window the dialog is modal to.
-    CProtokollText(ReportTextFields fields, QWidget *owner = nullptr);
-    // The results window's own fields.
-    explicit CProtokollText(CErgebnisDlg &resultsWindow);
+    // The texts are written into texts; owner is the results window the dialog is modal to.
+    explicit CProtokollText(ReportTexts &texts, QWidget *owner = nullptr);
 
     // Puts "ZEPH " into the bearing type and empties the three remark lines.
     void resetReportTexts();
-    // Copies the four edit texts into the fields, cut to 12 and 40 characters.
+    // Copies the four edit texts into the report texts, cut to 12 and 40 characters.
     void storeReportTexts();
 
     void reject() override;
@@ -55,7 +47,7 @@ private:
     QLineEdit *createEdit(int id, int maxLength);
     void okClicked();
 
-    ReportTextFields fields_;
+    ReportTexts &texts_;
     QLabel *bearingTypeLabel_ = nullptr;
     QLabel *remarksLabel_ = nullptr;
     QLineEdit *bearingTypeEdit_ = nullptr;

@@ -1,11 +1,11 @@
 #include "report/print_report.h"
 
-#include "app/modal_dialogs.h"
 #include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
+#include "report/c_protokoll_text.h"
 #include "report/report_page.h"
 #include "report/report_texts.h"
-#include "results/c_ergebnis_dlg.h"
+#include "ui/modal_dialogs.h"
 
 #include <QDateTime>
 #include <QPainter>
@@ -13,7 +13,7 @@
 
 namespace {
 
-ReportContent contentFor(const ReportTextFields &texts, const MeasurementFiles &files)
+ReportContent contentFor(const ReportTexts &texts, const MeasurementFiles &files)
 {
     ReportContent content;
     content.bearingType = texts.bearingType;
@@ -21,16 +21,14 @@ ReportContent contentFor(const ReportTextFields &texts, const MeasurementFiles &
         content.remarkLines[line] = texts.remarkLines[line];
     content.ampFileTitle = files.ampFileTitle;
     content.refFileTitle = files.refFileTitle;
-    content.fileDateText =
-        reportDateText(localCalendarTime(files.ampFileStatus.modificationTime));
-    content.printDateText =
-        reportDateText(localCalendarTime(QDateTime::currentSecsSinceEpoch()));
+    content.fileDateText = reportDateText(files.ampFileStatus.modificationTime);
+    content.printDateText = reportDateText(QDateTime::currentSecsSinceEpoch());
     return content;
 }
 
 } // namespace
 
-bool printReportPage(QPrinter &printer, const ReportTextFields &texts,
+bool printReportPage(QPrinter &printer, const ReportTexts &texts,
                      const MeasurementFiles &files, const MeasurementSet &data,
                      const ChartTools &tools)
 {
@@ -67,11 +65,4 @@ void runPrintReport(const PrintJob &job)
         return;
     }
     printReportPage(printer, job.texts, job.files, job.data, job.tools);
-}
-
-void runPrintReport(CErgebnisDlg &window)
-{
-    runPrintReport(PrintJob{&window, window.dialogs(),
-                            ReportTextFields{window.bearingType, window.remarkLines},
-                            window.files(), window.measurementSet, window.tools()});
 }

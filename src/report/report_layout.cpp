@@ -1,19 +1,12 @@
 #include "report/report_layout.h"
 
+#include "draw/device_units.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
 namespace {
-
-int cutToInt(double value)
-{
-    // Converting an out-of-range double to int is undefined, so clamp before the cut.
-    if (std::isnan(value))
-        return 0;
-    const double clamped = std::clamp(value, double(INT_MIN), double(INT_MAX));
-    return static_cast<int>(clamped);
-}
 
 DeviceLine line(int x1, int y1, int x2, int y2)
 {
@@ -97,18 +90,18 @@ PageScale PageScale::fromPrintableArea(int horzRes, int vertRes)
 
 int PageScale::pageX(double a) const
 {
-    return cutToInt(a * sx);
+    return truncToInt(a * sx);
 }
 
 int PageScale::pageY(double a) const
 {
-    return cutToInt(a * sy);
+    return truncToInt(a * sy);
 }
 
 int reportPenWidth(const PageScale &scale)
 {
     const double width = 0.375 * scale.sx;
-    return width > 1.0 ? cutToInt(width) : 1;
+    return width > 1.0 ? truncToInt(width) : 1;
 }
 
 ReportLayout computeReportLayout(int horzRes, int vertRes)

@@ -1,11 +1,10 @@
 #include "report/report_page.h"
 
-#include "app/resources.h"
+#include "charts/chart_colours.h"
+#include "charts/charts.h"
 #include "lang/ui_texts.h"
 #include "report/report_layout.h"
 #include "report/report_texts.h"
-#include "results/chart_colours.h"
-#include "results/charts.h"
 
 #include <QImage>
 
@@ -65,9 +64,16 @@ void drawFileColumn(Surface &page, const ReportLayout &layout, const ReportConte
 
 } // namespace
 
+// The logo lives in this library's own resources, which a static library must register itself.
+static void registerReportResources()
+{
+    Q_INIT_RESOURCE(report);
+}
+
 QImage reportLogo()
 {
-    initResources();
+    static const bool registered = (registerReportResources(), true);
+    Q_UNUSED(registered);
     return QImage(QStringLiteral(":/logo131.bmp"));
 }
 

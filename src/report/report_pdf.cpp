@@ -21,12 +21,7 @@ bool writeReportPdf(const QString &outPath, const ReportTexts &texts, const Meas
     printer.setDocName(uiText(UiText::MeasurementReport));
 
     // The dialog's limits apply to command-line texts as well.
-    QString bearingType = texts.bearingType.left(bearingTypeLimit);
-    QString remarkLines[3];
-    for (int line = 0; line < 3; ++line)
-        remarkLines[line] = texts.remarkLines[line].left(remarkLineLimit);
-
-    if (!printReportPage(printer, ReportTextFields{bearingType, remarkLines}, files, data, tools))
+    if (!printReportPage(printer, texts.cut(), files, data, tools))
         return false;
     const QFileInfo written(outPath);
     return written.exists() && written.size() > 0;

@@ -1,20 +1,15 @@
 #pragma once
 
+#include "charts/chart_tools.h"
 #include "data/measurement_set.h"
-#include "results/chart_tools.h"
+#include "report/report_texts.h"
 
 #include <QString>
-
-// The report texts as the command line gives them.
-struct ReportTexts {
-    QString bearingType = QStringLiteral("ZEPH ");
-    QString remarkLines[3];
-};
 
 // Writes the printed report as a one-page A4 portrait PDF at 300 dpi to outPath, the whole
 // page being the printable area, drawn by the same code as the printed page. The bearing type
 // and the remark lines are cut to 12 and 40 characters; labels and the document name are in
-// the current language; chartColours must be set. Returns false when the file could not be
+// the current language. Returns false when the file could not be
 // written.
 bool writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
                     const MeasurementFiles &files, const ChartTools &tools);

@@ -1,37 +1,26 @@
 #include "report/report_texts.h"
 
-#include <ctime>
+#include <QDateTime>
 
 QString defaultBearingType()
 {
     return QStringLiteral("ZEPH ");
 }
 
-std::optional<CalendarTime> localCalendarTime(int64_t secondsSinceEpoch)
+ReportTexts ReportTexts::cut() const
 {
-    const std::time_t time = static_cast<std::time_t>(secondsSinceEpoch);
-    if (static_cast<int64_t>(time) != secondsSinceEpoch)
-        return std::nullopt;
-    std::tm parts{};
-    // localtime_r fails (null) for times whose year does not fit the calendar structure.
-    if (!localtime_r(&time, &parts))
-        return std::nullopt;
-    return CalendarTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
-                        parts.tm_min};
+    ReportTexts texts;
+    texts.bearingType = bearingType.left(bearingTypeLimit);
+    for (int line = 0; line < 3; ++line)
+        texts.remarkLines[line] = remarkLines[line].left(remarkLineLimit);
+    return texts;
 }
 
-static QString twoDigits(int value)
+QString reportDateText(int64_t secondsSinceEpoch)
 {
-    return value < 10 ? QStringLiteral("0%1").arg(value) : QString::number(value);
-}
-
-QString reportDateText(const std::optional<CalendarTime> &time)
-{
-    if (!time)
-        return QString();
-    return QStringLiteral("%1.%2.%3  %4:%5")
-        .arg(twoDigits(time->day), twoDigits(time->month), QString::number(time->year),
-             QString::number(time->hour), twoDigits(time->minute));
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, Qt::LocalTime);
+    // A format string is read in the C locale, so the digits never follow the user's locale.
+    return time.isValid() ? time.toString(QStringLiteral("dd.MM.yyyy  H:mm")) : QString();
 }
 
 QString reportFooterLine(const QString &ampFileTitle, const QString &refFileTitle,

@@ -3,11 +3,9 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 // The texts of the printed report that do not come from the language table.
 
-// The two report-text fields as the report-text dialog writes them.
 inline constexpr int bearingTypeLimit = 12;
 inline constexpr int remarkLineLimit = 40;
 inline constexpr int blockTitleLimit = 24;   // file titles in the information block
@@ -15,21 +13,20 @@ inline constexpr int blockTitleLimit = 24;   // file titles in the information b
 // The bearing type the report-text dialog always starts with.
 QString defaultBearingType();
 
-// A moment in local calendar time, as far as the report shows it.
-struct CalendarTime {
-    int year = 0;
-    int month = 0;    // 1 to 12
-    int day = 0;      // 1 to 31
-    int hour = 0;     // 0 to 23
-    int minute = 0;   // 0 to 59
+// What the user enters for the report: the bearing type and three remark lines. The report-text
+// dialog, the Print command and --report all hand these over cut to their limits.
+struct ReportTexts {
+    QString bearingType = defaultBearingType();
+    QString remarkLines[3];
+
+    // The texts cut to 12 and 40 characters.
+    ReportTexts cut() const;
 };
 
-// secondsSinceEpoch in the local time zone; nothing when the platform cannot convert it.
-std::optional<CalendarTime> localCalendarTime(int64_t secondsSinceEpoch);
-
-// "DD.MM.YYYY  H:MM": two-digit day, month and minute, full year, hour without a leading zero,
-// two blanks between year and hour. Nothing (empty) for a time that could not be converted.
-QString reportDateText(const std::optional<CalendarTime> &time);
+// The local time of secondsSinceEpoch as "DD.MM.YYYY  H:MM": two-digit day, month and minute,
+// full year, hour without a leading zero, two blanks between year and hour. Empty for a time
+// that cannot be converted.
+QString reportDateText(int64_t secondsSinceEpoch);
 
 // The footer line: the file title(s) in double quotes and the print date. The two-file form is
 // used when refFileTitle is not empty. The titles are not cut; the line is English always.

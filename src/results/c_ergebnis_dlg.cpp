@@ -1,10 +1,12 @@
 #include "results/c_ergebnis_dlg.h"
 
-#include "app/dialog_units.h"
+#include "charts/chart_colours.h"
+#include "charts/charts.h"
+#include "draw/device_units.h"
 #include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
-#include "results/charts.h"
+#include "ui/dialog_units.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,22 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cmath>
 
 CErgebnisDlg *resultsWindow = nullptr;
-
-namespace {
-
-// Classic dialog face: the charts' black titles and labels need a light ground whatever the
-// desktop theme.
-const QColor windowBackground(240, 240, 240);
-
-int truncated(double value)
-{
-    return static_cast<int>(std::trunc(value));
-}
-
-} // namespace
 
 CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -39,7 +27,7 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     setWindowTitle(QStringLiteral("VELKView"));
     setModal(false);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowBackground);
+    palette.setColor(QPalette::Window, toQColor(resultsWindowBackground));
     setPalette(palette);
     setAutoFillBackground(true);
     measurementSet.clear();
@@ -116,8 +104,8 @@ void CErgebnisDlg::placeButtons()
     const int hClose = closeButton_->height();
     const int wPrint = printButton_->width();
 
-    const int closeRight = windowRight + truncated(clientW - 1.03 * winW);
-    const int closeBottom = windowBottom + truncated(clientH - 1.01 * winH);
+    const int closeRight = windowRight + truncToInt(clientW - 1.03 * winW);
+    const int closeBottom = windowBottom + truncToInt(clientH - 1.01 * winH);
     closeButton_->move(closeRight - wClose, closeBottom - hClose);
     const int printRight = (closeRight - wClose) - winW / 100;
     printButton_->setGeometry(printRight - wPrint, closeBottom - hClose, wPrint, hClose);
@@ -175,5 +163,5 @@ void CErgebnisDlg::done(int)
 
 void CErgebnisDlg::printReport()
 {
-    runPrintReport(*this);
+    runPrintReport(PrintJob{this, dialogs_, reportTexts, files_, measurementSet, tools_});
 }

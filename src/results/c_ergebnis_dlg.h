@@ -1,7 +1,8 @@
 #pragma once
 
+#include "charts/chart_tools.h"
 #include "data/measurement_set.h"
-#include "results/chart_tools.h"
+#include "report/report_texts.h"
 
 #include <QDialog>
 
@@ -21,10 +22,8 @@ public:
     CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs);
     ~CErgebnisDlg() override;
 
-    // The report texts, written by the report-text dialog at every Print (at most 12 and 40
-    // characters).
-    QString bearingType;
-    QString remarkLines[3];
+    // The report texts, written by the report-text dialog at every Print.
+    ReportTexts reportTexts;
 
     // The measurement shown; zero-filled when the window is created.
     MeasurementSet measurementSet;

@@ -1,5 +1,5 @@
-#include "doubles/test_files.h"
 #include "app/command_line.h"
+#include "doubles/test_files.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "app/c_about_dlg.h"
 #include "app/c_velkview_dlg.h"
-#include "app/dialog_units.h"
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
+#include "ui/dialog_units.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "doubles/test_files.h"
 #include "app/c_velkview_dlg.h"
 #include "doubles/scripted_dialogs.h"
+#include "doubles/test_files.h"
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
 
@@ -38,6 +38,9 @@ private slots:
     void nonAsciiNamePairsWithReferenceFile();
     void fileDeletedAfterDialogGivesFormatMessage();
     void languageSwitchKeepsRecentTitles();
+    void everyCloseRouteReEnablesLanguage_data();
+    void everyCloseRouteReEnablesLanguage();
+    void buttonTextsFollowLanguageAtCreation();
 
 private:
     QPushButton *button(CVELKViewDlg &window, int id)
@@ -300,6 +303,52 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
         QCOMPARE(button(window, 1002 + k)->text(), QStringLiteral("Fichiers:%1").arg(k + 1));
         QVERIFY(!button(window, 1002 + k)->isEnabled());
     }
+}
+
+void TestOpenFlow::everyCloseRouteReEnablesLanguage_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Close button") << "button";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "closebox";
+}
+
+void TestOpenFlow::everyCloseRouteReEnablesLanguage()
+{
+    QFETCH(QString, route);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg main(dialogs, 0, dir.path());
+    main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
+    auto *language = main.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    QVERIFY(resultsWindow);
+    QVERIFY(!language->isEnabled());
+    QPointer<CErgebnisDlg> window = resultsWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (route == QLatin1String("button"))
+        window->closeButton()->click();
+    else if (route == QLatin1String("enter"))
+        QTest::keyClick(window, Qt::Key_Return);
+    else if (route == QLatin1String("escape"))
+        QTest::keyClick(window, Qt::Key_Escape);
+    else
+        window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull());
+    QVERIFY(!resultsWindow);
+    QVERIFY(language->isEnabled());
+}
+
+void TestOpenFlow::buttonTextsFollowLanguageAtCreation()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg main(dialogs, 2, dir.path());
+    main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
+    QVERIFY(resultsWindow);
+    QCOMPARE(resultsWindow->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
+    QCOMPARE(resultsWindow->printButton()->text(), QStringLiteral("Imprimer"));
 }
 
 QTEST_MAIN(TestOpenFlow)

@@ -1,6 +1,11 @@
 #include "doubles/scripted_dialogs.h"
 
 #include <QDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
 
 std::optional<QString> ScriptedDialogs::chooseOpenFile(QWidget *, const OpenFileRequest &request)
 {
@@ -28,4 +33,35 @@ int ScriptedDialogs::runDialog(QDialog &dialog)
         return dialogAnswer(dialog);
     dialog.reject();
     return QDialog::Rejected;
+}
+
+std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok)
+{
+    return [typed, ok](QDialog &dialog) {
+        dialog.show();
+        const char *edits[] = {"edit1010", "edit1011", "edit1012", "edit1013"};
+        for (int i = 0; i < typed.size(); ++i)
+            QTest::keyClicks(dialog.findChild<QLineEdit *>(QLatin1String(edits[i])), typed[i]);
+        const char *button = ok ? "button1019" : "button2";
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+        return dialog.result();
+    };
+}
+
+std::function<bool(QPrinter &)> printToPdf(const QString &path)
+{
+    return [path](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    };
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/modal_dialogs.h"
+#include "ui/modal_dialogs.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <functional>
 
@@ -32,3 +33,11 @@ public:
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
 };
+
+// Drives the report-text dialog: types the texts given into its fields, in order, and closes
+// with OK or Cancel.
+std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok);
+// A print-dialog answer that confirms, printing to a PDF file at path.
+std::function<bool(QPrinter &)> printToPdf(const QString &path);
+// The text of a PDF as pdftotext reads it; empty when that fails.
+QString pdfText(const QString &path);

@@ -141,7 +141,7 @@ void TestUiTexts::textsWithSignificantBlanks()
 
 void TestUiTexts::everyTextMatchesTheTable()
 {
-    // The table as published, one "language<TAB>row<TAB>text" line per entry, \n written as
+    // Every text as the stations show it today, one "language<TAB>row<TAB>text" line per entry, \n written as
     // backslash-n.
     QFile golden(QStringLiteral(VELKVIEW_SOURCE_DIR "/tests/lang/ui_texts_golden.tsv"));
     QVERIFY(golden.open(QIODevice::ReadOnly));

@@ -4,8 +4,6 @@
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
 #include "report/report_pdf.h"
-#include "results/c_ergebnis_dlg.h"
-#include "results/chart_colours.h"
 
 #include <QDialog>
 #include <QFileInfo>
@@ -23,23 +21,12 @@
 
 namespace {
 
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString &path)
-{
-    return runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-}
-
 QString pdfInfo(const QString &path)
 {
-    return runTool(QStringLiteral("pdfinfo"), {path});
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput())
+                                          : QString();
 }
 
 // A full measurement: the largest amplitude file and a reference part.
@@ -59,29 +46,6 @@ void fillLargest(MeasurementSet &data)
     }
 }
 
-// Drives the report-text dialog: types the texts given and closes with OK, or cancels.
-std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok)
-{
-    return [typed, ok](QDialog &dialog) {
-        dialog.show();
-        const char *edits[] = {"edit1010", "edit1011", "edit1012", "edit1013"};
-        for (int i = 0; i < typed.size(); ++i)
-            QTest::keyClicks(dialog.findChild<QLineEdit *>(QLatin1String(edits[i])), typed[i]);
-        const char *button = ok ? "button1019" : "button2";
-        QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-        return dialog.result();
-    };
-}
-
-std::function<bool(QPrinter &)> printToPdf(const QString &path)
-{
-    return [path](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return true;
-    };
-}
-
 } // namespace
 
 class TestPrintReport : public QObject {
@@ -93,14 +57,9 @@ private:
     ChartTools tools_;
     MeasurementFiles files_;
     ScriptedDialogs dialogs_;
-    QString bearingType_;
-    QString remarkLines_[3];
+    ReportTexts texts_;
 
-    PrintJob job()
-    {
-        return PrintJob{nullptr, dialogs_, ReportTextFields{bearingType_, remarkLines_}, files_,
-                        *data_, tools_};
-    }
+    PrintJob job() { return PrintJob{nullptr, dialogs_, texts_, files_, *data_, tools_}; }
     QString outPath(const char *name) const { return dir_.filePath(QLatin1String(name)); }
 
 private slots:
@@ -110,7 +69,6 @@ private slots:
         // The file date below is worked for UTC.
         qputenv("TZ", "UTC");
         tzset();
-        setChartColours();
         tools_ = createChartTools();
         fillLargest(*data_);
         files_.ampFileTitle = QStringLiteral("bearing_0815_amp.txt");
@@ -121,7 +79,7 @@ private slots:
     {
         languageIndex = 0;
         dialogs_ = ScriptedDialogs();
-        bearingType_ = QStringLiteral("stale");
+        texts_.bearingType = QStringLiteral("stale");
     }
 
     void cancelInPrintDialogPrintsNothing()
@@ -144,7 +102,7 @@ private slots:
         QCOMPARE(dialogs_.dialogCount, 1);
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(dialogs_.errors.size(), 0);
-        QCOMPARE(bearingType_, QStringLiteral("ZEPH X"));   // the texts stay in the window
+        QCOMPARE(texts_.bearingType, QStringLiteral("ZEPH X"));   // the texts stay in the window
     }
 
     void printsTheTypedTextsOnOnePage()
@@ -173,8 +131,8 @@ private slots:
                                                  false);
         dialogs_.printAnswer = printToPdf(path);
         runPrintReport(job());
-        QCOMPARE(bearingType_, QStringLiteral("ZEPH "));
-        QCOMPARE(remarkLines_[0], QString());
+        QCOMPARE(texts_.bearingType, QStringLiteral("ZEPH "));
+        QCOMPARE(texts_.remarkLines[0], QString());
         const QString text = pdfText(path);
         QVERIFY(text.contains(QStringLiteral("ZEPH")));
         QVERIFY(!text.contains(QStringLiteral("gone")));
@@ -217,21 +175,6 @@ private slots:
         runPrintReport(job());
         QCOMPARE(dialogs_.errors.size(), 0);
         QVERIFY(!QFileInfo::exists(path));
-    }
-
-    void resultsWindowPrintsItsOwnTexts()
-    {
-        const QString path = outPath("window.pdf");
-        CErgebnisDlg window(nullptr, files_, dialogs_);
-        window.measurementSet.ampCount = 2;
-        window.measurementSet.ampSeries[0][1] = 359.0;
-        dialogs_.dialogAnswer = answerTextDialog({QStringLiteral("W"), QStringLiteral("note")},
-                                                 true);
-        dialogs_.printAnswer = printToPdf(path);
-        QTest::mouseClick(window.printButton(), Qt::LeftButton);
-        QCOMPARE(window.bearingType, QStringLiteral("ZEPH W"));
-        QCOMPARE(window.remarkLines[0], QStringLiteral("note"));
-        QVERIFY(pdfText(path).contains(QStringLiteral("note")));
     }
 
     void writesOneA4PagePdf_data()

@@ -2,6 +2,7 @@
 
 #include "lang/ui_texts.h"
 #include "report/c_protokoll_text.h"
+#include "report/report_texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +21,7 @@ class TestProtokollText : public QObject {
     Q_OBJECT
 
 private:
-    QString bearingType_;
-    QString remarkLines_[3];
+    ReportTexts texts_;
     std::unique_ptr<CProtokollText> dialog_;
 
     QLineEdit *edit(int id) const
@@ -34,12 +34,11 @@ private:
     }
     QStringList fields() const
     {
-        return {bearingType_, remarkLines_[0], remarkLines_[1], remarkLines_[2]};
+        return {texts_.bearingType, texts_.remarkLines[0], texts_.remarkLines[1], texts_.remarkLines[2]};
     }
     void open()
     {
-        dialog_ = std::make_unique<CProtokollText>(
-            ReportTextFields{bearingType_, remarkLines_});
+        dialog_ = std::make_unique<CProtokollText>(texts_);
         dialog_->show();
         dialog_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
@@ -56,8 +55,8 @@ private slots:
     void init()
     {
         languageIndex = 0;
-        bearingType_ = QStringLiteral("old");
-        for (QString &line : remarkLines_)
+        texts_.bearingType = QStringLiteral("old");
+        for (QString &line : texts_.remarkLines)
             line = QStringLiteral("old remark");
     }
     void cleanup() { dialog_.reset(); }
@@ -147,7 +146,7 @@ private slots:
         QTest::keyClicks(edit(id), QStringLiteral("ab"));
         QTest::keyClick(edit(id), Qt::Key(key));
         QVERIFY(dialog_->isVisible());
-        QCOMPARE(bearingType_, QStringLiteral("old"));   // nothing written yet
+        QCOMPARE(texts_.bearingType, QStringLiteral("old"));   // nothing written yet
     }
 
     void enterOnFocusedOkAccepts()
@@ -176,7 +175,7 @@ private slots:
         QTest::keyClicks(edit(id), QString(limit + 1, QLatin1Char('i')));
         QCOMPARE(edit(id)->text(), QString(limit, QLatin1Char('i')));
         QTest::mouseClick(button(1019), Qt::LeftButton);
-        const QString stored = id == 1010 ? bearingType_ : remarkLines_[1];
+        const QString stored = id == 1010 ? texts_.bearingType : texts_.remarkLines[1];
         QCOMPARE(stored, QString(limit, QLatin1Char('i')));
     }
 

@@ -1,12 +1,12 @@
 // The printed report page, checked call by call on a recording surface against hand-worked
 // printer sizes. The charts draw first; the report's own calls are the tail of the recording.
 
+#include "charts/chart_colours.h"
+#include "charts/chart_tools.h"
 #include "doubles/recording_surface.h"
 #include "lang/ui_texts.h"
 #include "report/report_layout.h"
 #include "report/report_page.h"
-#include "results/chart_colours.h"
-#include "results/chart_tools.h"
 
 #include <QStringList>
 #include <QTest>
@@ -154,7 +154,6 @@ private:
 private slots:
     void initTestCase()
     {
-        setChartColours();
         tools_ = createChartTools();
         data_->ampCount = 3;
         data_->ampSeries[0][1] = 180.0;

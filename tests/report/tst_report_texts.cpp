@@ -54,16 +54,14 @@ private slots:
         QFETCH(qint64, seconds);
         QFETCH(QString, text);
         useTimeZone(zone.constData());
-        QCOMPARE(reportDateText(localCalendarTime(seconds)), text);
+        QCOMPARE(reportDateText(seconds), text);
     }
 
     void unconvertibleTimeGivesEmptyText()
     {
         useTimeZone("UTC");
         // Far beyond any calendar year the platform can hold.
-        const auto time = localCalendarTime(std::numeric_limits<int64_t>::max());
-        QVERIFY(!time.has_value());
-        QCOMPARE(reportDateText(time), QString());
+        QCOMPARE(reportDateText(std::numeric_limits<int64_t>::max()), QString());
     }
 
     void buildsFooterForms_data()

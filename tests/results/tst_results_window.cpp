@@ -1,9 +1,7 @@
-#include "app/c_velkview_dlg.h"
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
 
-#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,19 +21,7 @@ private slots:
     void startsEmptyWithToolsAndFocus();
     void buttonsFollowWindowSize();
     void anyMoveReturnsToTheOrigin();
-    void everyCloseRouteReEnablesLanguage_data();
-    void everyCloseRouteReEnablesLanguage();
-    void buttonTextsFollowLanguageAtCreation();
-
-private:
-    QString writeMeasurement(const QTemporaryDir &dir)
-    {
-        const QString path = dir.filePath(QStringLiteral("m_amp.txt"));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write("1 0 50 60\n2 90 55 65\n");
-        return path;
-    }
+    void printUsesTheWindowsOwnTexts();
 };
 
 void TestResultsWindow::captionNamesTheFiles_data()
@@ -132,51 +118,21 @@ void TestResultsWindow::anyMoveReturnsToTheOrigin()
     QCOMPARE(window.frameGeometry().topLeft(), available.topLeft());
 }
 
-void TestResultsWindow::everyCloseRouteReEnablesLanguage_data()
-{
-    QTest::addColumn<QString>("route");
-    QTest::newRow("Close button") << "button";
-    QTest::newRow("Enter") << "enter";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("close box") << "closebox";
-}
-
-void TestResultsWindow::everyCloseRouteReEnablesLanguage()
-{
-    QFETCH(QString, route);
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    CVELKViewDlg main(dialogs, 0, dir.path());
-    main.openChosenPath(writeMeasurement(dir));
-    auto *language = main.findChild<QComboBox *>(QStringLiteral("combo1022"));
-    QVERIFY(resultsWindow);
-    QVERIFY(!language->isEnabled());
-    QPointer<CErgebnisDlg> window = resultsWindow;
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    if (route == QLatin1String("button"))
-        window->closeButton()->click();
-    else if (route == QLatin1String("enter"))
-        QTest::keyClick(window, Qt::Key_Return);
-    else if (route == QLatin1String("escape"))
-        QTest::keyClick(window, Qt::Key_Escape);
-    else
-        window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window.isNull());
-    QVERIFY(!resultsWindow);
-    QVERIFY(language->isEnabled());
-}
-
-void TestResultsWindow::buttonTextsFollowLanguageAtCreation()
+void TestResultsWindow::printUsesTheWindowsOwnTexts()
 {
     QTemporaryDir dir;
+    MeasurementFiles files;
     ScriptedDialogs dialogs;
-    CVELKViewDlg main(dialogs, 0, dir.path());
-    main.onLanguageChosen(2);
-    main.openChosenPath(writeMeasurement(dir));
-    QVERIFY(resultsWindow);
-    QCOMPARE(resultsWindow->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
-    QCOMPARE(resultsWindow->printButton()->text(), QStringLiteral("Imprimer"));
+    const QString path = dir.filePath(QStringLiteral("window.pdf"));
+    CErgebnisDlg window(nullptr, files, dialogs);
+    window.measurementSet.ampCount = 2;
+    window.measurementSet.ampSeries[0][1] = 359.0;
+    dialogs.dialogAnswer = answerTextDialog({QStringLiteral("W"), QStringLiteral("note")}, true);
+    dialogs.printAnswer = printToPdf(path);
+    QTest::mouseClick(window.printButton(), Qt::LeftButton);
+    QCOMPARE(window.reportTexts.bearingType, QStringLiteral("ZEPH W"));
+    QCOMPARE(window.reportTexts.remarkLines[0], QStringLiteral("note"));
+    QVERIFY(pdfText(path).contains(QStringLiteral("note")));
 }
 
 QTEST_MAIN(TestResultsWindow)

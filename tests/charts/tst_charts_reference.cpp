@@ -1,7 +1,7 @@
+#include "charts/chart_colours.h"
+#include "charts/chart_tools.h"
+#include "charts/charts.h"
 #include "doubles/recording_surface.h"
-#include "results/chart_colours.h"
-#include "results/chart_tools.h"
-#include "results/charts.h"
 
 #include "lang/ui_texts.h"
 
@@ -72,7 +72,6 @@ private:
 
 void TestReferenceMarksChart::initTestCase()
 {
-    setChartColours();
     languageIndex = 0;
     tools = createChartTools();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "charts/chart_tools.h"
 #include "data/measurement_set.h"
-#include "results/chart_tools.h"
 
 #include <QImage>
 #include <QSize>
@@ -11,7 +11,7 @@ class QPainter;
 
 // The results window's client area as its paint handler draws it: the window's background
 // colour, then both charts on screen at scale 1 for a client area of clientSize.
-// chartColours must be set and the current language chosen.
+// The titles are in the current language.
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
                           const ChartTools &tools);
 

@@ -23,5 +23,5 @@ struct ChartTools {
     Pen blueLinePen;
 };
 
-// The tools with their fixed parameters, from chartColours (which must be set).
+// The tools with their fixed parameters and colours.
 ChartTools createChartTools();

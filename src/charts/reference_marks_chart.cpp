@@ -1,6 +1,7 @@
-#include "results/chart_colours.h"
-#include "results/chart_geometry.h"
-#include "results/charts.h"
+#include "charts/chart_colours.h"
+#include "charts/chart_geometry.h"
+#include "charts/chart_parts.h"
+#include "charts/charts.h"
 
 #include "lang/ui_texts.h"
 
@@ -75,24 +76,8 @@ void drawValueRows(Surface &surface, const ReferenceGeometry &g, const Reference
 {
     for (int k = 0; k <= 20; ++k) {
         const int64_t value = referenceRowValue(scale, k);
-        const int y = referenceRowY(g, k);
-        surface.selectPen(value == 0 ? tools.zeroPen : tools.thinPen);
-        surface.moveTo(g.plotRect.left - 1, y);
-        surface.lineTo(g.plotRect.right - 1, y);
-        surface.drawText(rowLabelRect(g.plotRect, g.labels, y), valueLabel(value),
-                         TextAlign::Right);
-    }
-}
-
-void drawDegreeColumns(Surface &surface, const ReferenceGeometry &g, const ReferenceTools &tools)
-{
-    surface.selectPen(tools.thinPen);
-    for (int j = 0; j <= 8; ++j) {
-        const int x = chartColumnX(g.plotRect, g.colStep, j);
-        surface.moveTo(x, g.plotRect.top);
-        surface.lineTo(x, g.plotRect.bottom + 1);
-        surface.drawText(columnLabelRect(g.plotRect, g.labels, x), degreeLabel(45 * j),
-                         TextAlign::Centre);
+        drawGridRow(surface, g.plotRect, g.labels, referenceRowY(g, k),
+                    value == 0 ? tools.zeroPen : tools.thinPen, valueLabel(value));
     }
 }
 
@@ -107,13 +92,6 @@ void drawMarker(Surface &surface, const ReferenceGeometry &g, int x, double valu
     surface.selectPen(pen);
     surface.selectBrush(brush);
     surface.roundRect(markerRect(x, y, r), 2 * r, 2 * r);
-}
-
-void drawSegment(Surface &surface, const Pen &pen, int fromX, int fromY, int toX, int toY)
-{
-    surface.selectPen(pen);
-    surface.moveTo(fromX, fromY);
-    surface.lineTo(toX, toY);
 }
 
 // Per entry: red marker, blue marker, red line, blue line. The lines join every entry to the one
@@ -154,6 +132,6 @@ void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const
 
     drawFrame(surface, geometry, frame, own);
     drawValueRows(surface, geometry, scale, own);
-    drawDegreeColumns(surface, geometry, own);
+    drawDegreeColumns(surface, geometry.plotRect, geometry.colStep, geometry.labels, own.thinPen);
     drawMarksAndLines(surface, data, geometry, own, tools);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "charts/chart_tools.h"
 #include "data/measurement_set.h"
 #include "draw/surface.h"
-#include "results/chart_tools.h"
 
 enum class ChartMedium { Screen, Paper };
 

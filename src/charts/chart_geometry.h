@@ -1,7 +1,8 @@
 #pragma once
 
+#include "charts/charts.h"
+#include "draw/device_units.h"
 #include "draw/surface.h"
-#include "results/charts.h"
 
 #include <QString>
 
@@ -9,15 +10,7 @@
 
 // Geometry of the two charts, apart from painting: rectangles, steps, scales and the mapping
 // of values to device units. Every real becomes an integer by cutting toward zero through
-// truncToInt, so data of any size maps to a coordinate without undefined behaviour.
-
-// Cuts toward zero, clamped to the int range; NaN gives 0.
-int truncToInt(double value);
-// The same for 64-bit integers.
-int64_t truncToInt64(double value);
-// a + b, a - b clamped to the int range instead of wrapping.
-int saturatingAdd(int a, int b);
-int saturatingSub(int a, int b);
+// truncToInt (draw/device_units.h), so data of any size maps to a coordinate safely.
 
 // The drawing area of a chart and the scale of its lengths. On paper the area comes from the
 // page (dots per millimetre sx, sy) and the returned lengthSx/lengthSy are the reduced scales

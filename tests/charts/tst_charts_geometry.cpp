@@ -1,4 +1,4 @@
-#include "results/chart_geometry.h"
+#include "charts/chart_geometry.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "results/chart_colours.h"
-#include "results/chart_image.h"
-#include "results/chart_tools.h"
+#include "charts/chart_colours.h"
+#include "charts/chart_image.h"
+#include "charts/chart_tools.h"
 
 #include "lang/ui_texts.h"
 
@@ -56,7 +56,6 @@ private:
 
 void TestChartImage::initTestCase()
 {
-    setChartColours();
     languageIndex = 0;
     tools = createChartTools();
     QVERIFY(dir.isValid());

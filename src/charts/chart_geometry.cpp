@@ -1,54 +1,13 @@
-#include "results/chart_geometry.h"
+#include "charts/chart_geometry.h"
+
+#include "charts/chart_colours.h"
+#include "draw/device_units.h"
 
 #include <QChar>
 
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-
-int truncToInt(double value)
-{
-    // Values from the files reach far beyond int (or are infinite); converting those is
-    // undefined behaviour, so they stick to the ends of the range and draw far off the plot.
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
-int64_t truncToInt64(double value)
-{
-    constexpr double limit = 9223372036854775808.0;   // 2^63
-    if (std::isnan(value))
-        return 0;
-    if (value >= limit)
-        return INT64_MAX;
-    if (value <= -limit)
-        return INT64_MIN;
-    return static_cast<int64_t>(value);
-}
-
-static int clampToInt(int64_t value)
-{
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(value);
-}
-
-int saturatingAdd(int a, int b)
-{
-    return clampToInt(static_cast<int64_t>(a) + b);
-}
-
-int saturatingSub(int a, int b)
-{
-    return clampToInt(static_cast<int64_t>(a) - b);
-}
 
 FontSpec chartTitleFont(double lengthSx, double lengthSy)
 {
@@ -85,31 +44,27 @@ static ChartFrame paperFrame(double sx, double sy, double topMillimetres)
     return frame;
 }
 
-static ChartFrame screenFrame(double sx, double sy, const DeviceRect &clientArea)
+// On paper the chart starts paperTop millimetres down the page; on screen it fills the client area.
+static ChartFrame chartFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
+                             double paperTop)
 {
-    return {ChartMedium::Screen, clientArea, sx, sy};
+    switch (medium) {
+    case ChartMedium::Paper:
+        return paperFrame(sx, sy, paperTop);
+    case ChartMedium::Screen:
+        return {ChartMedium::Screen, clientArea, sx, sy};
+    }
+    Q_UNREACHABLE();
 }
 
 ChartFrame amplitudeFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
 {
-    switch (medium) {
-    case ChartMedium::Paper:
-        return paperFrame(sx, sy, 65);
-    case ChartMedium::Screen:
-        return screenFrame(sx, sy, clientArea);
-    }
-    Q_UNREACHABLE();
+    return chartFrame(sx, sy, medium, clientArea, 65);
 }
 
 ChartFrame referenceFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
 {
-    switch (medium) {
-    case ChartMedium::Paper:
-        return paperFrame(sx, sy, 60);
-    case ChartMedium::Screen:
-        return screenFrame(sx, sy, clientArea);
-    }
-    Q_UNREACHABLE();
+    return chartFrame(sx, sy, medium, clientArea, 60);
 }
 
 static FontSpec paperLabelFont(double sx, double sy)
@@ -122,10 +77,10 @@ PaperTools amplitudePaperTools(double sx, double sy)
 {
     PaperTools tools;
     tools.labelFont = paperLabelFont(sx, sy);
-    tools.thinPen = {{0, 0, 0}, truncToInt(0.2 * sy)};
-    tools.limitPen = {{0, 224, 0}, truncToInt(0.5 * sy)};
-    tools.yellowPen = {{224, 224, 32}, truncToInt(0.6 * sy)};
-    tools.whitePen = {{255, 255, 255}, truncToInt(0.6 * sy)};
+    tools.thinPen = {chartPenColours.black, truncToInt(0.2 * sy)};
+    tools.limitPen = {chartPenColours.limit, truncToInt(0.5 * sy)};
+    tools.yellowPen = {chartPenColours.yellowCurve, truncToInt(0.6 * sy)};
+    tools.whitePen = {chartPenColours.whiteCurve, truncToInt(0.6 * sy)};
     return tools;
 }
 
@@ -133,12 +88,12 @@ PaperTools referencePaperTools(double sx, double sy)
 {
     PaperTools tools;
     tools.labelFont = paperLabelFont(sx, sy);
-    tools.thinPen = {{0, 0, 0}, truncToInt(0.2 * sy)};
-    tools.mediumPen = {{0, 0, 0}, truncToInt(0.4 * sy)};
-    tools.redMarkPen = {{192, 0, 0}, truncToInt(0.25 * sy)};
-    tools.redLinePen = {{192, 0, 0}, truncToInt(0.6 * sy)};
-    tools.blueMarkPen = {{0, 0, 192}, truncToInt(0.25 * sy)};
-    tools.blueLinePen = {{0, 0, 192}, truncToInt(0.6 * sy)};
+    tools.thinPen = {chartPenColours.black, truncToInt(0.2 * sy)};
+    tools.mediumPen = {chartPenColours.black, truncToInt(0.4 * sy)};
+    tools.redMarkPen = {chartPenColours.red, truncToInt(0.25 * sy)};
+    tools.redLinePen = {chartPenColours.red, truncToInt(0.6 * sy)};
+    tools.blueMarkPen = {chartPenColours.blue, truncToInt(0.25 * sy)};
+    tools.blueLinePen = {chartPenColours.blue, truncToInt(0.6 * sy)};
     return tools;
 }
 

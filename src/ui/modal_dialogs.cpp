@@ -1,4 +1,4 @@
-#include "app/modal_dialogs.h"
+#include "ui/modal_dialogs.h"
 
 #include <QDialog>
 #include <QFileDialog>

@@ -1,7 +1,9 @@
-#include "results/chart_image.h"
+#include "charts/chart_image.h"
 
+#include "charts/chart_colours.h"
+
+#include "charts/charts.h"
 #include "draw/qpainter_surface.h"
-#include "results/charts.h"
 
 #include <QFile>
 #include <QHash>
@@ -10,9 +12,6 @@
 #include <QSvgGenerator>
 
 namespace {
-
-// The results window's fixed light background, behind and between the charts.
-const QColor windowBackground(240, 240, 240);
 
 bool writePng(const QString &outPath, const QImage &image)
 {
@@ -46,7 +45,7 @@ bool writeSvg(const QString &outPath, QSize clientSize, const MeasurementSet &da
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
                           const ChartTools &tools)
 {
-    painter.fillRect(QRect(QPoint(0, 0), clientSize), windowBackground);
+    painter.fillRect(QRect(QPoint(0, 0), clientSize), toQColor(resultsWindowBackground));
     QPainterSurface surface(painter);
     const DeviceRect clientArea{0, 0, clientSize.width(), clientSize.height()};
     drawAmplitudeChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea);

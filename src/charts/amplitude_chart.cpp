@@ -1,6 +1,7 @@
-#include "results/chart_colours.h"
-#include "results/chart_geometry.h"
-#include "results/charts.h"
+#include "charts/chart_colours.h"
+#include "charts/chart_geometry.h"
+#include "charts/chart_parts.h"
+#include "charts/charts.h"
 
 #include "lang/ui_texts.h"
 
@@ -64,34 +65,10 @@ void drawPercentageRows(Surface &surface, const AmplitudeGeometry &g, const Ampl
 {
     for (int k = 0; k <= 12; ++k) {
         const int percent = 10 * k;
-        const int y = amplitudeRowY(g, k);
         const bool limit = percent == 30 || percent == 90;
-        surface.selectPen(limit ? tools.limitPen : tools.thinPen);
-        surface.moveTo(g.plotRect.left - 1, y);
-        surface.lineTo(g.plotRect.right - 1, y);
-        surface.drawText(rowLabelRect(g.plotRect, g.labels, y), percentLabel(percent),
-                         TextAlign::Right);
+        drawGridRow(surface, g.plotRect, g.labels, amplitudeRowY(g, k),
+                    limit ? tools.limitPen : tools.thinPen, percentLabel(percent));
     }
-}
-
-// Always the window's 1-unit pen, on paper as well: the degree lines stay hairlines.
-void drawDegreeColumns(Surface &surface, const AmplitudeGeometry &g, const ChartTools &tools)
-{
-    surface.selectPen(tools.thinBlackPen);
-    for (int j = 0; j <= 8; ++j) {
-        const int x = chartColumnX(g.plotRect, g.colStep, j);
-        surface.moveTo(x, g.plotRect.top);
-        surface.lineTo(x, g.plotRect.bottom + 1);
-        surface.drawText(columnLabelRect(g.plotRect, g.labels, x), degreeLabel(45 * j),
-                         TextAlign::Centre);
-    }
-}
-
-void drawSegment(Surface &surface, const Pen &pen, int fromX, int fromY, int toX, int toY)
-{
-    surface.selectPen(pen);
-    surface.moveTo(fromX, fromY);
-    surface.lineTo(toX, toY);
 }
 
 // Segment by segment, white before yellow at every sample, so yellow lies on top where the
@@ -132,6 +109,7 @@ void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const Char
     drawTitle(surface, geometry, frame);
     drawBackground(surface, geometry, own);
     drawPercentageRows(surface, geometry, own);
-    drawDegreeColumns(surface, geometry, tools);
+    // Always the window's 1-unit pen, on paper as well: the degree lines stay hairlines.
+    drawDegreeColumns(surface, geometry.plotRect, geometry.colStep, geometry.labels, tools.thinBlackPen);
     drawCurves(surface, data, geometry, own);
 }
