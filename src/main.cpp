@@ -1,6 +1,7 @@
 #include "app/batch_modes.h"
 #include "app/c_velkview_dlg.h"
 #include "app/command_line.h"
+#include "app/first_paint_exit.h"
 #include "app/version.h"
 #include "lang/ui_texts.h"
 #include "ui/modal_dialogs.h"
@@ -47,6 +48,7 @@ void loadQtTranslation(QCoreApplication &app)
 int runGui(QApplication &app, const CommandLine &line)
 {
     loadQtTranslation(app);
+    exitAfterFirstResultsPaintIfAsked(app);
     QtModalDialogs dialogs;
     CVELKViewDlg mainWindow(dialogs, line.language);
     if (!line.amplitudeFile.isEmpty())
