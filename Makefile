@@ -1,10 +1,10 @@
-# The README's commands: `make run` and `make test` (plus `make bench`). Each installs what is
-# missing, then builds in build/ (Release).
+# The README's commands: `make run` and `make test` (plus `make bench`, `make sanitize` and
+# `make package`). Each installs what is missing, then builds in build/ (Release).
 BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test sanitize bench deps build
+.PHONY: run test sanitize bench deps build package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -33,3 +33,8 @@ sanitize: deps
 
 bench: build
 	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done
+
+# The Debian package build/velkview_<version>_<arch>.deb, checked after it is made.
+package: build
+	@cd $(BUILD) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@bash packaging/check-deb.sh $(BUILD)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, testing and running VELKView need.
+# Installs the Debian 12 packages that building, testing, packaging and running VELKView need.
 # Idempotent: when everything is present it only checks and exits.
 set -euo pipefail
 
@@ -11,6 +11,10 @@ packages=(
   libbenchmark-dev        # bench/
   poppler-utils           # tests read the report PDF back with pdftotext
   locales                 # tests build a comma-decimal locale with localedef
+  librsvg2-bin            # the PNG icons are made from the SVG at build time
+  desktop-file-utils appstream libxml2-utils shared-mime-info groff-base file
+                          # packaging/ checks: desktop entry, AppStream data, MIME type, manual page
+  dpkg-dev lintian        # make package: shlibdeps for the dependencies, then the package's checks
 )
 
 missing=()

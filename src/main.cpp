@@ -2,11 +2,13 @@
 #include "app/c_velkview_dlg.h"
 #include "app/command_line.h"
 #include "app/first_paint_exit.h"
+#include "app/resources.h"
 #include "app/version.h"
 #include "lang/ui_texts.h"
 #include "ui/modal_dialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -120,5 +122,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // The application object has just set the whole C locale from the environment.
     fixNumericLocale();
+    // The desktop entry's name lets Wayland and the task bar match our windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
+    initResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
     return runGui(app, line);
 }
