@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include <memory>
+
 namespace {
 
 // Turns a "description|pattern|...||" row into Qt filter strings. "*.*" must list every file,
@@ -87,14 +89,29 @@ void CVELKViewDlg::onRecentFile(int k)
 void CVELKViewDlg::openMeasurement()
 {
     showResultsWindow();
-    const ReadOutcome outcome = readMeasurement(ampPath_, refPath_, resultsWindow->measurementSet, files_);
-    if (outcome == ReadOutcome::Read)
-        addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
-    else {
+    // Read into a set of its own: while the progress display lets the windows repaint, the
+    // results window keeps what it showed, and it only ever gets a complete, accepted read.
+    const auto read = std::make_unique<MeasurementSet>();
+    MeasurementFiles readFiles = files_;
+    const QString fileName = QFileInfo(ampPath_).fileName();
+    const ReadOutcome outcome = readMeasurement(
+        ampPath_, refPath_, *read, readFiles, [this, &fileName](qint64 done, qint64 total) {
+            return dialogs_.showReadProgress(this, fileName, done, total);
+        });
+    dialogs_.endReadProgress();
+    // Cancelling means the file was not opened; the user chose it, so no message.
+    if (outcome == ReadOutcome::Cancelled || !resultsWindow) {
+        closeResultsWindow();
+        return;
+    }
+    files_ = readFiles;
+    if (outcome != ReadOutcome::Read) {
         closeResultsWindow();
         dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::InvalidFileFormat));
         return;
     }
+    resultsWindow->measurementSet = *read;
+    addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
     resultsWindow->update();
 }
 

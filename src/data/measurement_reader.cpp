@@ -148,8 +148,20 @@ ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data)
     });
 }
 
+// Reads through a ProgressDevice when progress was asked for; a cancelled read wins over
+// whatever the failing read made of it.
+template <typename ReadLines>
+ReadOutcome readWithProgress(QFile &file, const ReadProgress &progress, ReadLines readLines)
+{
+    if (!progress)
+        return readLines(file);
+    ProgressDevice device(file, progress);
+    const ReadOutcome outcome = readLines(device);
+    return device.cancelled() ? ReadOutcome::Cancelled : outcome;
+}
+
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
-                            MeasurementFiles &files)
+                            MeasurementFiles &files, const ReadProgress &progress)
 {
     QFile ampFile;
     if (!openForReading(ampPath, ampFile))
@@ -160,7 +172,8 @@ ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, Meas
     files.refFileTitle.clear();
     files.ampFileStatus = fileStatus(ampInfo);
 
-    const ReadOutcome ampOutcome = readAmplitudeLines(ampFile, data);
+    const ReadOutcome ampOutcome = readWithProgress(
+        ampFile, progress, [&data](QIODevice &device) { return readAmplitudeLines(device, data); });
     ampFile.close();
     if (ampOutcome != ReadOutcome::Read)
         return ampOutcome;
@@ -169,5 +182,6 @@ ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, Meas
     if (!openForReading(refPath, refFile))
         return ReadOutcome::Read;
     files.refFileTitle = QFileInfo(refFile).fileName();
-    return readReferenceLines(refFile, data);
+    return readWithProgress(refFile, progress,
+                            [&data](QIODevice &device) { return readReferenceLines(device, data); });
 }

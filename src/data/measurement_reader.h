@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/measurement_set.h"
+#include "data/progress_device.h"
 
 #include <QString>
 
@@ -12,6 +13,7 @@ enum class ReadOutcome {
     CannotOpen,   // the amplitude file could not be opened: nothing was changed
     Refused,      // the amplitude file holds a character from 0x41 to 0x7A: both counts are 0
     ReadError,    // the file system failed in the middle of a file: both counts are 0
+    Cancelled,    // progress asked to stop: nothing in data or files is to be used
 };
 
 // Reads the amplitude file at ampPath and then the reference file at refPath into data, and
@@ -25,8 +27,10 @@ enum class ReadOutcome {
 //   no line supplied is 0. An empty refPath or a reference file that cannot be opened is no
 //   error: the reference entries then come from columns 2 and 7 to 10 of the amplitude file.
 // - Refused and ReadError: both counts are 0; the caller must not show the data set.
+// progress, when given, is asked before each block read from either file, with the amplitude
+// file's size first and then the reference file's; when it says no, the read ends as Cancelled.
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
-                            MeasurementFiles &files);
+                            MeasurementFiles &files, const ReadProgress &progress = {});
 
 // Reads an amplitude file's lines from the device's current position: clears data, then fills
 // ampSeries and refSeries line by line. Returns Read, Refused or ReadError (counts 0 for both).

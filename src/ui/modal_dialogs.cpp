@@ -1,11 +1,20 @@
 #include "ui/modal_dialogs.h"
 
+#include "lang/ui_texts.h"
+
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+
+#include <algorithm>
+
+QtModalDialogs::QtModalDialogs() = default;
+QtModalDialogs::~QtModalDialogs() = default;
 
 std::optional<QString> QtModalDialogs::chooseOpenFile(QWidget *owner, const OpenFileRequest &request)
 {
@@ -40,4 +49,46 @@ bool QtModalDialogs::runPrintDialog(QWidget *owner, QPrinter &printer)
 int QtModalDialogs::runDialog(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+bool QtModalDialogs::showReadProgress(QWidget *owner, const QString &fileName, qint64 done,
+                                      qint64 total)
+{
+    // A quick read shows nothing; a slow one gets the dialog, brought up to date a few dozen
+    // times a second, which is also when the windows repaint and Cancel is seen.
+    constexpr qint64 showAfterMs = 300;
+    constexpr qint64 updateEveryMs = 40;
+    if (!readTimer_.isValid())
+        readTimer_.start();
+    if (!progress_) {
+        if (readTimer_.elapsed() < showAfterMs)
+            return true;
+        progress_ = std::make_unique<QProgressDialog>(owner);
+        progress_->setWindowModality(Qt::ApplicationModal);
+        progress_->setMinimumDuration(0);
+        progress_->setAutoReset(false);
+        progress_->setAutoClose(false);
+        progress_->setCancelButtonText(uiText(UiText::Cancel));
+        progress_->setWindowTitle(QStringLiteral("VELKView"));
+    } else if (updateTimer_.isValid() && updateTimer_.elapsed() < updateEveryMs) {
+        return !progress_->wasCanceled();
+    }
+    updateTimer_.start();
+    progress_->setLabelText(fileName);
+    if (total > 0) {
+        progress_->setRange(0, 1000);
+        progress_->setValue(int(std::min<qint64>(done, total) * 1000 / total));
+    } else {
+        progress_->setRange(0, 0);   // a busy indicator
+        progress_->setValue(0);
+    }
+    QCoreApplication::processEvents();
+    return !progress_->wasCanceled();
+}
+
+void QtModalDialogs::endReadProgress()
+{
+    progress_.reset();
+    readTimer_.invalidate();
+    updateTimer_.invalidate();
 }

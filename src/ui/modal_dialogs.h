@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class QDialog;
 class QPrinter;
+class QProgressDialog;
 class QWidget;
 
 // What the open-file dialog is asked to show.
@@ -30,13 +33,30 @@ public:
     virtual bool runPrintDialog(QWidget *owner, QPrinter &printer) = 0;
     // Runs one of the program's own dialogs modally and returns its result.
     virtual int runDialog(QDialog &dialog) = 0;
+    // Tells how far reading fileName has come (done of total bytes; total < 0 when unknown).
+    // A read that takes longer than a moment shows a modal progress display with a Cancel
+    // button. Returns false once the user has cancelled.
+    virtual bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done,
+                                  qint64 total) = 0;
+    // Removes the progress display of the read that has ended, if one was shown.
+    virtual void endReadProgress() = 0;
 };
 
 // Qt's own dialogs.
 class QtModalDialogs : public ModalDialogs {
 public:
+    QtModalDialogs();
+    ~QtModalDialogs() override;
+
     std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) override;
     void showError(QWidget *owner, const QString &caption, const QString &text) override;
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
+    bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;
+    void endReadProgress() override;
+
+private:
+    std::unique_ptr<QProgressDialog> progress_;
+    QElapsedTimer readTimer_;      // since the read began
+    QElapsedTimer updateTimer_;    // since the display was last brought up to date
 };

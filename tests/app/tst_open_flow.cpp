@@ -32,6 +32,7 @@ private slots:
     void nameWithoutFullStopGetsTxt();
     void openedFileShowsWindowAndEntersList();
     void refusedFileRemovesWindowWithGermanMessage();
+    void cancelledReadOpensNothing();
     void sameTitleIsListedOnce();
     void eighthFileRotatesList();
     void vanishedRecentFileStaysListed();
@@ -204,6 +205,28 @@ void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
     QCOMPARE(window.recentFiles().count(), 1);
     // The refused file opened, so the next dialog starts there.
     QCOMPARE(window.lastFilePath(), bad);
+}
+
+void TestOpenFlow::cancelledReadOpensNothing()
+{
+    QTemporaryDir dir;
+    const QString path = writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines);
+    writeTestFile(dir.filePath(QStringLiteral("m_ref.txt")), "1 2 3 4\n");
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    // Cancelled at the first report, and at a later one.
+    for (const int allowed : {0, 1}) {
+        dialogs.progressReports = 0;
+        dialogs.cancelProgressAfter = allowed;
+        openPath(window, dialogs, path);
+        closeAll();
+        QVERIFY(!resultsWindow);
+        QCOMPARE(dialogs.progressReports, allowed + 1);
+    }
+    QCOMPARE(dialogs.progressEnds, 2);
+    QVERIFY(dialogs.errors.isEmpty());
+    QCOMPARE(window.recentFiles().count(), 0);
+    QVERIFY(languageList(window)->isEnabled());
 }
 
 void TestOpenFlow::sameTitleIsListedOnce()

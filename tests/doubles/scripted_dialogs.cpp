@@ -35,6 +35,17 @@ int ScriptedDialogs::runDialog(QDialog &dialog)
     return QDialog::Rejected;
 }
 
+bool ScriptedDialogs::showReadProgress(QWidget *, const QString &, qint64, qint64)
+{
+    ++progressReports;
+    return cancelProgressAfter < 0 || progressReports <= cancelProgressAfter;
+}
+
+void ScriptedDialogs::endReadProgress()
+{
+    ++progressEnds;
+}
+
 std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok)
 {
     return [typed, ok](QDialog &dialog) {

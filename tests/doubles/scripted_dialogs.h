@@ -27,11 +27,17 @@ public:
     QList<Error> errors;
     int printDialogCount = 0;
     int dialogCount = 0;
+    // Read progress: reports seen, and after how many of them the user cancels (never: -1).
+    int progressReports = 0;
+    int progressEnds = 0;
+    int cancelProgressAfter = -1;
 
     std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) override;
     void showError(QWidget *owner, const QString &caption, const QString &text) override;
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
+    bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;
+    void endReadProgress() override;
 };
 
 // Drives the report-text dialog: types the texts given into its fields, in order, and closes
