@@ -1,9 +1,14 @@
 #include "data/line_syntax.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -89,6 +94,46 @@ bool containsRefusedCharacter(std::string_view piece)
     for (const char c : piece)
         refused |= isRefusedCharacter(c);
     return refused;
+}
+
+size_t findRefusedCharacter(std::string_view bytes)
+{
+    constexpr size_t round = 64;
+    size_t position = 0;
+#if defined(__SSE2__)
+    // Adding 0x3F carries 0x41..0x7A to 0x80..0xB9, the only bytes that then lie below -70 when
+    // read as signed; SSE2 compares signed bytes only.
+    const __m128i shift = _mm_set1_epi8(0x3F);
+    const __m128i bound = _mm_set1_epi8(-70);
+    const auto refused = [&](size_t at) {
+        const __m128i bytesAt = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes.data() + at));
+        return _mm_cmplt_epi8(_mm_add_epi8(bytesAt, shift), bound);
+    };
+    // Four vectors and one test a round; the 16-byte loop below then finds the byte.
+    for (; position + round <= bytes.size(); position += round) {
+        const __m128i any = _mm_or_si128(_mm_or_si128(refused(position), refused(position + 16)),
+                                         _mm_or_si128(refused(position + 32), refused(position + 48)));
+        if (_mm_movemask_epi8(any) != 0)
+            break;
+    }
+    for (; position + 16 <= bytes.size(); position += 16) {
+        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(refused(position)));
+        if (mask != 0)
+            return position + static_cast<size_t>(std::countr_zero(mask));
+    }
+#else
+    // Without an early exit inside a round the compiler vectorises it for whatever the target has.
+    for (; position + round <= bytes.size(); position += round) {
+        bool any = false;
+        for (size_t offset = 0; offset < round; ++offset)
+            any |= isRefusedCharacter(bytes[position + offset]);
+        if (any)
+            break;
+    }
+#endif
+    while (position < bytes.size() && !isRefusedCharacter(bytes[position]))
+        ++position;
+    return position;
 }
 
 int readNumbers(std::string_view piece, LineNumbers &numbers)

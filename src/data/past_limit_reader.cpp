@@ -1,0 +1,177 @@
+#include "data/past_limit_reader.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The last line feed in [begin, end), or null.
+const char *findLastLineFeed(const char *begin, const char *end)
+{
+#if defined(__GLIBC__)
+    return static_cast<const char *>(memrchr(begin, '\n', static_cast<size_t>(end - begin)));
+#else
+    for (const char *at = end; at != begin;) {
+        if (*--at == '\n')
+            return at;
+    }
+    return nullptr;
+#endif
+}
+
+} // namespace
+
+PastLimitReader::PastLimitReader(QIODevice &input, Letters letterRule)
+    : device(input)
+    , letters(letterRule)
+{
+    Q_ASSERT(device.isReadable());
+}
+
+PastLimitReader::Status PastLimitReader::read(std::string_view buffered)
+{
+    Q_ASSERT(static_cast<qint64>(buffered.size()) <= blockSize);
+    last = LastPieces();
+    std::memcpy(window, buffered.data(), buffered.size());
+    // window[0, carried) came with the last block and has been scanned; window[carried, end) is new.
+    qint64 carried = 0;
+    qint64 end = static_cast<qint64>(buffered.size());
+    for (;;) {
+        if (end == carried) {
+            const qint64 count = device.read(window + end, static_cast<qint64>(sizeof window) - end);
+            if (count < 0)
+                return Status::Error;
+            if (count == 0)
+                break;
+            end += count;
+        }
+        if (letters == Letters::Refuse) {
+            const std::string_view fresh(window + carried, static_cast<size_t>(end - carried));
+            const size_t refused = findRefusedCharacter(fresh);
+            if (refused < fresh.size())
+                return refuseWhenPieceComplete(carried + static_cast<qint64>(refused), end);
+        }
+        carried = settleBlock(end);
+        end = carried;
+    }
+    // What is left at the end of the device is its last piece, one without a line feed.
+    if (carried > 0) {
+        LastPieces block;
+        settlePiece(0, carried, block);
+        takeLater(block);
+    }
+    return Status::Read;
+}
+
+// Walks back over the complete pieces in window[0, end), newest first, until they have supplied
+// every column, and keeps the incomplete rest for the next block. Returns its length.
+qint64 PastLimitReader::settleBlock(qint64 end)
+{
+    const char *const lineFeed = findLastLineFeed(window, window + end);
+    const qint64 linesEnd = lineFeed ? lineFeed - window + 1 : 0;
+    // After the last line feed the line goes on in whole pieces, but one is complete only when a
+    // byte follows it: a CR that ends it may pair with a line feed at the start of the next block.
+    const qint64 complete = end > linesEnd
+                                ? linesEnd + (end - linesEnd - 1) / pieceLength * pieceLength
+                                : linesEnd;
+    LastPieces block;
+    for (qint64 start = complete - pieceLength; start >= linesEnd && block.count < maxColumns;
+         start -= pieceLength)
+        settlePiece(start, start + pieceLength, block);
+    for (qint64 lineEnd = linesEnd; lineEnd > 0 && block.count < maxColumns;) {
+        const char *const previous = findLastLineFeed(window, window + lineEnd - 1);
+        const qint64 lineStart = previous ? previous - window + 1 : 0;
+        settleLine(lineStart, lineEnd, block);
+        lineEnd = lineStart;
+    }
+    takeLater(block);
+
+    const qint64 carry = end - complete;
+    std::memmove(window, window + complete, static_cast<size_t>(carry));
+    return carry;
+}
+
+// The pieces of one line, which ends with its line feed, from the last to the first. The line
+// may begin inside a longer one, as long as it begins a piece.
+void PastLimitReader::settleLine(qint64 lineStart, qint64 lineEnd, LastPieces &block) const
+{
+    // A closing CR LF pair is one character to the pieces.
+    const bool crLf = lineEnd - lineStart >= 2 && window[lineEnd - 2] == '\r';
+    const qint64 length = lineEnd - lineStart - (crLf ? 1 : 0);
+    qint64 start = lineStart + (length - 1) / pieceLength * pieceLength;
+    settlePiece(start, lineEnd, block);
+    for (start -= pieceLength; start >= lineStart && block.count < maxColumns; start -= pieceLength)
+        settlePiece(start, start + pieceLength, block);
+}
+
+// Takes the columns of window[start, end) that no later piece of the block has supplied. A CR
+// left before a line feed changes nothing, since both separate numbers.
+void PastLimitReader::settlePiece(qint64 start, qint64 end, LastPieces &block) const
+{
+    LineNumbers numbers{};
+    const int count = readNumbers(std::string_view(window + start, static_cast<size_t>(end - start)),
+                                  numbers);
+    for (int column = block.count; column < count; ++column)
+        block.numbers[static_cast<size_t>(column)] = numbers[static_cast<size_t>(column)];
+    block.count = std::max(block.count, count);
+    block.any = true;
+}
+
+// Lets the pieces of a later block override the earlier ones, column by column.
+void PastLimitReader::takeLater(const LastPieces &block)
+{
+    if (!block.any)
+        return;
+    std::copy(block.numbers.begin(), block.numbers.begin() + block.count, last.numbers.begin());
+    last.count = std::max(last.count, block.count);
+    last.any = true;
+}
+
+qint64 PastLimitReader::pieceStart(qint64 at) const
+{
+    const char *const lineFeed = findLastLineFeed(window, window + at);
+    const qint64 lineStart = lineFeed ? lineFeed - window + 1 : 0;
+    return lineStart + (at - lineStart) / pieceLength * pieceLength;
+}
+
+// Whether window[0, end), which begins a piece, holds all of it, as LinePieceReader::next decides:
+// a line feed or pieceLength characters end a piece, and a CR needs the byte after it to tell
+// whether the two are one line end.
+bool PastLimitReader::pieceComplete(qint64 end) const
+{
+    qint64 at = 0;
+    for (int length = 0; length < pieceLength; ++length) {
+        if (at == end)
+            return false;
+        const char byte = window[at++];
+        if (byte == '\n')
+            return true;
+        if (byte == '\r') {
+            if (at == end)
+                return false;
+            if (window[at] == '\n')
+                return true;
+        }
+    }
+    return true;
+}
+
+// The line-by-line reading refuses once it has the whole piece that holds the character, so a
+// read error while it completes that piece is its outcome, and so it is here.
+PastLimitReader::Status PastLimitReader::refuseWhenPieceComplete(qint64 at, qint64 end)
+{
+    const qint64 start = pieceStart(at);
+    end -= start;
+    std::memmove(window, window + start, static_cast<size_t>(end));
+    while (!pieceComplete(end)) {
+        const qint64 count = device.read(window + end, static_cast<qint64>(sizeof window) - end);
+        if (count < 0)
+            return Status::Error;
+        if (count == 0)
+            break;
+        end += count;
+    }
+    return Status::Refused;
+}
