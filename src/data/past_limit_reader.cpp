@@ -67,15 +67,18 @@ PastLimitReader::Status PastLimitReader::read(std::string_view buffered)
 
 // Walks back over the complete pieces in window[0, end), newest first, until they have supplied
 // every column, and keeps the incomplete rest for the next block. Returns its length.
+//
+// Pieces are cut here from raw bytes, pieceLength of them from the start of each line. The
+// line-by-line reading counts a closing CR LF pair as one character, so where a line's length is
+// a multiple of pieceLength it ends its last piece with the pair where this cut leaves the CR
+// there and the line feed alone in a piece of its own. Both only separate numbers, so every
+// piece holds the same numbers either way.
 qint64 PastLimitReader::settleBlock(qint64 end)
 {
     const char *const lineFeed = findLastLineFeed(window, window + end);
     const qint64 linesEnd = lineFeed ? lineFeed - window + 1 : 0;
-    // After the last line feed the line goes on in whole pieces, but one is complete only when a
-    // byte follows it: a CR that ends it may pair with a line feed at the start of the next block.
-    const qint64 complete = end > linesEnd
-                                ? linesEnd + (end - linesEnd - 1) / pieceLength * pieceLength
-                                : linesEnd;
+    // After the last line feed the line goes on in whole pieces, the last of them unfinished.
+    const qint64 complete = linesEnd + (end - linesEnd) / pieceLength * pieceLength;
     LastPieces block;
     for (qint64 start = complete - pieceLength; start >= linesEnd && block.count < maxColumns;
          start -= pieceLength)
@@ -97,17 +100,13 @@ qint64 PastLimitReader::settleBlock(qint64 end)
 // may begin inside a longer one, as long as it begins a piece.
 void PastLimitReader::settleLine(qint64 lineStart, qint64 lineEnd, LastPieces &block) const
 {
-    // A closing CR LF pair is one character to the pieces.
-    const bool crLf = lineEnd - lineStart >= 2 && window[lineEnd - 2] == '\r';
-    const qint64 length = lineEnd - lineStart - (crLf ? 1 : 0);
-    qint64 start = lineStart + (length - 1) / pieceLength * pieceLength;
+    qint64 start = lineStart + (lineEnd - lineStart - 1) / pieceLength * pieceLength;
     settlePiece(start, lineEnd, block);
     for (start -= pieceLength; start >= lineStart && block.count < maxColumns; start -= pieceLength)
         settlePiece(start, start + pieceLength, block);
 }
 
-// Takes the columns of window[start, end) that no later piece of the block has supplied. A CR
-// left before a line feed changes nothing, since both separate numbers.
+// Takes the columns of window[start, end) that no later piece of the block has supplied.
 void PastLimitReader::settlePiece(qint64 start, qint64 end, LastPieces &block) const
 {
     LineNumbers numbers{};

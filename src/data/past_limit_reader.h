@@ -12,9 +12,9 @@ class QIODevice;
 // Reads the rest of a measurement file once its counts have reached their limits. From there on
 // every piece rewrites the same last slots, so all that the rest can leave in them is, column by
 // column, the number from the latest piece that supplied that column. The reader finds those
-// numbers by walking back from the end of each block of the device, converting only the pieces
-// it needs, with the pieces that LinePieceReader cuts. Allocates nothing; at most one block and
-// one piece are held in memory, whatever the size of the device.
+// numbers by walking back from the end of each block it reads, converting only the pieces it
+// needs; its pieces hold the numbers that LinePieceReader's hold. Allocates nothing; one block
+// and one piece are all it holds, whatever the size of the device.
 class PastLimitReader {
 public:
     enum class Letters {
