@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -199,6 +200,12 @@ void TestLineSyntax::refusesCharactersFromCapitalAToSmallZ()
     QCOMPARE(isRefusedCharacter(character), refused);
     const char line[] = {'1', ' ', character, '2', '\n'};
     QCOMPARE(containsRefusedCharacter(std::string_view(line, sizeof line)), refused);
+    // At every offset of a run that spans whole rounds of the block scan and a rest.
+    for (size_t at = 0; at < 150; ++at) {
+        std::string run(150, '1');
+        run[at] = character;
+        QCOMPARE(findRefusedCharacter(run), refused ? at : run.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLineSyntax)
