@@ -89,11 +89,7 @@ double convertNumber(std::string_view text, const NumberToken &token)
 
 bool containsRefusedCharacter(std::string_view piece)
 {
-    // Without an early exit the loop vectorises; refused files are rare and pieces short.
-    bool refused = false;
-    for (const char c : piece)
-        refused |= isRefusedCharacter(c);
-    return refused;
+    return findRefusedCharacter(piece) != piece.size();
 }
 
 size_t findRefusedCharacter(std::string_view bytes)
@@ -109,7 +105,10 @@ size_t findRefusedCharacter(std::string_view bytes)
         const __m128i bytesAt = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes.data() + at));
         return _mm_cmplt_epi8(_mm_add_epi8(bytesAt, shift), bound);
     };
-    // Four vectors and one test a round; the 16-byte loop below then finds the byte.
+    const auto firstIn = [&](size_t at) {
+        return static_cast<unsigned>(_mm_movemask_epi8(refused(at)));
+    };
+    // Four vectors and one test a round; the 16-byte loop then finds the byte.
     for (; position + round <= bytes.size(); position += round) {
         const __m128i any = _mm_or_si128(_mm_or_si128(refused(position), refused(position + 16)),
                                          _mm_or_si128(refused(position + 32), refused(position + 48)));
@@ -117,9 +116,14 @@ size_t findRefusedCharacter(std::string_view bytes)
             break;
     }
     for (; position + 16 <= bytes.size(); position += 16) {
-        const auto mask = static_cast<unsigned>(_mm_movemask_epi8(refused(position)));
-        if (mask != 0)
+        if (const unsigned mask = firstIn(position))
             return position + static_cast<size_t>(std::countr_zero(mask));
+    }
+    // The last 16 bytes cover the rest; those before position are known to be clean.
+    if (position < bytes.size() && bytes.size() >= 16) {
+        const size_t last = bytes.size() - 16;
+        const unsigned mask = firstIn(last);
+        return mask ? last + static_cast<size_t>(std::countr_zero(mask)) : bytes.size();
     }
 #else
     // Without an early exit inside a round the compiler vectorises it for whatever the target has.

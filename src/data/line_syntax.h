@@ -20,8 +20,8 @@ constexpr bool isRefusedCharacter(char c)
 // True when the piece holds a refused character anywhere.
 bool containsRefusedCharacter(std::string_view piece);
 
-// The offset of the first refused character in bytes, or bytes.size() when there is none. Made
-// for long runs of bytes: it tests 64 bytes at a time (SSE2 where the target has it).
+// The offset of the first refused character in bytes, or bytes.size() when there is none. Tests
+// 16 bytes at a time with SSE2 where the target has it, else 64 at a time in portable code.
 size_t findRefusedCharacter(std::string_view bytes);
 
 // Reads up to ten numbers from a piece into numbers[0..] and returns how many were read (0 to

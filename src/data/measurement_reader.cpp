@@ -94,27 +94,17 @@ bool openForReading(const QString &path, QFile &file)
 
 enum class FileKind { Amplitude, Reference };
 
-void storeLine(FileKind kind, const LineNumbers &numbers, int count, MeasurementSet &data)
+template <FileKind kind>
+void storeLine(const LineNumbers &numbers, int count, MeasurementSet &data)
 {
-    switch (kind) {
-    case FileKind::Amplitude:
+    if constexpr (kind == FileKind::Amplitude)
         storeAmplitudeLine(numbers, count, data);
-        return;
-    case FileKind::Reference:
+    else
         storeReferenceLine(numbers, count, data);
-        return;
-    }
 }
 
-// From here on every line only rewrites the last slots.
-bool atLimits(FileKind kind, const MeasurementSet &data)
-{
-    return data.refCount == MeasurementSet::maxRefCount
-           && (kind == FileKind::Reference || data.ampCount == MeasurementSet::maxAmpCount);
-}
-
-ReadOutcome readPastLimits(LinePieceReader &lines, QIODevice &device, FileKind kind,
-                           MeasurementSet &data)
+template <FileKind kind>
+ReadOutcome readPastLimits(LinePieceReader &lines, QIODevice &device, MeasurementSet &data)
 {
     PastLimitReader rest(device, kind == FileKind::Amplitude ? PastLimitReader::Letters::Refuse
                                                              : PastLimitReader::Letters::Separate);
@@ -129,21 +119,25 @@ ReadOutcome readPastLimits(LinePieceReader &lines, QIODevice &device, FileKind k
     // The last slots end up as if the latest piece to supply each column were the only one.
     const PastLimitReader::LastPieces &last = rest.lastPieces();
     if (last.any)
-        storeLine(kind, last.numbers, last.count, data);
+        storeLine<kind>(last.numbers, last.count, data);
     return ReadOutcome::Read;
 }
 
 // Stores every piece of the device; an amplitude piece with a refused character ends the read
 // as Refused. Any failure leaves both counts at 0, so no partly read data set is shown.
-ReadOutcome readLines(QIODevice &device, MeasurementSet &data, FileKind kind, PastLimits pastLimits)
+template <FileKind kind>
+ReadOutcome readLines(QIODevice &device, MeasurementSet &data, PastLimits pastLimits)
 {
+    // The counts start at 0 and stop here; later pieces only rewrite the last slots.
+    constexpr int limit = kind == FileKind::Amplitude ? MeasurementSet::maxAmpCount
+                                                      : MeasurementSet::maxRefCount;
     LinePieceReader lines(device);
     LineNumbers numbers{};
     std::string_view piece;
     ReadOutcome outcome = ReadOutcome::Read;
-    for (;;) {
-        if (pastLimits == PastLimits::Scan && atLimits(kind, data)) {
-            outcome = readPastLimits(lines, device, kind, data);
+    for (int pieces = 0;; ++pieces) {
+        if (pieces == limit && pastLimits == PastLimits::Scan) {
+            outcome = readPastLimits<kind>(lines, device, data);
             break;
         }
         const LinePieceReader::Status status = lines.next(piece);
@@ -157,7 +151,7 @@ ReadOutcome readLines(QIODevice &device, MeasurementSet &data, FileKind kind, Pa
             outcome = ReadOutcome::Refused;
             break;
         }
-        storeLine(kind, numbers, readNumbers(piece, numbers), data);
+        storeLine<kind>(numbers, readNumbers(piece, numbers), data);
     }
     if (outcome != ReadOutcome::Read) {
         data.ampCount = 0;
@@ -173,14 +167,14 @@ ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data, PastLimi
     // Short lines leave slots alone; clearing first keeps a previous measurement's values from
     // showing through them.
     data.clear();
-    return readLines(device, data, FileKind::Amplitude, pastLimits);
+    return readLines<FileKind::Amplitude>(device, data, pastLimits);
 }
 
 ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data, PastLimits pastLimits)
 {
     // The entries the amplitude file supplied must not show through the reference file's.
     data.clearReference();
-    return readLines(device, data, FileKind::Reference, pastLimits);
+    return readLines<FileKind::Reference>(device, data, pastLimits);
 }
 
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,

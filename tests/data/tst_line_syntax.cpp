@@ -200,11 +200,13 @@ void TestLineSyntax::refusesCharactersFromCapitalAToSmallZ()
     QCOMPARE(isRefusedCharacter(character), refused);
     const char line[] = {'1', ' ', character, '2', '\n'};
     QCOMPARE(containsRefusedCharacter(std::string_view(line, sizeof line)), refused);
-    // At every offset of a run that spans whole rounds of the block scan and a rest.
-    for (size_t at = 0; at < 150; ++at) {
-        std::string run(150, '1');
-        run[at] = character;
-        QCOMPARE(findRefusedCharacter(run), refused ? at : run.size());
+    // At every offset of runs shorter than a vector, between one and a round, and over rounds.
+    for (const size_t length : {15, 40, 150}) {
+        for (size_t at = 0; at < length; ++at) {
+            std::string run(length, '1');
+            run[at] = character;
+            QCOMPARE(findRefusedCharacter(run), refused ? at : run.size());
+        }
     }
 }
 
