@@ -34,18 +34,16 @@ PastLimitReader::Status PastLimitReader::read(std::string_view buffered)
 {
     Q_ASSERT(static_cast<qint64>(buffered.size()) <= blockSize);
     last = LastPieces();
+    failed = false;
     std::memcpy(window, buffered.data(), buffered.size());
     // window[0, carried) came with the last block and has been scanned; window[carried, end) is new.
     qint64 carried = 0;
     qint64 end = static_cast<qint64>(buffered.size());
     for (;;) {
-        if (end == carried) {
-            const qint64 count = device.read(window + end, static_cast<qint64>(sizeof window) - end);
-            if (count < 0)
+        if (end == carried && !readMore(end)) {
+            if (failed)
                 return Status::Error;
-            if (count == 0)
-                break;
-            end += count;
+            break;
         }
         if (letters == Letters::Refuse) {
             const std::string_view fresh(window + carried, static_cast<size_t>(end - carried));
@@ -165,12 +163,18 @@ PastLimitReader::Status PastLimitReader::refuseWhenPieceComplete(qint64 at, qint
     end -= start;
     std::memmove(window, window + start, static_cast<size_t>(end));
     while (!pieceComplete(end)) {
-        const qint64 count = device.read(window + end, static_cast<qint64>(sizeof window) - end);
-        if (count < 0)
-            return Status::Error;
-        if (count == 0)
+        if (!readMore(end))
             break;
-        end += count;
     }
-    return Status::Refused;
+    return failed ? Status::Error : Status::Refused;
+}
+
+bool PastLimitReader::readMore(qint64 &end)
+{
+    const qint64 count = device.read(window + end, static_cast<qint64>(sizeof window) - end);
+    failed = count < 0;
+    if (count <= 0)
+        return false;
+    end += count;
+    return true;
 }

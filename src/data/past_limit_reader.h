@@ -56,10 +56,13 @@ private:
     qint64 pieceStart(qint64 at) const;
     bool pieceComplete(qint64 end) const;
     Status refuseWhenPieceComplete(qint64 at, qint64 end);
+    // Appends what the device gives to window[0, end); false at its end or on a read error.
+    bool readMore(qint64 &end);
 
     QIODevice &device;
     const Letters letters;
     LastPieces last;
+    bool failed = false;
     // A block read from the device, after the start of a piece carried over from the last one.
     char window[pieceLength + blockSize];
 };
