@@ -140,6 +140,31 @@ size_t findRefusedCharacter(std::string_view bytes)
     return position;
 }
 
+int countNumbersAtMost(std::string_view piece)
+{
+    int bound = 0;
+    bool inRun = false;
+    bool dotInNumber = false;
+    for (const char c : piece) {
+        if (isDigit(c)) {
+            bound += !inRun;
+            dotInNumber &= inRun;
+            inRun = true;
+        } else if (c == '.') {
+            bound += !inRun || dotInNumber;
+            inRun = true;
+            dotInNumber = true;
+        } else if (c == '-') {
+            ++bound;
+            inRun = true;
+            dotInNumber = false;
+        } else {
+            inRun = false;
+        }
+    }
+    return bound;
+}
+
 int readNumbers(std::string_view piece, LineNumbers &numbers)
 {
     int count = 0;

@@ -32,3 +32,7 @@ size_t findRefusedCharacter(std::string_view bytes);
 // read. A number too large for a double reads as an infinity of its sign. The slots from the
 // returned count on are left as they were.
 int readNumbers(std::string_view piece, LineNumbers &numbers);
+
+// At least as many as readNumbers reads from the piece, and as many for numbers that separators
+// stand between; several times faster.
+int countNumbersAtMost(std::string_view piece);

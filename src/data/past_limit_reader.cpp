@@ -107,13 +107,16 @@ void PastLimitReader::settleLine(qint64 lineStart, qint64 lineEnd, LastPieces &b
 // Takes the columns of window[start, end) that no later piece of the block has supplied.
 void PastLimitReader::settlePiece(qint64 start, qint64 end, LastPieces &block) const
 {
+    block.any = true;
+    const std::string_view piece(window + start, static_cast<size_t>(end - start));
+    // Most pieces cannot hold more numbers than later ones have already supplied.
+    if (countNumbersAtMost(piece) <= block.count)
+        return;
     LineNumbers numbers{};
-    const int count = readNumbers(std::string_view(window + start, static_cast<size_t>(end - start)),
-                                  numbers);
+    const int count = readNumbers(piece, numbers);
     for (int column = block.count; column < count; ++column)
         block.numbers[static_cast<size_t>(column)] = numbers[static_cast<size_t>(column)];
     block.count = std::max(block.count, count);
-    block.any = true;
 }
 
 // Lets the pieces of a later block override the earlier ones, column by column.

@@ -83,6 +83,7 @@ void TestLineSyntax::readsNumbers()
     QFETCH(QList<double>, numbers);
     const QList<double> read = numbersOf(line);
     QCOMPARE(read.size(), numbers.size());
+    QVERIFY(countNumbersAtMost(std::string_view(line.constData(), size_t(line.size()))) >= read.size());
     // Exact equality: the conversion must match the standard one bit for bit.
     for (qsizetype index = 0; index < read.size(); ++index)
         QVERIFY2(read.at(index) == numbers.at(index), qPrintable(QString::number(index)));

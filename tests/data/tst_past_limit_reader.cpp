@@ -121,11 +121,12 @@ private:
         return bytes;
     }
 
-    // Up to twelve numbers between separators of every kind (NUL and lone CR too), sometimes
-    // after a long run of blanks or with a long number, so that pieces cut lines and numbers.
+    // Up to twelve numbers between separators of every kind (NUL and lone CR too) or none, so
+    // that "1.5-2.5.5" holds three; sometimes after a long run of blanks or with a long number,
+    // so that pieces cut lines and numbers.
     QByteArray line(bool withLetters)
     {
-        static const char *const separators[] = {" ", "\t", ",", ";", "+", "\xb0", "\r", "@", "{", "  "};
+        static const char *const separators[] = {" ", "\t", ",", ";", "+", "\xb0", "\r", "@", "{", "  ", ""};
         QByteArray text;
         if (chance(20))
             text += QByteArray(below(600), ' ');
