@@ -53,7 +53,8 @@ QString largeAmplitudeFile(bool refusedLastLine)
     if (path.isEmpty()) {
         path = workDir->filePath(refusedLastLine ? QStringLiteral("refused_100mb_amp.txt")
                                                  : QStringLiteral("past_limit_100mb_amp.txt"));
-        writePastLimitFile(path, largeFileSize, refusedLastLine);
+        writePastLimitFile(path, largeFileSize,
+                           refusedLastLine ? PastLimitLines::RefusedLastLine : PastLimitLines::TenColumns);
     }
     return path;
 }

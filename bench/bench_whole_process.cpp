@@ -115,11 +115,11 @@ ChildRun runChild(const std::vector<std::string> &arguments)
 
 // Each round runs `wc -l` and then `velkview --dump` on the file; the time is the viewer's, and
 // x_wc_l is the ratio of the summed times. 1 (refused) or 0 must be the viewer's exit status.
-void dumpAgainstLineCount(benchmark::State &state, qint64 size, bool refusedLastLine)
+void dumpAgainstLineCount(benchmark::State &state, qint64 size, PastLimitLines lines)
 {
-    const QString name = QStringLiteral("past_limit_%1_%2_amp.txt").arg(size).arg(refusedLastLine);
-    const std::string path = workDir->filePath(name).toStdString();
-    writePastLimitFile(QString::fromStdString(path), size, refusedLastLine);
+    const bool refusedLastLine = lines == PastLimitLines::RefusedLastLine;
+    const std::string path = workDir->filePath(QStringLiteral("past_limit_amp.txt")).toStdString();
+    writePastLimitFile(QString::fromStdString(path), size, lines);
     double viewer = 0;
     double lineCount = 0;
     long peakKilobytes = 0;
@@ -141,11 +141,13 @@ void dumpAgainstLineCount(benchmark::State &state, qint64 size, bool refusedLast
 
 } // namespace
 
-BENCHMARK_CAPTURE(dumpAgainstLineCount, pastLimit100MB, 100'000'000, false)
+BENCHMARK_CAPTURE(dumpAgainstLineCount, pastLimit100MB, 100'000'000, PastLimitLines::TenColumns)
     ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
-BENCHMARK_CAPTURE(dumpAgainstLineCount, refusedLastLine100MB, 100'000'000, true)
+BENCHMARK_CAPTURE(dumpAgainstLineCount, refusedLastLine100MB, 100'000'000, PastLimitLines::RefusedLastLine)
     ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
-BENCHMARK_CAPTURE(dumpAgainstLineCount, pastLimit1GB, 1'000'000'000, false)
+BENCHMARK_CAPTURE(dumpAgainstLineCount, fourColumns100MB, 100'000'000, PastLimitLines::FourColumns)
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK_CAPTURE(dumpAgainstLineCount, pastLimit1GB, 1'000'000'000, PastLimitLines::TenColumns)
     ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 BENCHMARK(chartPng)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(reportPdf)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);

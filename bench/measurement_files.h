@@ -20,10 +20,16 @@ inline void appendMeasurementLine(QByteArray &bytes, int line, int linesPerRevol
              + QByteArray::number(-40 - (line % 5), 'f', 1) + "\r\n";
 }
 
+// What follows the 8191 samples in a file past the limit.
+enum class PastLimitLines {
+    TenColumns,        // lines like the samples
+    FourColumns,       // lines cut after the second amplitude curve, so no line has ten numbers
+    RefusedLastLine,   // ten columns, the last line ending in a unit, which refuses the file
+};
+
 // An amplitude file of about size bytes: the 8191 samples a measurement holds, then lines past
-// the limit up to the size. With refusedLastLine, the last line ends in a unit, which refuses the
-// whole file. Dies when the file cannot be written.
-inline void writePastLimitFile(const QString &path, qint64 size, bool refusedLastLine)
+// the limit up to the size. Dies when the file cannot be written.
+inline void writePastLimitFile(const QString &path, qint64 size, PastLimitLines lines)
 {
     QFile file(path);
     qint64 written = 0;
@@ -38,13 +44,20 @@ inline void writePastLimitFile(const QString &path, qint64 size, bool refusedLas
     for (int line = 0; line < 8191; ++line)
         appendMeasurementLine(head, line, 720);
     put(head);
+    const auto pastLimitLine = [&](QByteArray &bytes, int line) {
+        QByteArray text;
+        appendMeasurementLine(text, line, 720);
+        if (lines == PastLimitLines::FourColumns)
+            text = text.left(text.indexOf("\t0\t0\t")) + "\r\n";
+        bytes += text;
+    };
     // One megabyte of further lines, written again and again: past the limit only its bytes count.
     QByteArray rest;
     for (int line = 8191; rest.size() < (1 << 20); ++line)
-        appendMeasurementLine(rest, line, 720);
+        pastLimitLine(rest, line);
     QByteArray last;
-    appendMeasurementLine(last, 8191, 720);
-    if (refusedLastLine)
+    pastLimitLine(last, 8191);
+    if (lines == PastLimitLines::RefusedLastLine)
         last.insert(last.size() - 2, "deg");
     while (written + rest.size() + last.size() <= size)
         put(rest);
