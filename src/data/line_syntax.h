@@ -33,6 +33,7 @@ size_t findRefusedCharacter(std::string_view bytes);
 // returned count on are left as they were.
 int readNumbers(std::string_view piece, LineNumbers &numbers);
 
-// At least as many as readNumbers reads from the piece, and as many for numbers that separators
-// stand between; several times faster.
+// Never less than readNumbers returns for the piece, and the same when the piece holds at most
+// ten numbers and nothing but separators between them; counts without converting, several times
+// faster.
 int countNumbersAtMost(std::string_view piece);

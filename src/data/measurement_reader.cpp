@@ -135,7 +135,7 @@ ReadOutcome readLines(QIODevice &device, MeasurementSet &data, PastLimits pastLi
     LineNumbers numbers{};
     std::string_view piece;
     ReadOutcome outcome = ReadOutcome::Read;
-    for (int pieces = 0;; ++pieces) {
+    for (qint64 pieces = 0;; ++pieces) {
         if (pieces == limit && pastLimits == PastLimits::Scan) {
             outcome = readPastLimits<kind>(lines, device, data);
             break;

@@ -28,8 +28,8 @@ enum class ReadOutcome {
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
                             MeasurementFiles &files);
 
-// How the lines past the limits (8191 samples, 511 entries) are read. Both give the same data
-// set and outcome for every input.
+// How the lines past the limits (8191 samples, 511 entries) are read. Both give the same outcome
+// for every input, and after Read the same data set.
 enum class PastLimits {
     Scan,             // scan them for refused characters, convert only the last ones needed
     ParseEveryLine,   // convert each one like the lines before; for tests that check Scan
