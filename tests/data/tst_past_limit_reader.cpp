@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <string_view>
 
 // Generated files past the limits, read by the scan and by converting every line: the outcome
 // and the whole data set, last slots included, must be the same.
@@ -65,7 +66,7 @@ public:
     {
     }
 
-    // An amplitude file, with refused characters put in at the places that matter, or a
+    // An amplitude file, with a refused character at one of the places that matter, or a
     // reference file, with letters between its numbers; read errors now and then.
     GeneratedFile file(bool amplitude)
     {
@@ -76,8 +77,19 @@ public:
         if (chance(5))
             file.bytes.truncate(limitEnd + below(4));
         limitEnd = std::min(limitEnd, file.bytes.size());
-        if (amplitude && chance(40))
-            file.letterAt = insertLetter(file.bytes, limitEnd);
+        if (amplitude && chance(40)) {
+            const qint64 pastLimit = limitEnd + below(int(file.bytes.size() - limitEnd) + 1);
+            const qint64 places[] = {file.bytes.size(), limitEnd, pastLimit, below(int(file.bytes.size()) + 1)};
+            const int place = below(5);
+            if (place < 4) {
+                file.letterAt = places[place];
+                file.bytes.insert(file.letterAt, letter());
+            } else {   // last in a line of one piece, which ends only after its CR LF
+                const qint64 lineStart = file.bytes.indexOf('\n', pastLimit) + 1;
+                file.bytes.insert(lineStart, QByteArray(pieceLength - 2, ' ') + letter() + "\r\n");
+                file.letterAt = lineStart + pieceLength - 2;
+            }
+        }
         // A read error right after a letter decides whether the piece holding it was complete.
         if (file.letterAt >= 0 && chance(30)) {
             const qint64 lineFeed = file.bytes.indexOf('\n', file.letterAt);
@@ -93,6 +105,7 @@ public:
 private:
     int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random); }
     bool chance(int percent) { return below(100) < percent; }
+    char letter() { return char(0x41 + below(0x7A - 0x41 + 1)); }
 
     // Empty lines, then random lines among which the limit-th piece falls, then the rest. Sets
     // limitEnd to the offset where the piece after the limit-th begins (or to the file size).
@@ -109,8 +122,7 @@ private:
             if (n < count - 1 || chance(70))
                 text += crLf || chance(5) ? "\r\n" : "\n";
             // A CR LF pair is one character to the pieces.
-            const int length = int(text.size()) - (text.endsWith("\r\n") ? 1 : 0);
-            const int linePieces = (length + pieceLength - 1) / pieceLength;
+            const int linePieces = (int(text.size()) - text.endsWith("\r\n") + pieceLength - 1) / pieceLength;
             if (limitEnd < 0 && pieces + linePieces > limit)
                 limitEnd = bytes.size() + qint64(limit - pieces) * pieceLength;
             pieces += linePieces;
@@ -123,28 +135,21 @@ private:
 
     // Up to twelve numbers between separators of every kind (NUL and lone CR too) or none, so
     // that "1.5-2.5.5" holds three; sometimes after a long run of blanks or with a long number,
-    // so that pieces cut lines and numbers.
+    // and sometimes about one piece long, so that pieces cut lines, numbers and CR LF pairs.
     QByteArray line(bool withLetters)
     {
-        static const char *const separators[] = {" ", "\t", ",", ";", "+", "\xb0", "\r", "@", "{", "  ", ""};
-        QByteArray text;
-        if (chance(20))
-            text += QByteArray(below(600), ' ');
+        static const std::string_view separators[] = {" ", "\t", ",", ";", "+", "\xb0", "\r", "@",
+                                                      "{", "", std::string_view("\0", 1)};
+        QByteArray text(chance(20) ? below(600) : 0, ' ');
         for (int field = below(13); field > 0; --field) {
-            if (text.isEmpty() && chance(50))
-                ;
-            else if (chance(3))
-                text += '\0';
-            else if (withLetters && chance(10))
+            const std::string_view separator = separators[below(int(std::size(separators)))];
+            if (withLetters && chance(10))
                 text += letter();
             else
-                text += separators[below(int(std::size(separators)))];
+                text += QByteArray(separator.data(), qsizetype(separator.size()));
             text += number();
         }
-        // Lines about one piece long put their line end on the piece boundary.
-        if (chance(5))
-            text = text.leftJustified(pieceLength - 2 + below(4), ' ', true);
-        return text;
+        return chance(5) ? text.leftJustified(pieceLength - 2 + below(4), ' ', true) : text;
     }
 
     QByteArray number()
@@ -164,34 +169,6 @@ private:
         return text;
     }
 
-    char letter() { return char(0x41 + below(0x7A - 0x41 + 1)); }
-
-    qint64 insertLetter(QByteArray &bytes, qint64 limitEnd)
-    {
-        qint64 at = 0;
-        switch (below(5)) {
-        case 0:   // the last byte
-            at = bytes.size();
-            break;
-        case 1:   // just past the limit
-            at = limitEnd;
-            break;
-        case 2:   // anywhere past it
-            at = limitEnd + below(int(bytes.size() - limitEnd) + 1);
-            break;
-        case 3:   // anywhere
-            at = below(int(bytes.size()) + 1);
-            break;
-        default: {   // last in a line of one piece, which ends only after its CR LF
-            const qint64 lineStart = bytes.indexOf('\n', limitEnd + below(int(bytes.size() - limitEnd) + 1)) + 1;
-            bytes.insert(lineStart, QByteArray(pieceLength - 2, ' ') + letter() + "\r\n");
-            return lineStart + pieceLength - 2;
-        }
-        }
-        bytes.insert(at, letter());
-        return at;
-    }
-
     std::mt19937 random;
 };
 
@@ -202,24 +179,20 @@ QString difference(const MeasurementSet &scanned, const MeasurementSet &parsed, 
     if (scanned.ampCount != parsed.ampCount || scanned.refCount != parsed.refCount)
         return QStringLiteral("counts %1/%2, line by line %3/%4")
             .arg(scanned.ampCount).arg(scanned.refCount).arg(parsed.ampCount).arg(parsed.refCount);
-    if (outcome != ReadOutcome::Read)
-        return QString();
-    const auto compare = [](const char *name, int series, const double *a, const double *b, int size) {
-        for (int slot = 0; slot < size; ++slot) {
-            if (std::memcmp(&a[slot], &b[slot], sizeof(double)) != 0)
-                return QStringLiteral("%1[%2][%3]: %4, line by line %5")
-                    .arg(QLatin1String(name)).arg(series).arg(slot).arg(a[slot]).arg(b[slot]);
-        }
-        return QString();
+    const auto slot = [](const MeasurementSet &data, int series, int index) {
+        return series < 3 ? data.ampSeries[series][index] : data.refSeries[series - 3][index];
     };
-    QString found;
-    for (int series = 0; series < 3 && found.isEmpty(); ++series)
-        found = compare("ampSeries", series, scanned.ampSeries[series], parsed.ampSeries[series],
-                        MeasurementSet::ampCapacity);
-    for (int series = 0; series < 5 && found.isEmpty(); ++series)
-        found = compare("refSeries", series, scanned.refSeries[series], parsed.refSeries[series],
-                        MeasurementSet::refCapacity);
-    return found;
+    for (int series = 0; outcome == ReadOutcome::Read && series < 8; ++series) {
+        const int size = series < 3 ? MeasurementSet::ampCapacity : MeasurementSet::refCapacity;
+        for (int index = 0; index < size; ++index) {
+            const double a = slot(scanned, series, index);
+            const double b = slot(parsed, series, index);
+            if (std::memcmp(&a, &b, sizeof a) != 0)
+                return QStringLiteral("series %1 (ampSeries 0-2, refSeries 3-7) slot %2: %3, line by line %4")
+                    .arg(series).arg(index).arg(a).arg(b);
+        }
+    }
+    return QString();
 }
 
 } // namespace
