@@ -37,7 +37,7 @@ public:
     };
 
     // The device must be open for reading and stay open while the reader is used.
-    PastLimitReader(QIODevice &input, Letters letters);
+    PastLimitReader(QIODevice &input, Letters letterRule);
 
     // Reads the bytes taken from the device already (buffered, at most one block, beginning a
     // piece), then the device to its end. After Read, lastPieces() holds the result.
