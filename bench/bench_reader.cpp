@@ -1,44 +1,40 @@
 // The measurement reader against the speed floor of its input: a memchr line count over the same
-// bytes, read the same way. Also the whole open of the largest counted file pair (8191 + 511
-// lines) and its JSON dump.
+// bytes, read the same way, timed in pairs. The 100 MB file past the limits (8191 samples, then
+// lines that only rewrite the last slots) is read with the scan, line by line, and refused for a
+// unit in its last line. Also the whole open of the largest counted file pair (8191 + 511 lines)
+// and its JSON dump. Generated files live in a temporary directory for the run.
+
+#include "measurement_files.h"
 
 #include "data/line_syntax.h"
 #include "data/measurement_json.h"
 #include "data/measurement_reader.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstring>
 #include <memory>
 
 namespace {
 
 constexpr qint64 largeFileSize = 100 * 1000 * 1000;
+constexpr qint64 blockSize = 64 * 1024;
 
-// A realistic ten-column line, as the measuring system writes them, with CR LF.
-void appendLine(QByteArray &bytes, int line, int linesPerRevolution)
-{
-    const double angle = (line % linesPerRevolution) * 360.0 / linesPerRevolution;
-    bytes += QByteArray::number(line + 1) + '\t' + QByteArray::number(angle, 'f', 3) + '\t'
-             + QByteArray::number(80 + (line % 17) * 0.37, 'f', 2) + '\t'
-             + QByteArray::number(82 - (line % 13) * 0.41, 'f', 2) + "\t0\t0\t"
-             + QByteArray::number(line % 50 == 0 ? 95.5 : 0.0, 'f', 1) + '\t'
-             + QByteArray::number(40 + (line % 7), 'f', 1) + '\t'
-             + QByteArray::number(line % 70 == 0 ? -92.0 : 0.0, 'f', 1) + '\t'
-             + QByteArray::number(-40 - (line % 5), 'f', 1) + "\r\n";
-}
+using Clock = std::chrono::steady_clock;
+
+QTemporaryDir *workDir = nullptr;
 
 QByteArray measurementLines(int count)
 {
     QByteArray bytes;
     for (int line = 0; line < count; ++line)
-        appendLine(bytes, line, count);
+        appendMeasurementLine(bytes, line, count);
     return bytes;
 }
 
@@ -49,27 +45,17 @@ void writeFile(const QString &path, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-// Generated once into the temporary directory and kept for later runs.
-QString largeAmplitudeFile()
+// Written when a benchmark first needs it.
+QString largeAmplitudeFile(bool refusedLastLine)
 {
-    static const QString path = [] {
-        const QString name = QDir::temp().filePath(QStringLiteral("velkview_bench_100mb_amp.txt"));
-        if (QFileInfo(name).size() >= largeFileSize)
-            return name;
-        QFile file(name);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(name));
-        QByteArray chunk;
-        for (int line = 0; file.size() + chunk.size() < largeFileSize; ++line) {
-            appendLine(chunk, line, 720);
-            if (chunk.size() > (1 << 20)) {
-                file.write(chunk);
-                chunk.clear();
-            }
-        }
-        file.write(chunk);
-        return name;
-    }();
+    static QString paths[2];
+    QString &path = paths[refusedLastLine];
+    if (path.isEmpty()) {
+        path = workDir->filePath(refusedLastLine ? QStringLiteral("refused_100mb_amp.txt")
+                                                 : QStringLiteral("past_limit_100mb_amp.txt"));
+        writePastLimitFile(path, largeFileSize,
+                           refusedLastLine ? PastLimitLines::RefusedLastLine : PastLimitLines::TenColumns);
+    }
     return path;
 }
 
@@ -79,25 +65,31 @@ void openOrFail(QFile &file, benchmark::State &state)
         state.SkipWithError("cannot open the generated file");
 }
 
-// The floor: the same file read in the reader's block size, line ends counted with memchr.
+// The floor: the file read in the reader's block size, line ends counted with memchr.
+int64_t countLines(QFile &file, char *block, benchmark::State &state)
+{
+    openOrFail(file, state);
+    int64_t lines = 0;
+    qint64 count;
+    while ((count = file.read(block, blockSize)) > 0) {
+        const char *at = block;
+        const char *const end = at + count;
+        while ((at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))) != nullptr) {
+            ++lines;
+            ++at;
+        }
+    }
+    file.close();
+    return lines;
+}
+
 void memchrLineCount(benchmark::State &state)
 {
-    QFile file(largeAmplitudeFile());
-    auto block = std::make_unique<char[]>(64 * 1024);
+    QFile file(largeAmplitudeFile(false));
+    auto block = std::make_unique<char[]>(blockSize);
     int64_t lines = 0;
     for (auto _ : state) {
-        openOrFail(file, state);
-        lines = 0;
-        qint64 count;
-        while ((count = file.read(block.get(), 64 * 1024)) > 0) {
-            const char *at = block.get();
-            const char *const end = at + count;
-            while ((at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)))) != nullptr) {
-                ++lines;
-                ++at;
-            }
-        }
-        file.close();
+        lines = countLines(file, block.get(), state);
         benchmark::DoNotOptimize(lines);
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(file).size());
@@ -105,27 +97,44 @@ void memchrLineCount(benchmark::State &state)
 }
 BENCHMARK(memchrLineCount)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-void readLargeAmplitudeFile(benchmark::State &state)
+// Each round counts the lines, then reads the file; the time is the read's, and x_memchr is the
+// ratio of the summed times.
+void readLargeAmplitudeFile(benchmark::State &state, PastLimits pastLimits, bool refusedLastLine)
 {
-    QFile file(largeAmplitudeFile());
+    QFile file(largeAmplitudeFile(refusedLastLine));
+    const ReadOutcome expected = refusedLastLine ? ReadOutcome::Refused : ReadOutcome::Read;
     auto data = std::make_unique<MeasurementSet>();
+    auto block = std::make_unique<char[]>(blockSize);
+    Clock::duration reading{};
+    Clock::duration counting{};
     for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        benchmark::DoNotOptimize(countLines(file, block.get(), state));
+        const Clock::time_point counted = Clock::now();
         openOrFail(file, state);
-        if (readAmplitudeLines(file, *data) != ReadOutcome::Read)
-            state.SkipWithError("amplitude file not read");
+        if (readAmplitudeLines(file, *data, pastLimits) != expected)
+            state.SkipWithError("unexpected outcome");
         file.close();
-        benchmark::DoNotOptimize(data->ampCount);
+        const Clock::time_point read = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(read - counted).count());
+        reading += read - counted;
+        counting += counted - start;
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(file).size());
+    state.counters["x_memchr"] = std::chrono::duration<double>(reading) / counting;
 }
-BENCHMARK(readLargeAmplitudeFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK_CAPTURE(readLargeAmplitudeFile, scan, PastLimits::Scan, false)
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK_CAPTURE(readLargeAmplitudeFile, lineByLine, PastLimits::ParseEveryLine, false)
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK_CAPTURE(readLargeAmplitudeFile, refusedLastLine, PastLimits::Scan, true)
+    ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 
 // The whole open of the largest counted measurement, as the Open-file command reads it.
 void readLargestFilePair(benchmark::State &state)
 {
-    QTemporaryDir directory;
-    const QString ampPath = directory.filePath(QStringLiteral("bench_amp.txt"));
-    const QString refPath = directory.filePath(QStringLiteral("bench_ref.txt"));
+    const QString ampPath = workDir->filePath(QStringLiteral("bench_amp.txt"));
+    const QString refPath = workDir->filePath(QStringLiteral("bench_ref.txt"));
     const QByteArray ampBytes = measurementLines(MeasurementSet::maxAmpCount);
     const QByteArray refBytes = measurementLines(MeasurementSet::maxRefCount);
     writeFile(ampPath, ampBytes);
@@ -180,4 +189,14 @@ BENCHMARK(dumpLargestDataSet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    QTemporaryDir directory;
+    workDir = &directory;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

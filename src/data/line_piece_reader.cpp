@@ -55,6 +55,13 @@ LinePieceReader::Status LinePieceReader::next(std::string_view &piece)
     return Status::Piece;
 }
 
+std::string_view LinePieceReader::takeBuffered()
+{
+    const std::string_view rest(block + position, static_cast<size_t>(blockSize - position));
+    position = blockSize;
+    return rest;
+}
+
 bool LinePieceReader::refill()
 {
     position = 0;

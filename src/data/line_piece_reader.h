@@ -29,6 +29,11 @@ public:
     // The next piece; on Status::Piece, piece views the reader's own buffer until the next call.
     Status next(std::string_view &piece);
 
+    // The bytes read from the device but not yet handed out in pieces (at most one block), for
+    // a caller that reads the rest of the device itself. They begin where the next piece would;
+    // the view lasts while the reader does, and the reader hands them out no more.
+    std::string_view takeBuffered();
+
 private:
     // Fetches the next block; false at the end of the device or on a read error.
     bool refill();

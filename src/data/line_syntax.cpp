@@ -1,9 +1,14 @@
 #include "data/line_syntax.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -84,11 +89,80 @@ double convertNumber(std::string_view text, const NumberToken &token)
 
 bool containsRefusedCharacter(std::string_view piece)
 {
-    // Without an early exit the loop vectorises; refused files are rare and pieces short.
-    bool refused = false;
-    for (const char c : piece)
-        refused |= isRefusedCharacter(c);
-    return refused;
+    return findRefusedCharacter(piece) != piece.size();
+}
+
+size_t findRefusedCharacter(std::string_view bytes)
+{
+    constexpr size_t round = 64;
+    size_t position = 0;
+#if defined(__SSE2__)
+    // Adding 0x3F carries 0x41..0x7A to 0x80..0xB9, the only bytes that then lie below -70 when
+    // read as signed; SSE2 compares signed bytes only.
+    const __m128i shift = _mm_set1_epi8(0x3F);
+    const __m128i bound = _mm_set1_epi8(-70);
+    const auto refused = [&](size_t at) {
+        const __m128i bytesAt = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes.data() + at));
+        return _mm_cmplt_epi8(_mm_add_epi8(bytesAt, shift), bound);
+    };
+    const auto firstIn = [&](size_t at) {
+        return static_cast<unsigned>(_mm_movemask_epi8(refused(at)));
+    };
+    // Four vectors and one test a round; the 16-byte loop then finds the byte.
+    for (; position + round <= bytes.size(); position += round) {
+        const __m128i any = _mm_or_si128(_mm_or_si128(refused(position), refused(position + 16)),
+                                         _mm_or_si128(refused(position + 32), refused(position + 48)));
+        if (_mm_movemask_epi8(any) != 0)
+            break;
+    }
+    for (; position + 16 <= bytes.size(); position += 16) {
+        if (const unsigned mask = firstIn(position))
+            return position + static_cast<size_t>(std::countr_zero(mask));
+    }
+    // The last 16 bytes cover the rest; those before position are known to be clean.
+    if (position < bytes.size() && bytes.size() >= 16) {
+        const size_t last = bytes.size() - 16;
+        const unsigned mask = firstIn(last);
+        return mask ? last + static_cast<size_t>(std::countr_zero(mask)) : bytes.size();
+    }
+#else
+    // Without an early exit inside a round the compiler vectorises it for whatever the target has.
+    for (; position + round <= bytes.size(); position += round) {
+        bool any = false;
+        for (size_t offset = 0; offset < round; ++offset)
+            any |= isRefusedCharacter(bytes[position + offset]);
+        if (any)
+            break;
+    }
+#endif
+    while (position < bytes.size() && !isRefusedCharacter(bytes[position]))
+        ++position;
+    return position;
+}
+
+int countNumbersAtMost(std::string_view piece)
+{
+    int bound = 0;
+    bool inRun = false;
+    bool dotInNumber = false;
+    for (const char c : piece) {
+        if (isDigit(c)) {
+            bound += !inRun;
+            dotInNumber &= inRun;
+            inRun = true;
+        } else if (c == '.') {
+            bound += !inRun || dotInNumber;
+            inRun = true;
+            dotInNumber = true;
+        } else if (c == '-') {
+            ++bound;
+            inRun = true;
+            dotInNumber = false;
+        } else {
+            inRun = false;
+        }
+    }
+    return bound;
 }
 
 int readNumbers(std::string_view piece, LineNumbers &numbers)

@@ -2,6 +2,7 @@
 
 #include "data/line_piece_reader.h"
 #include "data/line_syntax.h"
+#include "data/past_limit_reader.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -91,61 +92,89 @@ bool openForReading(const QString &path, QFile &file)
     return file.open(QIODevice::ReadOnly);
 }
 
-} // namespace
+enum class FileKind { Amplitude, Reference };
 
-namespace {
-
-// Hands every piece to takePiece until the end of the device; a piece it refuses ends the read
-// as Refused. Any failure leaves both counts at 0, so no partly read data set is shown.
-template <typename TakePiece>
-ReadOutcome readPieces(QIODevice &device, MeasurementSet &data, TakePiece takePiece)
+template <FileKind kind>
+void storeLine(const LineNumbers &numbers, int count, MeasurementSet &data)
 {
+    if constexpr (kind == FileKind::Amplitude)
+        storeAmplitudeLine(numbers, count, data);
+    else
+        storeReferenceLine(numbers, count, data);
+}
+
+template <FileKind kind>
+ReadOutcome readPastLimits(LinePieceReader &lines, QIODevice &device, MeasurementSet &data)
+{
+    PastLimitReader rest(device, kind == FileKind::Amplitude ? PastLimitReader::Letters::Refuse
+                                                             : PastLimitReader::Letters::Separate);
+    switch (rest.read(lines.takeBuffered())) {
+    case PastLimitReader::Status::Read:
+        break;
+    case PastLimitReader::Status::Refused:
+        return ReadOutcome::Refused;
+    case PastLimitReader::Status::Error:
+        return ReadOutcome::ReadError;
+    }
+    // The last slots end up as if the latest piece to supply each column were the only one.
+    const PastLimitReader::LastPieces &last = rest.lastPieces();
+    if (last.any)
+        storeLine<kind>(last.numbers, last.count, data);
+    return ReadOutcome::Read;
+}
+
+// Stores every piece of the device; an amplitude piece with a refused character ends the read
+// as Refused. Any failure leaves both counts at 0, so no partly read data set is shown.
+template <FileKind kind>
+ReadOutcome readLines(QIODevice &device, MeasurementSet &data, PastLimits pastLimits)
+{
+    // The counts start at 0 and stop here; later pieces only rewrite the last slots.
+    constexpr int limit = kind == FileKind::Amplitude ? MeasurementSet::maxAmpCount
+                                                      : MeasurementSet::maxRefCount;
     LinePieceReader lines(device);
+    LineNumbers numbers{};
     std::string_view piece;
-    for (;;) {
-        ReadOutcome failure = ReadOutcome::ReadError;
-        switch (lines.next(piece)) {
-        case LinePieceReader::Status::Piece:
-            if (takePiece(piece))
-                continue;
-            failure = ReadOutcome::Refused;
-            break;
-        case LinePieceReader::Status::End:
-            return ReadOutcome::Read;
-        case LinePieceReader::Status::Error:
+    ReadOutcome outcome = ReadOutcome::Read;
+    for (qint64 pieces = 0;; ++pieces) {
+        if (pieces == limit && pastLimits == PastLimits::Scan) {
+            outcome = readPastLimits<kind>(lines, device, data);
             break;
         }
+        const LinePieceReader::Status status = lines.next(piece);
+        if (status == LinePieceReader::Status::End)
+            break;
+        if (status == LinePieceReader::Status::Error) {
+            outcome = ReadOutcome::ReadError;
+            break;
+        }
+        if (kind == FileKind::Amplitude && containsRefusedCharacter(piece)) {
+            outcome = ReadOutcome::Refused;
+            break;
+        }
+        storeLine<kind>(numbers, readNumbers(piece, numbers), data);
+    }
+    if (outcome != ReadOutcome::Read) {
         data.ampCount = 0;
         data.refCount = 0;
-        return failure;
     }
+    return outcome;
 }
 
 } // namespace
 
-ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data)
+ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data, PastLimits pastLimits)
 {
     // Short lines leave slots alone; clearing first keeps a previous measurement's values from
     // showing through them.
     data.clear();
-    LineNumbers numbers{};
-    return readPieces(device, data, [&](std::string_view piece) {
-        if (containsRefusedCharacter(piece))
-            return false;
-        storeAmplitudeLine(numbers, readNumbers(piece, numbers), data);
-        return true;
-    });
+    return readLines<FileKind::Amplitude>(device, data, pastLimits);
 }
 
-ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data)
+ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data, PastLimits pastLimits)
 {
     // The entries the amplitude file supplied must not show through the reference file's.
     data.clearReference();
-    LineNumbers numbers{};
-    return readPieces(device, data, [&](std::string_view piece) {
-        storeReferenceLine(numbers, readNumbers(piece, numbers), data);
-        return true;
-    });
+    return readLines<FileKind::Reference>(device, data, pastLimits);
 }
 
 // Reads through a ProgressDevice when progress was asked for; a cancelled read wins over

@@ -32,11 +32,20 @@ enum class ReadOutcome {
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
                             MeasurementFiles &files, const ReadProgress &progress = {});
 
+// How the lines past the limits (8191 samples, 511 entries) are read. Both give the same outcome
+// for every input, and after Read the same data set.
+enum class PastLimits {
+    Scan,             // scan them for refused characters, convert only the last ones needed
+    ParseEveryLine,   // convert each one like the lines before; for tests that check Scan
+};
+
 // Reads an amplitude file's lines from the device's current position: clears data, then fills
 // ampSeries and refSeries line by line. Returns Read, Refused or ReadError (counts 0 for both).
-ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data);
+ReadOutcome readAmplitudeLines(QIODevice &device, MeasurementSet &data,
+                               PastLimits pastLimits = PastLimits::Scan);
 
 // Reads a reference file's lines from the device's current position: clears refSeries and
 // refCount, then fills them line by line; ampCount and ampSeries are not touched. Returns
 // Read, or ReadError with both counts set to 0.
-ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data);
+ReadOutcome readReferenceLines(QIODevice &device, MeasurementSet &data,
+                               PastLimits pastLimits = PastLimits::Scan);

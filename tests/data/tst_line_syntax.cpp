@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -82,6 +83,7 @@ void TestLineSyntax::readsNumbers()
     QFETCH(QList<double>, numbers);
     const QList<double> read = numbersOf(line);
     QCOMPARE(read.size(), numbers.size());
+    QVERIFY(countNumbersAtMost(std::string_view(line.constData(), size_t(line.size()))) >= read.size());
     // Exact equality: the conversion must match the standard one bit for bit.
     for (qsizetype index = 0; index < read.size(); ++index)
         QVERIFY2(read.at(index) == numbers.at(index), qPrintable(QString::number(index)));
@@ -199,6 +201,14 @@ void TestLineSyntax::refusesCharactersFromCapitalAToSmallZ()
     QCOMPARE(isRefusedCharacter(character), refused);
     const char line[] = {'1', ' ', character, '2', '\n'};
     QCOMPARE(containsRefusedCharacter(std::string_view(line, sizeof line)), refused);
+    // At every offset of runs shorter than a vector, between one and a round, and over rounds.
+    for (const size_t length : {15, 40, 150}) {
+        for (size_t at = 0; at < length; ++at) {
+            std::string run(length, '1');
+            run[at] = character;
+            QCOMPARE(findRefusedCharacter(run), refused ? at : run.size());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLineSyntax)
