@@ -3,7 +3,7 @@
 // 1280 x 1000 widget and ends after its first paint. Both run offscreen, alternately, so the
 // ratio is paired within one run.
 
-#include "largest_pair.h"
+#include "measurement_files.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

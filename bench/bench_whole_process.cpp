@@ -29,27 +29,6 @@ namespace {
 
 QTemporaryDir *workDir = nullptr;
 
-QString writeLargestPair()
-{
-    const QString amp = workDir->filePath(QStringLiteral("largest_amp.txt"));
-    std::FILE *file = std::fopen(amp.toLocal8Bit().constData(), "w");
-    for (int i = 0; i < 8191; ++i) {
-        const double angle = std::fmod(i * 720.0 / 8191, 360.0);
-        std::fprintf(file, "%d\t%.2f\t%.2f\t%.2f\t1480.0\t21.6\t0\t0\t0\t0\n", i + 1, angle,
-                     65.0 + 25.0 * std::sin(i / 90.0), 60.0 + 20.0 * std::cos(i / 130.0));
-    }
-    std::fclose(file);
-    const QString ref = workDir->filePath(QStringLiteral("largest_ref.txt"));
-    file = std::fopen(ref.toLocal8Bit().constData(), "w");
-    for (int i = 0; i < 511; ++i) {
-        std::fprintf(file, "%d\t%.2f\t0\t0\t0\t0\t%d\t%.1f\t%d\t%.1f\n", i + 1, i * 360.0 / 511,
-                     i % 37 == 0 ? 150 : 0, 80.0 * std::sin(i / 40.0), i % 41 == 0 ? -90 : 0,
-                     -60.0 * std::cos(i / 50.0));
-    }
-    std::fclose(file);
-    return amp;
-}
-
 void runViewer(benchmark::State &state, const QStringList &arguments, const QString &output)
 {
     for (auto _ : state) {
@@ -158,7 +137,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     workDir = &dir;
-    writeLargestPair();
+    writeLargestPair(QDir(dir.path()));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
