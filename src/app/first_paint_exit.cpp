@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -13,14 +15,15 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // The filter sees the paint before the window handles it; the queued exit runs once
-        // the paint handler has returned.
-        if (event->type() == QEvent::Paint
-            && watched->objectName() == QLatin1String("CErgebnisDlg")) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
-        }
-        return false;
+        if (event->type() != QEvent::Paint || watched->objectName() != QLatin1String("CErgebnisDlg"))
+            return false;
+        // The window paints here, as it would have right after the filter; the moment it has
+        // finished is the figure, so the process ends at once, without waiting for events
+        // queued meanwhile.
+        QCoreApplication::instance()->removeEventFilter(this);
+        watched->event(event);
+        std::fflush(nullptr);
+        std::_Exit(0);
     }
 };
 
