@@ -6,6 +6,7 @@
 #include "results/c_ergebnis_dlg.h"
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -113,6 +114,7 @@ void CVELKViewDlg::applyLanguageTexts()
         recentButtons_[k]->setText(uiText(UiText::File) + QString::number(k + 1));
     languageLabel_->setText(uiText(UiText::Language));
     recentGroup_->setTitle(uiText(UiText::ShowLastFiles));
+    fitTextsToWidths(this);
 }
 
 void CVELKViewDlg::fillLanguageList()

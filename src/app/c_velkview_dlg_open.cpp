@@ -7,6 +7,7 @@
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
 #include "ui/modal_dialogs.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -110,6 +111,7 @@ void CVELKViewDlg::refreshRecentButtons()
         recentButtons_[k]->setEnabled(true);
         recentButtons_[k]->setText(recent_.title(k));
     }
+    fitTextsToWidths(this);
 }
 
 void CVELKViewDlg::showResultsWindow()
