@@ -7,6 +7,7 @@
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
 #include "ui/dialog_units.h"
+#include "ui/text_fit.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -47,6 +48,7 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     setTabOrder(closeButton_, printButton_);
     closeButton_->setFocus();
     resize(units.x(479), units.y(362));
+    fitTextsToWidths(this);
 
     connect(closeButton_, &QPushButton::clicked, this, &CErgebnisDlg::accept);
     connect(printButton_, &QPushButton::clicked, this, &CErgebnisDlg::printReport);
@@ -64,6 +66,10 @@ QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
 void CErgebnisDlg::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The charts' fonts and pens are sizes in device pixels, so their layout must be too: in
+    // Qt's logical pixels a scale factor of 2 would halve the chart under fonts of full size.
+    const qreal ratio = devicePixelRatioF();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
     QPainterSurface surface(painter);
     screenSurface_ = &surface;
     setWindowTitle(captionFor(files_));
@@ -78,7 +84,7 @@ void CErgebnisDlg::drawAmplitudeChart(double sx, double sy, Surface *printTarget
     Q_ASSERT(printTarget || screenSurface_);
     Surface &surface = printTarget ? *printTarget : *screenSurface_;
     ::drawAmplitudeChart(surface, measurementSet, tools_, sx, sy,
-                         printTarget ? ChartMedium::Paper : ChartMedium::Screen, {0, 0, width(), height()});
+                         printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
 }
 
 void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printTarget)
@@ -86,7 +92,13 @@ void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printT
     Q_ASSERT(printTarget || screenSurface_);
     Surface &surface = printTarget ? *printTarget : *screenSurface_;
     ::drawReferenceMarksChart(surface, measurementSet, tools_, sx, sy,
-                              printTarget ? ChartMedium::Paper : ChartMedium::Screen, {0, 0, width(), height()});
+                              printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
+}
+
+DeviceRect CErgebnisDlg::chartArea() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {0, 0, truncToInt(width() * ratio), truncToInt(height() * ratio)};
 }
 
 void CErgebnisDlg::placeButtons()

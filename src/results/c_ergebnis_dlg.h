@@ -44,6 +44,9 @@ public:
     // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref".
     static QString captionFor(const MeasurementFiles &files);
 
+    // The client area in device pixels, where the charts are laid out.
+    DeviceRect chartArea() const;
+
     // Moves the two buttons to the bottom right, from the window's and client's sizes.
     void placeButtons();
     // Puts the window back at the origin of the primary screen's work area, at full-screen size.
