@@ -7,10 +7,12 @@
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
 #include "ui/text_fit.h"
+#include "ui/window_input.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -49,6 +51,9 @@ CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOve
     config_ = configLocation(workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory);
     lastFilePath_ = loadConfig(config_);
     exitButton_->setFocus();
+    setAcceptDrops(true);
+    addShortcuts(this, {QKeySequence::Open}, [this] { onOpenFile(); });
+    addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { accept(); });
 }
 
 CVELKViewDlg::~CVELKViewDlg()
@@ -185,6 +190,21 @@ void CVELKViewDlg::addAboutItem()
     // context menu instead (right click or the Menu key).
 }
 #endif
+
+void CVELKViewDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CVELKViewDlg::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openChosenPath(path);
+}
 
 void CVELKViewDlg::contextMenuEvent(QContextMenuEvent *event)
 {

@@ -35,6 +35,8 @@ public:
     void openChosenPath(const QString &path);
     // Opens recent entry k (0 to 6).
     void onRecentFile(int k);
+    // Reads the measurement shown in the results window again from disk (F5).
+    void reloadShown();
 
     const QString &lastFilePath() const { return lastFilePath_; }
     const RecentFileList &recentFiles() const { return recent_; }
@@ -46,6 +48,8 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 #endif

@@ -8,8 +8,10 @@
 #include "report/print_report.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
+#include "ui/window_input.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
@@ -52,6 +54,40 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
 
     connect(closeButton_, &QPushButton::clicked, this, &CErgebnisDlg::accept);
     connect(printButton_, &QPushButton::clicked, this, &CErgebnisDlg::printReport);
+    setAcceptDrops(true);
+    createShortcuts();
+}
+
+void CErgebnisDlg::createShortcuts()
+{
+    addShortcuts(this, {QKeySequence::Open}, [this] { emit openRequested(); });
+    addShortcuts(this, {QKeySequence::Print}, [this] { printReport(); });
+    addShortcuts(this, {QKeySequence::Refresh, QKeySequence(Qt::Key_F5)}, [this] { emit reloadRequested(); });
+    addShortcuts(this, {QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { emit quitRequested(); });
+}
+
+void CErgebnisDlg::toggleFullScreen()
+{
+    if (isFullScreen())
+        showMaximized();
+    else
+        showFullScreen();
+}
+
+void CErgebnisDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CErgebnisDlg::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit fileDropped(path);
 }
 
 CErgebnisDlg::~CErgebnisDlg() = default;
@@ -150,7 +186,7 @@ void CErgebnisDlg::pinWindow()
 void CErgebnisDlg::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
-    if (pinning_ || isMaximized())
+    if (pinning_ || isMaximized() || isFullScreen())
         return;
     if (awaitingPlacement_) {
         awaitingPlacement_ = false;

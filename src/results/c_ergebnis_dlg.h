@@ -55,16 +55,28 @@ public:
     QPushButton *closeButton() const { return closeButton_; }
     QPushButton *printButton() const { return printButton_; }
 
+    // F11: full screen and back to the maximised window.
+    void toggleFullScreen();
+
 signals:
     void closeRequested();
+    // Ctrl+O, F5, Ctrl+Q and a dropped file: the owner runs its own commands for them.
+    void openRequested();
+    void reloadRequested();
+    void quitRequested();
+    void fileDropped(const QString &path);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void done(int result) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    void createShortcuts();
+
     const MeasurementFiles &files_;
     ModalDialogs &dialogs_;
     ChartTools tools_;
