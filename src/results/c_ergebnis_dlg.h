@@ -6,7 +6,12 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
 class ModalDialogs;
+class QIODevice;
+class QMenu;
 class QPushButton;
 class Surface;
 
@@ -58,6 +63,14 @@ public:
     // F11: full screen and back to the maximised window.
     void toggleFullScreen();
 
+    // The right-click menu: print preview, report as PDF, charts as image, copy charts. Each
+    // uses the report texts last entered; a failed save shows the reason and leaves no file.
+    std::unique_ptr<QMenu> createContextMenu();
+    void showPrintPreview();
+    void saveReportAsPdf();
+    void saveChartsAsImage();
+    void copyCharts();
+
 signals:
     void closeRequested();
     // Ctrl+O, F5, Ctrl+Q and a dropped file: the owner runs its own commands for them.
@@ -73,9 +86,12 @@ protected:
     void done(int result) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createShortcuts();
+    // Writes path through a QSaveFile; on failure shows the error box and returns false.
+    bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
     const MeasurementFiles &files_;
     ModalDialogs &dialogs_;

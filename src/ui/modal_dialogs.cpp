@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 std::optional<QString> QtModalDialogs::chooseOpenFile(QWidget *owner, const OpenFileRequest &request)
@@ -40,4 +41,27 @@ bool QtModalDialogs::runPrintDialog(QWidget *owner, QPrinter &printer)
 int QtModalDialogs::runDialog(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+std::optional<QString> QtModalDialogs::chooseSaveFile(QWidget *owner, const SaveFileRequest &request)
+{
+    QFileDialog dialog(owner, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filters);
+    const QFileInfo initial(request.initialPath);
+    dialog.setDirectory(initial.absolutePath());
+    dialog.selectFile(initial.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+void QtModalDialogs::runPrintPreview(QWidget *owner, QPrinter &printer,
+                                     const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, owner);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
+    dialog.exec();
 }
