@@ -1,6 +1,7 @@
 #include "results/c_ergebnis_dlg.h"
 
 #include "charts/chart_colours.h"
+#include "charts/chart_readout.h"
 #include "charts/charts.h"
 #include "draw/device_units.h"
 #include "draw/qpainter_surface.h"
@@ -13,6 +14,9 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -56,6 +60,43 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     connect(printButton_, &QPushButton::clicked, this, &CErgebnisDlg::printReport);
     setAcceptDrops(true);
     createShortcuts();
+
+    readout_ = new QLabel(this, Qt::ToolTip);
+    readout_->setObjectName(QStringLiteral("readout"));
+    readout_->setForegroundRole(QPalette::ToolTipText);
+    readout_->setBackgroundRole(QPalette::ToolTipBase);
+    readout_->setPalette(QToolTip::palette());
+    readout_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    readout_->setMargin(2);
+    setMouseTracking(true);
+}
+
+void CErgebnisDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    QDialog::mouseMoveEvent(event);
+    showReadout(event->position().toPoint());
+}
+
+void CErgebnisDlg::leaveEvent(QEvent *event)
+{
+    QDialog::leaveEvent(event);
+    readout_->hide();
+}
+
+void CErgebnisDlg::showReadout(QPoint position)
+{
+    // The charts are laid out in device pixels (see paintEvent).
+    const qreal ratio = devicePixelRatioF();
+    const std::optional<ChartReadout> found = chartReadoutAt(
+        measurementSet, chartArea(), truncToInt(position.x() * ratio), truncToInt(position.y() * ratio));
+    if (!found) {
+        readout_->hide();
+        return;
+    }
+    readout_->setText(chartReadoutText(*found, measurementSet));
+    readout_->adjustSize();
+    readout_->move(mapToGlobal(position) + QPoint(16, 16));
+    readout_->show();
 }
 
 void CErgebnisDlg::createShortcuts()
@@ -195,6 +236,12 @@ void CErgebnisDlg::moveEvent(QMoveEvent *event)
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && frameGeometry().topLeft() != screen->availableGeometry().topLeft())
         pinWindow();
+}
+
+void CErgebnisDlg::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    readout_->hide();
 }
 
 void CErgebnisDlg::closeEvent(QCloseEvent *event)

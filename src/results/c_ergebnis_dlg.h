@@ -11,6 +11,7 @@
 
 class ModalDialogs;
 class QIODevice;
+class QLabel;
 class QMenu;
 class QPushButton;
 class Surface;
@@ -87,9 +88,14 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void createShortcuts();
+    // The tooltip-like box beside the cursor; the charts themselves stay untouched.
+    void showReadout(QPoint position);
     // Writes path through a QSaveFile; on failure shows the error box and returns false.
     bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
@@ -98,6 +104,7 @@ private:
     ChartTools tools_;
     QPushButton *closeButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
+    QLabel *readout_ = nullptr;
     Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
     bool pinning_ = false;
     bool awaitingPlacement_ = false;   // our last pin is waiting for the window manager's answer

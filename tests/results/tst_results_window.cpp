@@ -1,4 +1,5 @@
 #include "doubles/scripted_dialogs.h"
+#include "charts/chart_geometry.h"
 #include "lang/ui_texts.h"
 #include "report/report_export.h"
 #include "results/c_ergebnis_dlg.h"
@@ -7,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,6 +32,8 @@ private slots:
     void anyMoveReturnsToTheOrigin();
     void printUsesTheWindowsOwnTexts();
     void contextMenuCommands_data();
+    void readoutShowsTheNearestValues_data();
+    void readoutShowsTheNearestValues();
     void contextMenuCommands();
 };
 
@@ -215,6 +220,67 @@ void TestResultsWindow::contextMenuCommands()
     } else if (path.endsWith(QLatin1String(".png"))) {
         QCOMPARE(QImage(path).size(), window.size());
     }
+}
+
+void TestResultsWindow::readoutShowsTheNearestValues_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("amplitude");   // which chart the cursor is over
+    QTest::addColumn<double>("angle");     // the angle the cursor is put at
+    QTest::addColumn<QString>("shown");    // empty: no box
+    QTest::newRow("amplitude, nearer 90 than 180") << 0 << true << 134.0
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%");
+    QTest::newRow("amplitude, first of two") << 0 << true << 1.0
+        << QString::fromUtf8("Angle: 0.00\u00B0\nCurve 1: 10.00%\nCurve 2: 20.00%");
+    QTest::newRow("reference, past the last entry") << 0 << false << 350.0
+        << QString::fromUtf8("Angle: 270.00\u00B0\nRed mark: 120.00\nBlue mark: -80.50");
+    QTest::newRow("reference in German") << 1 << false << 40.0
+        << QString::fromUtf8("Winkel: 45.00\u00B0\nRote Marke: 0.00\nBlaue Marke: -3.00");
+    QTest::newRow("above the plots: no box") << 0 << true << -1.0 << QString();
+}
+
+void TestResultsWindow::readoutShowsTheNearestValues()
+{
+    QFETCH(int, language);
+    QFETCH(bool, amplitude);
+    QFETCH(double, angle);
+    QFETCH(QString, shown);
+    languageIndex = language;
+    MeasurementFiles files;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    MeasurementSet &data = window.measurementSet;
+    data.ampCount = 3;
+    const double amp[3][3] = {{0, 90, 180}, {10, 55.5, 70}, {20, 60.25, 30}};
+    for (int series = 0; series < 3; ++series)
+        std::copy(amp[series], amp[series] + 3, data.ampSeries[series]);
+    data.refCount = 2;
+    const double ref[3][2] = {{45, 270}, {0, 120}, {-3, -80.5}};
+    for (int series = 0; series < 3; ++series)
+        std::copy(ref[series], ref[series] + 2, data.refSeries[series]);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The point is placed with the charts' forward mapping; the window must invert it.
+    const DeviceRect area = window.chartArea();
+    QPoint point;
+    if (amplitude) {
+        const AmplitudeGeometry g = amplitudeGeometry(amplitudeFrame(1, 1, ChartMedium::Screen, area));
+        point = angle < 0 ? QPoint(g.plotRect.left + 5, g.plotRect.top - 2)
+                          : QPoint(amplitudeX(g, angle), amplitudeY(g, 50));
+    } else {
+        const ReferenceGeometry g = referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, area), {});
+        point = QPoint(referenceX(g, angle), g.mid);
+    }
+    QMouseEvent move(QEvent::MouseMove, QPointF(point), QPointF(window.mapToGlobal(point)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    const auto *box = window.findChild<QLabel *>(QStringLiteral("readout"));
+    QVERIFY(box);
+    QCOMPARE(box->isVisible(), !shown.isEmpty());
+    if (!shown.isEmpty())
+        QCOMPARE(box->text(), shown);
+    languageIndex = 0;
 }
 
 QTEST_MAIN(TestResultsWindow)
