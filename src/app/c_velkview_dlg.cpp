@@ -11,13 +11,16 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
+#include <QTranslator>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -47,6 +50,7 @@ CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOve
     if (languageOverride)
         languageIndex = *languageOverride;
     applyLanguageTexts();
+    applyFrameworkLanguage();
     fillLanguageList();
     config_ = configLocation(workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory);
     lastFilePath_ = loadConfig(config_);
@@ -58,6 +62,8 @@ CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOve
 
 CVELKViewDlg::~CVELKViewDlg()
 {
+    if (frameworkTranslator_)
+        QCoreApplication::removeTranslator(frameworkTranslator_.get());
     // The results window is owned here; it must not outlive the records it reads.
     delete resultsWindow;
     resultsWindow = nullptr;
@@ -122,6 +128,20 @@ void CVELKViewDlg::applyLanguageTexts()
     fitTextsToWidths(this);
 }
 
+void CVELKViewDlg::applyFrameworkLanguage()
+{
+    if (frameworkTranslator_)
+        QCoreApplication::removeTranslator(frameworkTranslator_.get());
+    frameworkTranslator_ = std::make_unique<QTranslator>();
+    // English is Qt's own language; a missing translation leaves it in English too.
+    const QString code = QString::fromLatin1(languages[languageIndex].code.data(),
+                                             qsizetype(languages[languageIndex].code.size()));
+    if (languageIndex != 0
+        && frameworkTranslator_->load(QStringLiteral("qtbase_") + code,
+                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(frameworkTranslator_.get());
+}
+
 void CVELKViewDlg::fillLanguageList()
 {
     languageList_->clear();
@@ -136,6 +156,7 @@ void CVELKViewDlg::onLanguageChosen(int index)
         return;
     languageIndex = index;
     applyLanguageTexts();
+    applyFrameworkLanguage();
     refreshRecentButtons();
 }
 

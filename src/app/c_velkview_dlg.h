@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTranslator;
 
 // The main window: Open file, the seven recent-file buttons, the language drop-down and Exit.
 // It owns the paths and file records of the measurement being read, the recent-file list and
@@ -67,6 +68,9 @@ private:
     void closeResultsWindow();
 
     void applyLanguageTexts();
+    // Qt's own dialogs and buttons (open, print, preview, message boxes) in languageIndex's
+    // language rather than the system's.
+    void applyFrameworkLanguage();
     void fillLanguageList();
     void onLanguageChosen(int index);
 
@@ -97,4 +101,5 @@ private:
     QPushButton *recentButtons_[RecentFileList::capacity] = {};
     QLabel *languageLabel_ = nullptr;
     QComboBox *languageList_ = nullptr;
+    std::unique_ptr<QTranslator> frameworkTranslator_;
 };

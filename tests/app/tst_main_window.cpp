@@ -154,6 +154,13 @@ void TestMainWindow::choosingLanguageReTextsButtons()
     // The same language again changes nothing.
     emit list->activated(1);
     QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));
+    // Qt's own dialog texts switch along, whatever the system's language.
+    const auto qtCancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    QCOMPARE(qtCancel(), QStringLiteral("Abbrechen"));
+    emit list->activated(2);
+    QCOMPARE(qtCancel(), QStringLiteral("Annuler"));
+    emit list->activated(0);
+    QCOMPARE(qtCancel(), QStringLiteral("Cancel"));
 }
 
 void TestMainWindow::startsWithFocusOnExitAndEmptyRecentList()
