@@ -214,17 +214,14 @@ void CVELKViewDlg::addAboutItem()
 
 void CVELKViewDlg::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptFileDrag(event);
 }
 
 void CVELKViewDlg::dropEvent(QDropEvent *event)
 {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    openChosenPath(path);
+    const QString path = acceptFileDrop(event);
+    if (!path.isEmpty())
+        openChosenPath(path);
 }
 
 void CVELKViewDlg::contextMenuEvent(QContextMenuEvent *event)

@@ -118,17 +118,14 @@ void CErgebnisDlg::toggleFullScreen()
 
 void CErgebnisDlg::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptFileDrag(event);
 }
 
 void CErgebnisDlg::dropEvent(QDropEvent *event)
 {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit fileDropped(path);
+    const QString path = acceptFileDrop(event);
+    if (!path.isEmpty())
+        emit fileDropped(path);
 }
 
 CErgebnisDlg::~CErgebnisDlg() = default;

@@ -60,18 +60,11 @@ int captionWidthNeeded(const QWidget *dialog)
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int decorations = 4 * (metrics.height() + 8);
+    const int decorations = 4 * (metrics.height() + 4);
     return metrics.horizontalAdvance(dialog->windowTitle()) + decorations;
 }
 
-} // namespace
-
-QRect templateGeometry(const QWidget *control)
-{
-    const QVariant stored = control->property(templateWidthProperty);
-    return QRect(control->pos(), QSize(stored.isValid() ? stored.toInt() : control->width(), control->height()));
-}
-
+// The width a control's text needs in its font, 0 for a control without text.
 int textWidthNeeded(const QWidget *control)
 {
     const QFontMetrics metrics(control->font());
@@ -97,6 +90,15 @@ int textWidthNeeded(const QWidget *control)
     }
     return 0;
 }
+
+} // namespace
+
+QRect templateGeometry(const QWidget *control)
+{
+    const QVariant stored = control->property(templateWidthProperty);
+    return QRect(control->pos(), QSize(stored.isValid() ? stored.toInt() : control->width(), control->height()));
+}
+
 
 void fitTextsToWidths(QWidget *dialog)
 {

@@ -13,6 +13,3 @@ void fitTextsToWidths(QWidget *dialog);
 
 // The control's geometry before any widening.
 QRect templateGeometry(const QWidget *control);
-
-// The width a control's text needs in its font, 0 for a control without text.
-int textWidthNeeded(const QWidget *control);

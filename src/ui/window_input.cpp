@@ -1,10 +1,13 @@
 #include "ui/window_input.h"
 
+#include <QDropEvent>
 #include <QList>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
 #include <QWidget>
+
+namespace {
 
 QString droppedFile(const QMimeData *data)
 {
@@ -15,6 +18,22 @@ QString droppedFile(const QMimeData *data)
             return url.toLocalFile();
     }
     return QString();
+}
+
+} // namespace
+
+void acceptFileDrag(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+QString acceptFileDrop(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (!path.isEmpty())
+        event->acceptProposedAction();
+    return path;
 }
 
 void addShortcuts(QWidget *widget, std::initializer_list<QKeySequence> keys, const std::function<void()> &action)

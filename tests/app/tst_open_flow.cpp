@@ -61,6 +61,15 @@ private:
         dialogs.openFileAnswers.append(path);
         window.onOpenFile();
     }
+    // Shows the main window with path opened and activates the window the keys go to.
+    QWidget *openAndActivate(CVELKViewDlg &window, ScriptedDialogs &dialogs, const QString &path, bool inResults)
+    {
+        window.show();
+        openPath(window, dialogs, path);
+        QWidget *target = inResults ? static_cast<QWidget *>(resultsWindow) : &window;
+        target->activateWindow();
+        return QTest::qWaitForWindowActive(target) ? target : nullptr;
+    }
     void closeAll()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -379,11 +388,8 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
     const QString second = writeTestFile(dir.filePath(QStringLiteral("b/a_amp.txt")), goodLines + "3 30 62 72\n");
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
-    window.show();
-    openPath(window, dialogs, first);
-    QWidget *target = inResults ? static_cast<QWidget *>(resultsWindow) : &window;
-    target->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(target));
+    QWidget *target = openAndActivate(window, dialogs, first, inResults);
+    QVERIFY(target);
 
     QString expected = second;
     if (route == QLatin1String("key")) {
@@ -438,11 +444,8 @@ void TestOpenFlow::keysRunTheirCommands()
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
-    window.show();
-    openPath(window, dialogs, amp);
-    QWidget *target = inResults ? static_cast<QWidget *>(resultsWindow) : &window;
-    target->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(target));
+    QWidget *target = openAndActivate(window, dialogs, amp, inResults);
+    QVERIFY(target);
     QTest::keySequence(target, key);
     if (key == QKeySequence(QKeySequence::Print)) {
         QCOMPARE(dialogs.dialogCount, 1);
