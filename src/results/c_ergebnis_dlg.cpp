@@ -95,7 +95,15 @@ void CErgebnisDlg::showReadout(QPoint position)
     }
     readout_->setText(chartReadoutText(*found, measurementSet));
     readout_->adjustSize();
-    readout_->move(mapToGlobal(position) + QPoint(16, 16));
+    // Beside the cursor, on the other side where the screen ends.
+    const QPoint cursor = mapToGlobal(position);
+    QPoint at = cursor + QPoint(16, 16);
+    const QRect room = screen()->availableGeometry();
+    if (at.x() + readout_->width() > room.right())
+        at.setX(cursor.x() - 16 - readout_->width());
+    if (at.y() + readout_->height() > room.bottom())
+        at.setY(cursor.y() - 16 - readout_->height());
+    readout_->move(at);
     readout_->show();
 }
 

@@ -99,7 +99,6 @@ QRect templateGeometry(const QWidget *control)
     return QRect(control->pos(), QSize(stored.isValid() ? stored.toInt() : control->width(), control->height()));
 }
 
-
 void fitTextsToWidths(QWidget *dialog)
 {
     for (QObject *child : dialog->children()) {
@@ -108,6 +107,9 @@ void fitTextsToWidths(QWidget *dialog)
             continue;
         control->resize(templateWidth(control), control->height());
     }
+    // The dialog first, so the controls may use the room a long caption gives.
+    if (dialog->minimumWidth() == dialog->maximumWidth())
+        dialog->setFixedWidth(std::max(templateWidth(dialog), captionWidthNeeded(dialog)));
     for (QObject *child : dialog->children()) {
         auto *control = qobject_cast<QWidget *>(child);
         if (!control || control->isWindow())
@@ -117,9 +119,5 @@ void fitTextsToWidths(QWidget *dialog)
             continue;
         const int room = rightLimit(dialog, control) - control->x();
         control->resize(std::max(control->width(), std::min(needed, room)), control->height());
-    }
-    if (dialog->minimumWidth() == dialog->maximumWidth()) {
-        const int width = std::max(templateWidth(dialog), captionWidthNeeded(dialog));
-        dialog->setFixedWidth(width);
     }
 }
