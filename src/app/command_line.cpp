@@ -69,9 +69,11 @@ bool isQtOption(const QString &argument, bool &takesValue)
 QStringList withoutQtOptions(const QStringList &arguments)
 {
     QStringList ours;
+    bool optionsEnded = false;   // after "--" everything is a file name
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         bool takesValue = false;
-        if (i == 0 || !isQtOption(arguments[i], takesValue)) {
+        optionsEnded = optionsEnded || arguments[i] == QLatin1String("--");
+        if (i == 0 || optionsEnded || !isQtOption(arguments[i], takesValue)) {
             ours.append(arguments[i]);
             continue;
         }
