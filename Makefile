@@ -4,7 +4,7 @@ BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test sanitize bench deps build package
+.PHONY: run test sanitize bench deps build viewer package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -13,7 +13,13 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Builds only the viewer, its output kept in $(BUILD).build.log unless something fails.
+viewer: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+	@echo "Building the viewer (log: $(BUILD).build.log)"
+	@cmake --build $(BUILD) --target velkview -j$(JOBS) > $(BUILD).build.log 2>&1 || { tail -n 40 $(BUILD).build.log; exit 1; }
+
+run: viewer
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 		$(BUILD)/velkview $(EXAMPLE); \
 	else \

@@ -9,18 +9,17 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-bool hasDisplay()
+bool hasDisplay(const CommandLine &line)
 {
+    if (line.platformGiven)
+        return true;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // X11 and Wayland need a server to talk to; without one Qt would abort.
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -36,21 +35,9 @@ void printTo(std::FILE *stream, const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-// Qt's own dialog texts (file and print dialogs, message-box buttons) follow the user's
-// system language, as the platform's common dialogs do.
-void loadQtTranslation(QCoreApplication &app)
+int runGui(const CommandLine &line)
 {
-    static QTranslator translator;
-    const QLocale locale(userLocaleName());
-    if (translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
-}
-
-int runGui(QApplication &app, const CommandLine &line)
-{
-    loadQtTranslation(app);
-    exitAfterFirstResultsPaintIfAsked(app);
+    exitAfterFirstResultsPaintIfAsked(*QCoreApplication::instance());
     QtModalDialogs dialogs;
     CVELKViewDlg mainWindow(dialogs, line.language);
     if (!line.amplitudeFile.isEmpty())
@@ -59,11 +46,14 @@ int runGui(QApplication &app, const CommandLine &line)
     return 0;
 }
 
-// A batch run on a server has no session, so Qt falls back to a runtime directory of its own
-// and says so on every run; that notice is not the user's concern.
-void quietBatchMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// Without a session (a server, a batch run, the offscreen platform) Qt falls back to a runtime
+// directory of its own and says so on every run, and the offscreen platform notes what it
+// cannot do; neither is the user's concern.
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    if (type == QtWarningMsg
+        && (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))
+            || message.startsWith(QLatin1String("This plugin does not support"))))
         return;
     const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
     std::fprintf(stderr, "%s\n", text.constData());
@@ -81,6 +71,7 @@ QStringList argumentList(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietMessages);
     QCoreApplication::setApplicationName(QStringLiteral("velkview"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velkviewVersion));
 
@@ -105,7 +96,6 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Chart:
     case CommandLine::Mode::Report: {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quietBatchMessages);
         QApplication app(argc, argv);
         fixNumericLocale();
         return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
@@ -113,7 +103,7 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Gui:
         break;
     }
-    if (!hasDisplay()) {
+    if (!hasDisplay(line)) {
         std::fputs("velkview: a display is needed to show the viewer (no DISPLAY or WAYLAND_DISPLAY set).\n"
                    "Use --report OUT.pdf or --chart OUT.png to work without one; see --help.\n",
                    stderr);
@@ -126,5 +116,5 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
     initResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
-    return runGui(app, line);
+    return runGui(line);
 }

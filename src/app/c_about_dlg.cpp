@@ -3,6 +3,7 @@
 #include "app/resources.h"
 #include "app/version.h"
 #include "ui/dialog_units.h"
+#include "ui/text_fit.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -35,4 +36,5 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     ok->setDefault(true);
     units.place(ok, 178, 7, 50, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    fitTextsToWidths(this);
 }

@@ -6,15 +6,21 @@
 #include "results/c_ergebnis_dlg.h"
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
+#include "ui/text_fit.h"
+#include "ui/window_input.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
+#include <QTranslator>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -44,14 +50,20 @@ CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOve
     if (languageOverride)
         languageIndex = *languageOverride;
     applyLanguageTexts();
+    applyFrameworkLanguage();
     fillLanguageList();
     config_ = configLocation(workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory);
     lastFilePath_ = loadConfig(config_);
     exitButton_->setFocus();
+    setAcceptDrops(true);
+    addShortcuts(this, {QKeySequence::Open}, [this] { onOpenFile(); });
+    addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { accept(); });
 }
 
 CVELKViewDlg::~CVELKViewDlg()
 {
+    if (frameworkTranslator_)
+        QCoreApplication::removeTranslator(frameworkTranslator_.get());
     // The results window is owned here; it must not outlive the records it reads.
     delete resultsWindow;
     resultsWindow = nullptr;
@@ -113,6 +125,21 @@ void CVELKViewDlg::applyLanguageTexts()
         recentButtons_[k]->setText(uiText(UiText::File) + QString::number(k + 1));
     languageLabel_->setText(uiText(UiText::Language));
     recentGroup_->setTitle(uiText(UiText::ShowLastFiles));
+    fitTextsToWidths(this);
+}
+
+void CVELKViewDlg::applyFrameworkLanguage()
+{
+    if (frameworkTranslator_)
+        QCoreApplication::removeTranslator(frameworkTranslator_.get());
+    frameworkTranslator_ = std::make_unique<QTranslator>();
+    // English is Qt's own language; a missing translation leaves it in English too.
+    const QString code = QString::fromLatin1(languages[languageIndex].code.data(),
+                                             qsizetype(languages[languageIndex].code.size()));
+    if (languageIndex != 0
+        && frameworkTranslator_->load(QStringLiteral("qtbase_") + code,
+                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(frameworkTranslator_.get());
 }
 
 void CVELKViewDlg::fillLanguageList()
@@ -129,6 +156,7 @@ void CVELKViewDlg::onLanguageChosen(int index)
         return;
     languageIndex = index;
     applyLanguageTexts();
+    applyFrameworkLanguage();
     refreshRecentButtons();
 }
 
@@ -183,6 +211,18 @@ void CVELKViewDlg::addAboutItem()
     // context menu instead (right click or the Menu key).
 }
 #endif
+
+void CVELKViewDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    acceptFileDrag(event);
+}
+
+void CVELKViewDlg::dropEvent(QDropEvent *event)
+{
+    const QString path = acceptFileDrop(event);
+    if (!path.isEmpty())
+        openChosenPath(path);
+}
 
 void CVELKViewDlg::contextMenuEvent(QContextMenuEvent *event)
 {

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTranslator;
 
 // The main window: Open file, the seven recent-file buttons, the language drop-down and Exit.
 // It owns the paths and file records of the measurement being read, the recent-file list and
@@ -35,6 +36,8 @@ public:
     void openChosenPath(const QString &path);
     // Opens recent entry k (0 to 6).
     void onRecentFile(int k);
+    // Reads the measurement shown in the results window again from disk (F5).
+    void reloadShown();
 
     const QString &lastFilePath() const { return lastFilePath_; }
     const RecentFileList &recentFiles() const { return recent_; }
@@ -46,6 +49,8 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 #endif
@@ -63,6 +68,9 @@ private:
     void closeResultsWindow();
 
     void applyLanguageTexts();
+    // Qt's own dialogs and buttons (open, print, preview, message boxes) in languageIndex's
+    // language rather than the system's.
+    void applyFrameworkLanguage();
     void fillLanguageList();
     void onLanguageChosen(int index);
 
@@ -93,4 +101,5 @@ private:
     QPushButton *recentButtons_[RecentFileList::capacity] = {};
     QLabel *languageLabel_ = nullptr;
     QComboBox *languageList_ = nullptr;
+    std::unique_ptr<QTranslator> frameworkTranslator_;
 };

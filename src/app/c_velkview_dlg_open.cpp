@@ -7,8 +7,10 @@
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
 #include "ui/modal_dialogs.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -86,6 +88,15 @@ void CVELKViewDlg::onRecentFile(int k)
     openMeasurement();
 }
 
+void CVELKViewDlg::reloadShown()
+{
+    if (!resultsWindow || files_.ampFileStatus.fullName.isEmpty())
+        return;
+    ampPath_ = files_.ampFileStatus.fullName;
+    refPath_ = deriveRefPath(ampPath_);
+    openMeasurement();
+}
+
 void CVELKViewDlg::openMeasurement()
 {
     showResultsWindow();
@@ -126,7 +137,10 @@ void CVELKViewDlg::refreshRecentButtons()
     for (int k = 0; k < recent_.count(); ++k) {
         recentButtons_[k]->setEnabled(true);
         recentButtons_[k]->setText(recent_.title(k));
+        // Two files of one name share a button; the path tells which one it opens.
+        recentButtons_[k]->setToolTip(QDir::toNativeSeparators(recent_.path(k)));
     }
+    fitTextsToWidths(this);
 }
 
 void CVELKViewDlg::showResultsWindow()
@@ -134,6 +148,10 @@ void CVELKViewDlg::showResultsWindow()
     if (!resultsWindow) {
         resultsWindow = new CErgebnisDlg(this, files_, dialogs_);
         connect(resultsWindow, &CErgebnisDlg::closeRequested, this, &CVELKViewDlg::closeResultsWindow);
+        connect(resultsWindow, &CErgebnisDlg::openRequested, this, &CVELKViewDlg::onOpenFile);
+        connect(resultsWindow, &CErgebnisDlg::reloadRequested, this, &CVELKViewDlg::reloadShown);
+        connect(resultsWindow, &CErgebnisDlg::quitRequested, this, &CVELKViewDlg::accept);
+        connect(resultsWindow, &CErgebnisDlg::fileDropped, this, &CVELKViewDlg::openChosenPath);
     }
     resultsWindow->hide();
     resultsWindow->showMaximized();

@@ -37,6 +37,72 @@ struct Options {
     }
 };
 
+// Qt's standard options, which the application object reads from the same arguments. Single
+// dash (as Qt documents them) or double, with the value apart or after "=".
+const char *const qtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "style", "stylesheet", "session",
+    "display", "geometry", "title", "name", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "dialogs", "visual", "im", "inputstyle", "fn", "font", "bg", "background", "fg", "foreground",
+    "btn", "button", "qmljsdebugger"};
+const char *const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"};
+
+bool isQtOption(const QString &argument, bool &takesValue)
+{
+    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("--"))
+        return false;
+    const QString body = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const QString name = body.section(QLatin1Char('='), 0, 0);
+    for (const char *option : qtOptionsWithValue) {
+        if (name == QLatin1String(option)) {
+            takesValue = !body.contains(QLatin1Char('='));
+            return true;
+        }
+    }
+    takesValue = false;
+    for (const char *flag : qtFlags) {
+        if (body == QLatin1String(flag))
+            return true;
+    }
+    return false;
+}
+
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    QStringList ours;
+    bool optionsEnded = false;   // after "--" everything is a file name
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        bool takesValue = false;
+        optionsEnded = optionsEnded || arguments[i] == QLatin1String("--");
+        if (i == 0 || optionsEnded || !isQtOption(arguments[i], takesValue)) {
+            ours.append(arguments[i]);
+            continue;
+        }
+        if (takesValue)
+            ++i;
+    }
+    return ours;
+}
+
+QString qtOptionsHelp()
+{
+    return QStringLiteral(
+        "\nQt options (read by the application object, as in any Qt program):\n"
+        "  -platform NAME[:OPTIONS]  Platform plugin (xcb, wayland, offscreen, ...).\n"
+        "  -platformtheme NAME       Platform theme.\n"
+        "  -plugin NAME              Extra plugin to load.\n"
+        "  -style NAME               Widget style (Fusion, Windows, ...).\n"
+        "  -stylesheet FILE          Style sheet for the widgets.\n"
+        "  -reverse                  Right-to-left layout.\n"
+        "  -widgetcount              Print the number of widgets left at exit.\n"
+        "  -qwindowgeometry GEOMETRY First window's geometry (X11: -geometry).\n"
+        "  -qwindowtitle TITLE       First window's title (X11: -title).\n"
+        "  -qwindowicon FILE         Windows' default icon.\n"
+        "  -session ID               Restore the session ID.\n"
+        "  -display NAME             X11 display (X11 only).\n"
+        "  -nograb, -dograb          Never or always grab mouse and keyboard (X11).\n"
+        "  -sync                     Synchronous X11 mode, for debugging.\n");
+}
+
 std::optional<QSize> parseSize(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
@@ -144,12 +210,21 @@ CommandLine parseCommandLine(const QStringList &arguments)
     CommandLine line;
     // Parsed before the application object exists, the help text lacks the program's name.
     line.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("velkview"));
-    if (!parser.parse(arguments)) {
+    for (const QString &argument : arguments) {
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        line.platformGiven = line.platformGiven || name == QLatin1String("-platform") || name == QLatin1String("--platform");
+    }
+    if (!parser.parse(withoutQtOptions(arguments))) {
         line.error = parser.errorText();
         return line;
     }
-    if (parser.isSet(options.help) || parser.isSet(options.version)) {
-        line.mode = parser.isSet(options.help) ? CommandLine::Mode::Help : CommandLine::Mode::Version;
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (parser.isSet(options.help) || helpAll || parser.isSet(options.version)) {
+        line.mode = parser.isSet(options.version) && !parser.isSet(options.help) && !helpAll
+            ? CommandLine::Mode::Version
+            : CommandLine::Mode::Help;
+        if (helpAll)
+            line.helpText += qtOptionsHelp();
         return line;
     }
     // Each step runs only when the ones before found nothing wrong.

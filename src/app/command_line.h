@@ -21,6 +21,7 @@ struct CommandLine {
     QStringList remarks;
     QString helpText;              // for Help and for usage errors
     QString error;                 // non-empty: bad usage, exit status 2
+    bool platformGiven = false;    // Qt's -platform option names the display to use
 };
 
 // Parses the arguments (the first one is the program). Never exits.

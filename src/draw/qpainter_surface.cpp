@@ -1,5 +1,6 @@
 #include "draw/qpainter_surface.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 QColor toQColor(Colour colour)
@@ -218,6 +219,14 @@ void QPainterSurface::drawText(const DeviceRect &rect, const QString &text, Text
     // Qt clips the text to the rectangle whenever it does not fit.
     painter_.drawText(toQRect(rect), Qt::TextSingleLine | Qt::AlignVCenter | toQtAlignment(align),
                       text);
+}
+
+int QPainterSurface::textWidth(const QString &text)
+{
+    if (!fontSelected_)
+        selectFont({QStringLiteral("Arial"), 0, 0, 400, FontPitchFamily::SansSerif});
+    // Measured for the painter's device, so a printer's resolution gives its own advances.
+    return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(text);
 }
 
 void QPainterSurface::drawImage(const DeviceRect &target, const QImage &image)

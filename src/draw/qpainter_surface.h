@@ -49,6 +49,7 @@ public:
 
     void roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight) override;
     void drawText(const DeviceRect &rect, const QString &text, TextAlign align) override;
+    int textWidth(const QString &text) override;
     void drawImage(const DeviceRect &target, const QImage &image) override;
 
 private:

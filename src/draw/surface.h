@@ -87,6 +87,8 @@ public:
     // One line of text in the current font and text colour, vertically centred, clipped to
     // the rectangle; drawn on the background colour when the background mode is opaque.
     virtual void drawText(const DeviceRect &rect, const QString &text, TextAlign align) = 0;
+    // The advance width of text in the current font, in device units.
+    virtual int textWidth(const QString &text) = 0;
 
     // Stretches the whole image onto the rectangle.
     virtual void drawImage(const DeviceRect &target, const QImage &image) = 0;

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-// The five interface languages and their twenty texts. The table is UTF-8; a text becomes a
+// The five interface languages and their texts. The table is UTF-8; a text becomes a
 // QString only where it is shown.
 
 enum class UiText {
@@ -28,10 +28,23 @@ enum class UiText {
     Remarks,                 // report-text dialog label and report label
     Cancel,                  // report-text dialog button 2
     Language,                // main window label 1021
+    PrintPreview,            // results window context menu
+    SaveReportAsPdf,         // results window context menu
+    SaveChartsAsImage,       // results window context menu
+    CopyCharts,              // results window context menu
+    FileNotSaved,            // message box when a save fails; the reason follows
+    PdfFiles,                // save dialog filter
+    PngImages,               // save dialog filter
+    SvgImages,               // save dialog filter
+    Angle,                   // chart readout
+    Curve1,                  // chart readout
+    Curve2,                  // chart readout
+    RedMark,                 // chart readout
+    BlueMark,                // chart readout
 };
 
 inline constexpr int languageCount = 5;
-inline constexpr int uiTextRowCount = 20;
+inline constexpr int uiTextRowCount = 33;
 
 // A language of the interface; its position in languages is its column in uiTexts and its
 // languageIndex.

@@ -3,6 +3,7 @@
 #include "lang/ui_texts.h"
 #include "report/report_texts.h"
 #include "ui/dialog_units.h"
+#include "ui/text_fit.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -114,6 +115,7 @@ void CProtokollText::labelControls()
     bearingTypeLabel_->setText(uiText(UiText::BearingType));
     remarksLabel_->setText(uiText(UiText::Remarks));
     cancelButton_->setText(uiText(UiText::Cancel));
+    fitTextsToWidths(this);
 }
 
 void CProtokollText::resetReportTexts()

@@ -3,6 +3,7 @@
 #include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
 #include "report/c_protokoll_text.h"
+#include "report/report_export.h"
 #include "report/report_page.h"
 #include "report/report_texts.h"
 #include "ui/modal_dialogs.h"
@@ -11,9 +12,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-namespace {
-
-ReportContent contentFor(const ReportTexts &texts, const MeasurementFiles &files)
+ReportContent reportContentFor(const ReportTexts &texts, const MeasurementFiles &files)
 {
     ReportContent content;
     content.bearingType = texts.bearingType;
@@ -26,8 +25,6 @@ ReportContent contentFor(const ReportTexts &texts, const MeasurementFiles &files
     return content;
 }
 
-} // namespace
-
 bool printReportPage(QPrinter &printer, const ReportTexts &texts,
                      const MeasurementFiles &files, const MeasurementSet &data,
                      const ChartTools &tools)
@@ -39,9 +36,20 @@ bool printReportPage(QPrinter &printer, const ReportTexts &texts,
     if (!painter.begin(&printer))
         return false;
     QPainterSurface surface(painter);
-    drawReportPage(surface, printable.width(), printable.height(), contentFor(texts, files),
+    drawReportPage(surface, printable.width(), printable.height(), reportContentFor(texts, files),
                    data, tools);
     return painter.end();
+}
+
+void proposeReportFile(QPrinter &printer, const MeasurementFiles &files)
+{
+    const QString proposed = proposedReportPath(files);
+    if (proposed.isEmpty())
+        return;
+    // Naming the file switches the printer to PDF; switching back (possible only where a system
+    // printer exists) keeps the name for the dialog's print-to-file choice and the printer selected.
+    printer.setOutputFileName(proposed);
+    printer.setOutputFormat(QPrinter::NativeFormat);
 }
 
 void runPrintReport(const PrintJob &job)
@@ -52,8 +60,12 @@ void runPrintReport(const PrintJob &job)
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(300);
     printer.setCopyCount(1);
+    proposeReportFile(printer, job.files);
     if (!job.dialogs.runPrintDialog(job.owner, printer))
         return;
+    // A system printer given a file name would write the file instead of printing.
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        printer.setOutputFileName(QString());
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(uiText(UiText::MeasurementReport));
 

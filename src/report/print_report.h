@@ -2,6 +2,7 @@
 
 #include "charts/chart_tools.h"
 #include "data/measurement_set.h"
+#include "report/report_page.h"
 #include "report/report_texts.h"
 
 class ModalDialogs;
@@ -25,6 +26,14 @@ struct PrintJob {
 // (caption "Error") and nothing is printed; a document that cannot be started is dropped
 // silently.
 void runPrintReport(const PrintJob &job);
+
+// The page's content: the texts as given, the titles, and the date texts made from the
+// amplitude file's modification time and the current time.
+ReportContent reportContentFor(const ReportTexts &texts, const MeasurementFiles &files);
+
+// Proposes the report's PDF name (proposedReportPath) for the print dialog's print-to-file
+// choice, leaving the printer's output format as it was.
+void proposeReportFile(QPrinter &printer, const MeasurementFiles &files);
 
 // Draws the report page onto a printer set up by the caller; false when nothing could be
 // printed (no printable area, or the document could not be started). Date texts are made from

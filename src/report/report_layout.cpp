@@ -104,6 +104,13 @@ int reportPenWidth(const PageScale &scale)
     return width > 1.0 ? truncToInt(width) : 1;
 }
 
+int bearingValueLeft(const ReportLayout &layout, int labelWidth, int charWidth)
+{
+    const ReportRow &row = layout.leftRows[0];
+    const int afterLabel = saturatingAdd(saturatingAdd(row.labelRect.left, labelWidth), charWidth);
+    return std::max(row.valueRect.left, afterLabel);
+}
+
 ReportLayout computeReportLayout(int horzRes, int vertRes)
 {
     const PageScale scale = PageScale::fromPrintableArea(horzRes, vertRes);

@@ -61,5 +61,10 @@ struct ReportLayout {
 // The whole page layout for a printable area of horzRes x vertRes pixels (both > 0).
 ReportLayout computeReportLayout(int horzRes, int vertRes);
 
+// Where the bearing-type value starts: at its row's value column, unless the label (labelWidth
+// wide from its left edge) would come closer than one character width (charWidth) to it; then
+// one character width after the label's end.
+int bearingValueLeft(const ReportLayout &layout, int labelWidth, int charWidth);
+
 // Width of the one pen of the report: 0.375 mm cut toward zero, at least 1 pixel.
 int reportPenWidth(const PageScale &scale);

@@ -52,9 +52,18 @@ void drawFileColumn(Surface &page, const ReportLayout &layout, const ReportConte
 {
     page.selectFont(layout.textFont);
     const ReportRow *rows = layout.leftRows;
-    drawLeftText(page, rows[0].labelRect, uiText(UiText::BearingType));
-    drawLeftText(page, rows[0].valueRect, content.bearingType);
-    drawLine(page, rows[0].rule);
+    const QString bearingLabel = uiText(UiText::BearingType);
+    drawLeftText(page, rows[0].labelRect, bearingLabel);
+    // Longer labels than the English one would run under a value at the fixed column; the
+    // value's underline moves with it.
+    DeviceRect valueRect = rows[0].valueRect;
+    valueRect.left = bearingValueLeft(layout, page.textWidth(bearingLabel), -layout.textFont.width);
+    const int shift = valueRect.left - rows[0].valueRect.left;
+    drawLeftText(page, valueRect, content.bearingType);
+    DeviceLine rule = rows[0].rule;
+    rule.from.x += shift;
+    rule.to.x += shift;
+    drawLine(page, rule);
     drawLeftText(page, rows[1].labelRect, uiText(UiText::Date));
     drawLeftText(page, rows[1].valueRect, content.fileDateText);
     drawLeftText(page, rows[2].labelRect, uiText(UiText::File));

@@ -1,15 +1,22 @@
 #include "results/c_ergebnis_dlg.h"
 
 #include "charts/chart_colours.h"
+#include "charts/chart_readout.h"
 #include "charts/charts.h"
 #include "draw/device_units.h"
 #include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
 #include "ui/dialog_units.h"
+#include "ui/text_fit.h"
+#include "ui/window_input.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -47,9 +54,86 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     setTabOrder(closeButton_, printButton_);
     closeButton_->setFocus();
     resize(units.x(479), units.y(362));
+    fitTextsToWidths(this);
 
     connect(closeButton_, &QPushButton::clicked, this, &CErgebnisDlg::accept);
     connect(printButton_, &QPushButton::clicked, this, &CErgebnisDlg::printReport);
+    setAcceptDrops(true);
+    createShortcuts();
+
+    readout_ = new QLabel(this, Qt::ToolTip);
+    readout_->setObjectName(QStringLiteral("readout"));
+    readout_->setForegroundRole(QPalette::ToolTipText);
+    readout_->setBackgroundRole(QPalette::ToolTipBase);
+    readout_->setPalette(QToolTip::palette());
+    readout_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    readout_->setMargin(2);
+    setMouseTracking(true);
+}
+
+void CErgebnisDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    QDialog::mouseMoveEvent(event);
+    showReadout(event->position().toPoint());
+}
+
+void CErgebnisDlg::leaveEvent(QEvent *event)
+{
+    QDialog::leaveEvent(event);
+    readout_->hide();
+}
+
+void CErgebnisDlg::showReadout(QPoint position)
+{
+    // The charts are laid out in device pixels (see paintEvent).
+    const qreal ratio = devicePixelRatioF();
+    const std::optional<ChartReadout> found = chartReadoutAt(
+        measurementSet, chartArea(), truncToInt(position.x() * ratio), truncToInt(position.y() * ratio));
+    if (!found) {
+        readout_->hide();
+        return;
+    }
+    readout_->setText(chartReadoutText(*found, measurementSet));
+    readout_->adjustSize();
+    // Beside the cursor, on the other side where the screen ends.
+    const QPoint cursor = mapToGlobal(position);
+    QPoint at = cursor + QPoint(16, 16);
+    const QRect room = screen()->availableGeometry();
+    if (at.x() + readout_->width() > room.right())
+        at.setX(cursor.x() - 16 - readout_->width());
+    if (at.y() + readout_->height() > room.bottom())
+        at.setY(cursor.y() - 16 - readout_->height());
+    readout_->move(at);
+    readout_->show();
+}
+
+void CErgebnisDlg::createShortcuts()
+{
+    addShortcuts(this, {QKeySequence::Open}, [this] { emit openRequested(); });
+    addShortcuts(this, {QKeySequence::Print}, [this] { printReport(); });
+    addShortcuts(this, {QKeySequence::Refresh, QKeySequence(Qt::Key_F5)}, [this] { emit reloadRequested(); });
+    addShortcuts(this, {QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { emit quitRequested(); });
+}
+
+void CErgebnisDlg::toggleFullScreen()
+{
+    if (isFullScreen())
+        showMaximized();
+    else
+        showFullScreen();
+}
+
+void CErgebnisDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    acceptFileDrag(event);
+}
+
+void CErgebnisDlg::dropEvent(QDropEvent *event)
+{
+    const QString path = acceptFileDrop(event);
+    if (!path.isEmpty())
+        emit fileDropped(path);
 }
 
 CErgebnisDlg::~CErgebnisDlg() = default;
@@ -64,6 +148,10 @@ QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
 void CErgebnisDlg::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // The charts' fonts and pens are sizes in device pixels, so their layout must be too: in
+    // Qt's logical pixels a scale factor of 2 would halve the chart under fonts of full size.
+    const qreal ratio = devicePixelRatioF();
+    painter.scale(1.0 / ratio, 1.0 / ratio);
     QPainterSurface surface(painter);
     screenSurface_ = &surface;
     setWindowTitle(captionFor(files_));
@@ -78,7 +166,7 @@ void CErgebnisDlg::drawAmplitudeChart(double sx, double sy, Surface *printTarget
     Q_ASSERT(printTarget || screenSurface_);
     Surface &surface = printTarget ? *printTarget : *screenSurface_;
     ::drawAmplitudeChart(surface, measurementSet, tools_, sx, sy,
-                         printTarget ? ChartMedium::Paper : ChartMedium::Screen, {0, 0, width(), height()});
+                         printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
 }
 
 void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printTarget)
@@ -86,7 +174,13 @@ void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printT
     Q_ASSERT(printTarget || screenSurface_);
     Surface &surface = printTarget ? *printTarget : *screenSurface_;
     ::drawReferenceMarksChart(surface, measurementSet, tools_, sx, sy,
-                              printTarget ? ChartMedium::Paper : ChartMedium::Screen, {0, 0, width(), height()});
+                              printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
+}
+
+DeviceRect CErgebnisDlg::chartArea() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {0, 0, truncToInt(width() * ratio), truncToInt(height() * ratio)};
 }
 
 void CErgebnisDlg::placeButtons()
@@ -138,7 +232,7 @@ void CErgebnisDlg::pinWindow()
 void CErgebnisDlg::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
-    if (pinning_ || isMaximized())
+    if (pinning_ || isMaximized() || isFullScreen())
         return;
     if (awaitingPlacement_) {
         awaitingPlacement_ = false;
@@ -147,6 +241,12 @@ void CErgebnisDlg::moveEvent(QMoveEvent *event)
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && frameGeometry().topLeft() != screen->availableGeometry().topLeft())
         pinWindow();
+}
+
+void CErgebnisDlg::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    readout_->hide();
 }
 
 void CErgebnisDlg::closeEvent(QCloseEvent *event)

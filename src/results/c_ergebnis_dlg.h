@@ -6,7 +6,13 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
 class ModalDialogs;
+class QIODevice;
+class QLabel;
+class QMenu;
 class QPushButton;
 class Surface;
 
@@ -44,6 +50,9 @@ public:
     // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref".
     static QString captionFor(const MeasurementFiles &files);
 
+    // The client area in device pixels, where the charts are laid out.
+    DeviceRect chartArea() const;
+
     // Moves the two buttons to the bottom right, from the window's and client's sizes.
     void placeButtons();
     // Puts the window back at the origin of the primary screen's work area, at full-screen size.
@@ -52,21 +61,50 @@ public:
     QPushButton *closeButton() const { return closeButton_; }
     QPushButton *printButton() const { return printButton_; }
 
+    // F11: full screen and back to the maximised window.
+    void toggleFullScreen();
+
+    // The right-click menu: print preview, report as PDF, charts as image, copy charts. Each
+    // uses the report texts last entered; a failed save shows the reason and leaves no file.
+    std::unique_ptr<QMenu> createContextMenu();
+    void showPrintPreview();
+    void saveReportAsPdf();
+    void saveChartsAsImage();
+    void copyCharts();
+
 signals:
     void closeRequested();
+    // Ctrl+O, F5, Ctrl+Q and a dropped file: the owner runs its own commands for them.
+    void openRequested();
+    void reloadRequested();
+    void quitRequested();
+    void fileDropped(const QString &path);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void done(int result) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    void createShortcuts();
+    // The tooltip-like box beside the cursor; the charts themselves stay untouched.
+    void showReadout(QPoint position);
+    // Writes path through a QSaveFile; on failure shows the error box and returns false.
+    bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
+
     const MeasurementFiles &files_;
     ModalDialogs &dialogs_;
     ChartTools tools_;
     QPushButton *closeButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
+    QLabel *readout_ = nullptr;
     Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
     bool pinning_ = false;
     bool awaitingPlacement_ = false;   // our last pin is waiting for the window manager's answer

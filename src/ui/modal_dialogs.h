@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,13 @@ struct OpenFileRequest {
     QString title;
     QStringList filters;     // Qt filter strings, "Description (pattern ...)", in order
     QString initialPath;     // starting directory and file name
+};
+
+// What the save-file dialog is asked to show.
+struct SaveFileRequest {
+    QString title;
+    QStringList filters;     // Qt filter strings, the first selected
+    QString initialPath;     // proposed directory and file name
 };
 
 // Every modal dialog the program runs goes through here, so tests can answer them without a
@@ -40,6 +48,10 @@ public:
                                   qint64 total) = 0;
     // Removes the progress display of the read that has ended, if one was shown.
     virtual void endReadProgress() = 0;
+    // The chosen path, or nothing when the user cancelled. Asks before replacing a file.
+    virtual std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) = 0;
+    // A print preview of printer's pages; paint draws them onto the printer it is given.
+    virtual void runPrintPreview(QWidget *owner, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
 };
 
 // Qt's own dialogs.
@@ -52,6 +64,8 @@ public:
     void showError(QWidget *owner, const QString &caption, const QString &text) override;
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
+    std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) override;
+    void runPrintPreview(QWidget *owner, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;
     void endReadProgress() override;
 

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +26,7 @@ Run runViewer(const QStringList &arguments)
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELKVIEW_BINARY), arguments);
@@ -50,6 +52,8 @@ private slots:
     void chartAndReportWriteFiles();
     void unwritableOutputExitsThree();
     void guiWithoutDisplaySaysSo();
+    void qtOptionsAndHelpAllRunQuietly_data();
+    void qtOptionsAndHelpAllRunQuietly();
 };
 
 void TestCommandLine::parsesModesAndOptions()
@@ -207,6 +211,38 @@ void TestCommandLine::guiWithoutDisplaySaysSo()
     const Run run = runViewer({});
     QCOMPARE(run.status, 1);
     QVERIFY(run.err.contains("display"));
+}
+
+void TestCommandLine::qtOptionsAndHelpAllRunQuietly_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("output");   // what stdout starts with
+    const QString amp = QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt");
+    QTest::newRow("--help-all") << QStringList{QStringLiteral("--help-all")} << QByteArray("Usage: velkview");
+    QTest::newRow("-style NAME -reverse") << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"),
+                                                         QStringLiteral("-reverse"), QStringLiteral("--dump"), amp}
+                                          << QByteArray("{\"ampFileTitle\"");
+    QTest::newRow("-style=NAME, --version") << QStringList{QStringLiteral("-style=fusion"), QStringLiteral("--version")}
+                                            << QByteArray("velkview ");
+    QTest::newRow("-platform offscreen, --chart") << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                                                 QStringLiteral("--chart"), QStringLiteral("-"), amp}
+                                                  << QByteArray();
+}
+
+// Qt's own options pass, --help-all needs no display, and no runtime-directory or platform
+// notice reaches stderr.
+void TestCommandLine::qtOptionsAndHelpAllRunQuietly()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    QTemporaryDir dir;
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^-$")), dir.filePath(QStringLiteral("c.png")));
+    const Run run = runViewer(arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.startsWith(output));
+    if (arguments.contains(QStringLiteral("--help-all")))
+        QVERIFY(run.out.contains("-style") && run.out.contains("--report"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

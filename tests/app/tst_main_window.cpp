@@ -2,15 +2,21 @@
 #include "app/c_velkview_dlg.h"
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
+#include "report/c_protokoll_text.h"
+#include "results/c_ergebnis_dlg.h"
 #include "ui/dialog_units.h"
+#include "ui/text_fit.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +33,8 @@ private slots:
     void everyWayOutSavesConfiguration_data();
     void everyWayOutSavesConfiguration();
     void aboutItemOpensGermanAboutBox();
+    void noWindowClipsItsTexts_data();
+    void noWindowClipsItsTexts();
 
 private:
     QPushButton *button(CVELKViewDlg &window, int id);
@@ -146,6 +154,13 @@ void TestMainWindow::choosingLanguageReTextsButtons()
     // The same language again changes nothing.
     emit list->activated(1);
     QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));
+    // Qt's own dialog texts switch along, whatever the system's language.
+    const auto qtCancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    QCOMPARE(qtCancel(), QStringLiteral("Abbrechen"));
+    emit list->activated(2);
+    QCOMPARE(qtCancel(), QStringLiteral("Annuler"));
+    emit list->activated(0);
+    QCOMPARE(qtCancel(), QStringLiteral("Cancel"));
 }
 
 void TestMainWindow::startsWithFocusOnExitAndEmptyRecentList()
@@ -223,6 +238,68 @@ void TestMainWindow::aboutItemOpensGermanAboutBox()
     QCOMPARE(dialogs.dialogCount, 1);
     QCOMPARE(aboutTitle, QString::fromUtf8("Info \xC3\xBC""ber VELKView"));
     QVERIFY(aboutTexts.contains(QStringLiteral("VELKView Version 1.20")));
+}
+
+void TestMainWindow::noWindowClipsItsTexts_data()
+{
+    QTest::addColumn<int>("language");
+    for (int language = 0; language < languageCount; ++language)
+        QTest::newRow(languages[language].code.data()) << language;
+}
+
+// Every label, button and group box of every window shows its whole text, and widening
+// made no control run into another.
+void TestMainWindow::noWindowClipsItsTexts()
+{
+    QFETCH(int, language);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg mainWindow(dialogs, language, dir.path());
+    CAboutDlg about(&mainWindow);
+    MeasurementFiles files;
+    CErgebnisDlg results(&mainWindow, files, dialogs);
+    ReportTexts texts;
+    CProtokollText textDialog(texts, &results);
+    for (QWidget *window : std::initializer_list<QWidget *>{&mainWindow, &about, &results, &textDialog}) {
+        // Window managers draw the caption in the system's title font, bold, beside an icon
+        // and three buttons each about a line high.
+        QFont captionFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        captionFont.setBold(true);
+        const QFontMetrics caption(captionFont);
+        QVERIFY2(caption.horizontalAdvance(window->windowTitle()) + 4 * caption.height() <= window->width(),
+                 qPrintable(window->windowTitle()));
+        const QList<QWidget *> controls = window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (const QWidget *control : controls) {
+            if (control->isWindow())
+                continue;
+            const QFontMetrics metrics(control->font());
+            int shown = control->width();
+            QString text;
+            if (const auto *label = qobject_cast<const QLabel *>(control)) {
+                text = label->text();
+                shown = label->contentsRect().width();
+            } else if (const auto *pushButton = qobject_cast<const QPushButton *>(control)) {
+                text = pushButton->text().remove(QLatin1Char('&'));
+                QStyleOptionButton option;
+                option.initFrom(pushButton);
+                shown = pushButton->style()->subElementRect(QStyle::SE_PushButtonContents, &option, pushButton).width();
+            } else if (const auto *group = qobject_cast<const QGroupBox *>(control)) {
+                text = group->title();
+            }
+            QVERIFY2(metrics.horizontalAdvance(text) <= shown, qPrintable(text));
+            QVERIFY2(control->x() + control->width() <= window->width(), qPrintable(text));
+            for (const QWidget *other : controls) {
+                if (other->isWindow())
+                    continue;
+                const QRect a = control->geometry();
+                const QRect b = other->geometry();
+                const bool nested = a.contains(b) || b.contains(a);
+                const bool apart = !templateGeometry(control).intersects(templateGeometry(other));
+                QVERIFY2(other == control || nested || !apart || !a.intersects(b),
+                         qPrintable(control->objectName() + QLatin1Char(' ') + other->objectName()));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

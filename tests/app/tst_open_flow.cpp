@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -42,6 +43,10 @@ private slots:
     void everyCloseRouteReEnablesLanguage_data();
     void everyCloseRouteReEnablesLanguage();
     void buttonTextsFollowLanguageAtCreation();
+    void keysAndDropsOpenAsTheOpenCommand_data();
+    void keysAndDropsOpenAsTheOpenCommand();
+    void keysRunTheirCommands_data();
+    void keysRunTheirCommands();
 
 private:
     QPushButton *button(CVELKViewDlg &window, int id)
@@ -56,6 +61,15 @@ private:
     {
         dialogs.openFileAnswers.append(path);
         window.onOpenFile();
+    }
+    // Shows the main window with path opened and activates the window the keys go to.
+    QWidget *openAndActivate(CVELKViewDlg &window, ScriptedDialogs &dialogs, const QString &path, bool inResults)
+    {
+        window.show();
+        openPath(window, dialogs, path);
+        QWidget *target = inResults ? static_cast<QWidget *>(resultsWindow) : &window;
+        target->activateWindow();
+        return QTest::qWaitForWindowActive(target) ? target : nullptr;
     }
     void closeAll()
     {
@@ -372,6 +386,101 @@ void TestOpenFlow::buttonTextsFollowLanguageAtCreation()
     QVERIFY(resultsWindow);
     QCOMPARE(resultsWindow->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
     QCOMPARE(resultsWindow->printButton()->text(), QStringLiteral("Imprimer"));
+}
+
+void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<bool>("inResults");
+    QTest::newRow("Ctrl+O, main window") << "key" << false;
+    QTest::newRow("Ctrl+O, results window") << "key" << true;
+    QTest::newRow("drop on main window") << "drop" << false;
+    QTest::newRow("drop on results window") << "drop" << true;
+    QTest::newRow("F5 reads the shown file again") << "F5" << true;
+    QTest::newRow("F5 on a file turned invalid") << "F5 invalid" << true;
+}
+
+// Each route opens a second file of the same name from another folder (or the first one again)
+// exactly as the Open command would; the one recent button keeps the first file's path.
+void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
+{
+    QFETCH(QString, route);
+    QFETCH(bool, inResults);
+    QTemporaryDir dir;
+    const QString first = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
+    const QString second = writeTestFile(dir.filePath(QStringLiteral("b/a_amp.txt")), goodLines + "3 30 62 72\n");
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    QWidget *target = openAndActivate(window, dialogs, first, inResults);
+    QVERIFY(target);
+
+    QString expected = second;
+    if (route == QLatin1String("key")) {
+        dialogs.openFileAnswers.append(second);
+        QTest::keySequence(target, QKeySequence::Open);
+    } else if (route == QLatin1String("drop")) {
+        QMimeData mime;
+        mime.setUrls({QUrl(QStringLiteral("https://example.org/c_amp.txt")), QUrl::fromLocalFile(second),
+                      QUrl::fromLocalFile(first)});
+        // Qt hands a drop only to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+    } else {
+        expected = first;
+        writeTestFile(first, route.endsWith(QLatin1String("invalid")) ? "x\n" : goodLines + "3 30 62 72\n");
+        QTest::keyClick(target, Qt::Key_F5);
+    }
+    if (route.endsWith(QLatin1String("invalid"))) {
+        closeAll();
+        QVERIFY(!resultsWindow);
+        QCOMPARE(dialogs.errors.size(), 1);
+        QCOMPARE(dialogs.errors[0].text, uiText(UiText::InvalidFileFormat));
+        return;
+    }
+    QVERIFY(dialogs.errors.isEmpty());
+    QVERIFY(resultsWindow);
+    QCOMPARE(resultsWindow->measurementSet.ampCount, 3);
+    QCOMPARE(window.files().ampFileStatus.fullName, expected);
+    QCOMPARE(window.lastFilePath(), route == QLatin1String("F5") ? first : expected);
+    QCOMPARE(button(window, 1002)->toolTip(), QDir::toNativeSeparators(first));
+    QVERIFY(!button(window, 1003)->isEnabled());
+}
+
+void TestOpenFlow::keysRunTheirCommands_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<bool>("inResults");
+    QTest::newRow("Ctrl+P prints") << QKeySequence(QKeySequence::Print) << true;
+    QTest::newRow("F11 toggles full screen") << QKeySequence(Qt::Key_F11) << true;
+    QTest::newRow("Ctrl+Q quits from the main window") << QKeySequence(Qt::CTRL | Qt::Key_Q) << false;
+    QTest::newRow("Ctrl+Q quits from the results window") << QKeySequence(Qt::CTRL | Qt::Key_Q) << true;
+}
+
+void TestOpenFlow::keysRunTheirCommands()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(bool, inResults);
+    QTemporaryDir dir;
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    QWidget *target = openAndActivate(window, dialogs, amp, inResults);
+    QVERIFY(target);
+    QTest::keySequence(target, key);
+    if (key == QKeySequence(QKeySequence::Print)) {
+        QCOMPARE(dialogs.dialogCount, 1);
+        QCOMPARE(dialogs.printDialogCount, 1);
+    } else if (key == QKeySequence(Qt::Key_F11)) {
+        QVERIFY(resultsWindow->isFullScreen());
+        QTest::keySequence(target, key);
+        QVERIFY(!resultsWindow->isFullScreen());
+    } else {
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("VELKView.cfg"))));
+    }
 }
 
 QTEST_MAIN(TestOpenFlow)

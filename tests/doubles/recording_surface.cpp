@@ -97,6 +97,11 @@ void RecordingSurface::drawImage(const DeviceRect &target, const QImage &image)
     record.imageSize = image.size();
 }
 
+int RecordingSurface::textWidth(const QString &text)
+{
+    return int(text.size()) * (state_.font.width < 0 ? -state_.font.width : state_.font.width);
+}
+
 std::vector<RecordingSurface::Record> RecordingSurface::recordsOf(Kind kind) const
 {
     std::vector<Record> found;

@@ -88,6 +88,9 @@ public:
     void roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight) override;
     void drawText(const DeviceRect &rect, const QString &text, TextAlign align) override;
     void drawImage(const DeviceRect &target, const QImage &image) override;
+    // A font-free measure, so layouts that depend on text widths can be worked by hand: every
+    // character is as wide as the current font's requested average width (its absolute value).
+    int textWidth(const QString &text) override;
 
     // Every call so far, in order.
     const std::vector<Record> &records() const { return records_; }

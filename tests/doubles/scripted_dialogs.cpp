@@ -46,6 +46,24 @@ void ScriptedDialogs::endReadProgress()
     ++progressEnds;
 }
 
+std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget *, const SaveFileRequest &request)
+{
+    saveFileRequests.append(request);
+    if (saveFileAnswers.isEmpty())
+        return std::nullopt;
+    return saveFileAnswers.takeFirst();
+}
+
+void ScriptedDialogs::runPrintPreview(QWidget *, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    ++previewCount;
+    if (previewPath.isEmpty())
+        return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewPath);
+    paint(printer);
+}
+
 std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok)
 {
     return [typed, ok](QDialog &dialog) {

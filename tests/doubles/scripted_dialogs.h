@@ -23,7 +23,14 @@ public:
     // Runs the program's own dialogs; by default rejects them.
     std::function<int(QDialog &)> dialogAnswer;
 
+    // Answers of the save-file dialog, used in order; nothing left means cancel.
+    QList<std::optional<QString>> saveFileAnswers;
+    // Stands in for the preview window: by default paints the pages into a PDF at previewPath.
+    QString previewPath;
+
     QList<OpenFileRequest> openFileRequests;
+    QList<SaveFileRequest> saveFileRequests;
+    int previewCount = 0;
     QList<Error> errors;
     int printDialogCount = 0;
     int dialogCount = 0;
@@ -38,6 +45,8 @@ public:
     int runDialog(QDialog &dialog) override;
     bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;
     void endReadProgress() override;
+    std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) override;
+    void runPrintPreview(QWidget *owner, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
 };
 
 // Drives the report-text dialog: types the texts given into its fields, in order, and closes

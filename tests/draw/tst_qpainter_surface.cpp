@@ -64,6 +64,7 @@ private slots:
     void textStaysInsideItsRectangle_data();
     void textStaysInsideItsRectangle();
     void opaqueTextSitsOnTheBackgroundColour();
+    void textWidthIsTheWidthDrawn();
     void hugeCoordinatesDrawWithoutCrashing();
     void fontsResolveToInstalledFacesAndSizes_data();
     void fontsResolveToInstalledFacesAndSizes();
@@ -226,6 +227,22 @@ void TestQPainterSurface::opaqueTextSitsOnTheBackgroundColour()
     QVERIFY(countPixels(image, green) > 100);
     QVERIFY(QRect(10, 10, 100, 40).contains(inkBox(image)));
     QCOMPARE(image.pixel(12, 30), white);   // the cell is the text's, not the rectangle's
+}
+
+// Layouts place text after other text by this width, so it must be that of the stretched face
+// actually drawn: the ink ends within a pixel or two of it.
+void TestQPainterSurface::textWidthIsTheWidthDrawn()
+{
+    const QString text = QStringLiteral("Type de roulement:");
+    int width = 0;
+    const QImage image = paint({400, 40}, [&](QPainterSurface &s) {
+        s.selectFont({QStringLiteral("Arial"), -20, -10, 400, FontPitchFamily::SansSerif});
+        s.setBackgroundMode(BackgroundMode::Transparent);
+        s.drawText({0, 0, 400, 40}, text, TextAlign::Left);
+        width = s.textWidth(text);
+    });
+    const int inkRight = inkBox(image).right() + 1;
+    QVERIFY2(inkRight <= width && width <= inkRight + 3, qPrintable(QStringLiteral("%1 %2").arg(inkRight).arg(width)));
 }
 
 void TestQPainterSurface::hugeCoordinatesDrawWithoutCrashing()

@@ -8,6 +8,7 @@
 #include "report/report_layout.h"
 #include "report/report_page.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
@@ -107,8 +108,8 @@ QStringList expectedTail4800()
         QStringLiteral("moveTo 2628 1346"), QStringLiteral("lineTo 4457 1346"),
         QStringLiteral("font Arial -91 -45 400 32"),
         QStringLiteral("text 571 720 4571 886 L [Bearing type:]"),
-        QStringLiteral("text 1142 720 4571 886 L [6204-2RS]"),
-        QStringLiteral("moveTo 1142 852"), QStringLiteral("lineTo 1827 852"),
+        QStringLiteral("text 1201 720 4571 886 L [6204-2RS]"),
+        QStringLiteral("moveTo 1201 852"), QStringLiteral("lineTo 1886 852"),
         QStringLiteral("text 571 885 4571 1051 L [Date:]"),
         QStringLiteral("text 1142 885 4571 1051 L [05.03.2014  9:07]"),
         QStringLiteral("text 571 1050 4571 1216 L [File:]"),
@@ -269,6 +270,46 @@ private slots:
                                    QStringLiteral("Date:"), QStringLiteral("File:"),
                                    QStringLiteral("QEL VELKORA  -  File: \"\" -  Print date: ")};
         QCOMPARE(shown.mid(shown.size() - expected.size()), expected);
+    }
+
+    // Character width 45 on the recording surface: the value stays at 1142 (50 mm) only when
+    // label start 571 + 45 per label character + 45 reaches no further.
+    void bearingValueClearsItsLabel_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("valueLeft");
+        QTest::newRow("en: 13 characters") << 0 << 571 + 14 * 45;
+        QTest::newRow("de: 10 characters, stays") << 1 << 1142;
+        QTest::newRow("fr: 18 characters") << 2 << 571 + 19 * 45;
+        QTest::newRow("it: 15 characters") << 3 << 571 + 16 * 45;
+        QTest::newRow("es: 19 characters") << 4 << 571 + 20 * 45;
+    }
+    void bearingValueClearsItsLabel()
+    {
+        QFETCH(int, language);
+        QFETCH(int, valueLeft);
+        ReportContent content = sampleContent();
+        content.bearingType = QStringLiteral("WWWWWWWWWWWW");
+        // Everything but the texts, the value and its underline stays where English has it.
+        struct Drawn {
+            int valueLeft;
+            QString underline;
+            QStringList rest;
+        };
+        const auto drawnIn = [&](int index) {
+            languageIndex = index;
+            QStringList calls = drawPage(4800, 6800, content);
+            const qsizetype at = calls.indexOf(QRegularExpression(QStringLiteral(".*\\[W{12}\\]")));
+            const int left = calls.takeAt(at).section(QLatin1Char(' '), 1, 1).toInt();
+            QString underline = calls.takeAt(at);
+            underline += QStringLiteral(", ") + calls.takeAt(at);
+            calls.replaceInStrings(QRegularExpression(QStringLiteral("\\[.*\\]")), QString());
+            return Drawn{left, underline, calls};
+        };
+        const Drawn drawn = drawnIn(language);
+        QCOMPARE(drawn.valueLeft, valueLeft);
+        QCOMPARE(drawn.underline, QStringLiteral("moveTo %1 852, lineTo %2 852").arg(valueLeft).arg(valueLeft + 685));
+        QCOMPARE(drawn.rest, drawnIn(0).rest);
     }
 
     void labelsFollowLanguageButTitlePrefixAndFooterDoNot()

@@ -1,8 +1,17 @@
 #include "doubles/scripted_dialogs.h"
+#include "charts/chart_geometry.h"
 #include "lang/ui_texts.h"
+#include "report/report_export.h"
 #include "results/c_ergebnis_dlg.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPrinter>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPointer>
@@ -22,6 +31,10 @@ private slots:
     void buttonsFollowWindowSize();
     void anyMoveReturnsToTheOrigin();
     void printUsesTheWindowsOwnTexts();
+    void contextMenuCommands_data();
+    void readoutShowsTheNearestValues_data();
+    void readoutShowsTheNearestValues();
+    void contextMenuCommands();
 };
 
 void TestResultsWindow::captionNamesTheFiles_data()
@@ -122,17 +135,152 @@ void TestResultsWindow::printUsesTheWindowsOwnTexts()
 {
     QTemporaryDir dir;
     MeasurementFiles files;
+    files.ampFileTitle = QStringLiteral("w1_amp.txt");
+    files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
     const QString path = dir.filePath(QStringLiteral("window.pdf"));
     CErgebnisDlg window(nullptr, files, dialogs);
     window.measurementSet.ampCount = 2;
     window.measurementSet.ampSeries[0][1] = 359.0;
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("W"), QStringLiteral("note")}, true);
-    dialogs.printAnswer = printToPdf(path);
+    // The print dialog offers the report's PDF beside the measurement for printing to a file.
+    QString proposed;
+    dialogs.printAnswer = [&](QPrinter &printer) {
+        proposed = printer.outputFileName();
+        return printToPdf(path)(printer);
+    };
     QTest::mouseClick(window.printButton(), Qt::LeftButton);
+    QCOMPARE(proposed, dir.filePath(QStringLiteral("w1_report.pdf")));
     QCOMPARE(window.reportTexts.bearingType, QStringLiteral("ZEPH W"));
     QCOMPARE(window.reportTexts.remarkLines[0], QStringLiteral("note"));
     QVERIFY(pdfText(path).contains(QStringLiteral("note")));
+}
+
+void TestResultsWindow::contextMenuCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");   // file name chosen in the save dialog
+    QTest::addColumn<QByteArray>("written");   // how the written file starts; empty: none
+    QTest::newRow("preview") << "printPreview" << QString() << QByteArray("%PDF");
+    QTest::newRow("report PDF") << "saveReportAsPdf" << "r.pdf" << QByteArray("%PDF");
+    QTest::newRow("PNG") << "saveChartsAsImage" << "c.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG") << "saveChartsAsImage" << "c.svg" << QByteArray("<?xml");
+    QTest::newRow("no suffix: PNG") << "saveChartsAsImage" << "c" << QByteArray("\x89PNG");
+    QTest::newRow("missing folder") << "saveReportAsPdf" << "none/r.pdf" << QByteArray();
+    QTest::newRow("a folder as target") << "saveChartsAsImage" << "d.png" << QByteArray();
+    QTest::newRow("clipboard") << "copyCharts" << QString() << QByteArray();
+}
+
+void TestResultsWindow::contextMenuCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("d.png"));
+    MeasurementFiles files;
+    files.ampFileTitle = QStringLiteral("w1_amp.txt");
+    files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    window.resize(640, 480);
+    window.reportTexts.bearingType = QStringLiteral("B-42");
+    window.reportTexts.remarkLines[1] = QStringLiteral("last entered");
+    const QString path = answer.isEmpty() ? dir.filePath(QStringLiteral("preview.pdf"))
+        : dir.filePath(answer.endsWith(QLatin1String("c")) ? answer + QStringLiteral(".png") : answer);
+    dialogs.previewPath = path;
+    dialogs.saveFileAnswers.append(dir.filePath(answer));
+
+    const std::unique_ptr<QMenu> menu = window.createContextMenu();
+    QAction *action = menu->findChild<QAction *>(command);
+    QVERIFY(action);
+    action->trigger();
+
+    if (command == QLatin1String("copyCharts")) {
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), window.size());
+        return;
+    }
+    if (command == QLatin1String("saveReportAsPdf"))
+        QCOMPARE(dialogs.saveFileRequests.value(0).initialPath, dir.filePath(QStringLiteral("w1_report.pdf")));
+    QFile file(path);
+    if (written.isEmpty()) {
+        QCOMPARE(dialogs.errors.size(), 1);
+        QVERIFY(dialogs.errors[0].text.startsWith(uiText(UiText::FileNotSaved)));
+        QVERIFY(!QFileInfo(path).isFile());
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList());
+        return;
+    }
+    QVERIFY(dialogs.errors.isEmpty());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(written.size()) == written);
+    if (written == "%PDF") {
+        const QString text = pdfText(path);
+        QVERIFY(text.contains(QStringLiteral("B-42")));
+        QVERIFY(text.contains(QStringLiteral("last entered")));
+    } else if (path.endsWith(QLatin1String(".png"))) {
+        QCOMPARE(QImage(path).size(), window.size());
+    }
+}
+
+void TestResultsWindow::readoutShowsTheNearestValues_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("amplitude");   // which chart the cursor is over
+    QTest::addColumn<double>("angle");     // the angle the cursor is put at
+    QTest::addColumn<QString>("shown");    // empty: no box
+    QTest::newRow("amplitude, nearer 90 than 180") << 0 << true << 134.0
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%");
+    QTest::newRow("amplitude, first of two") << 0 << true << 1.0
+        << QString::fromUtf8("Angle: 0.00\u00B0\nCurve 1: 10.00%\nCurve 2: 20.00%");
+    QTest::newRow("reference, past the last entry") << 0 << false << 350.0
+        << QString::fromUtf8("Angle: 270.00\u00B0\nRed mark: 120.00\nBlue mark: -80.50");
+    QTest::newRow("reference in German") << 1 << false << 40.0
+        << QString::fromUtf8("Winkel: 45.00\u00B0\nRote Marke: 0.00\nBlaue Marke: -3.00");
+    QTest::newRow("above the plots: no box") << 0 << true << -1.0 << QString();
+}
+
+void TestResultsWindow::readoutShowsTheNearestValues()
+{
+    QFETCH(int, language);
+    QFETCH(bool, amplitude);
+    QFETCH(double, angle);
+    QFETCH(QString, shown);
+    languageIndex = language;
+    MeasurementFiles files;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    MeasurementSet &data = window.measurementSet;
+    data.ampCount = 3;
+    const double amp[3][3] = {{0, 90, 180}, {10, 55.5, 70}, {20, 60.25, 30}};
+    for (int series = 0; series < 3; ++series)
+        std::copy(amp[series], amp[series] + 3, data.ampSeries[series]);
+    data.refCount = 2;
+    const double ref[3][2] = {{45, 270}, {0, 120}, {-3, -80.5}};
+    for (int series = 0; series < 3; ++series)
+        std::copy(ref[series], ref[series] + 2, data.refSeries[series]);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The point is placed with the charts' forward mapping; the window must invert it.
+    const DeviceRect area = window.chartArea();
+    QPoint point;
+    if (amplitude) {
+        const AmplitudeGeometry g = amplitudeGeometry(amplitudeFrame(1, 1, ChartMedium::Screen, area));
+        point = angle < 0 ? QPoint(g.plotRect.left + 5, g.plotRect.top - 2)
+                          : QPoint(amplitudeX(g, angle), amplitudeY(g, 50));
+    } else {
+        const ReferenceGeometry g = referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, area), {});
+        point = QPoint(referenceX(g, angle), g.mid);
+    }
+    QMouseEvent move(QEvent::MouseMove, QPointF(point), QPointF(window.mapToGlobal(point)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    const auto *box = window.findChild<QLabel *>(QStringLiteral("readout"));
+    QVERIFY(box);
+    QCOMPARE(box->isVisible(), !shown.isEmpty());
+    if (!shown.isEmpty())
+        QCOMPARE(box->text(), shown);
+    languageIndex = 0;
 }
 
 QTEST_MAIN(TestResultsWindow)

@@ -1,0 +1,128 @@
+// The results window's context menu: print preview, the report as PDF, the charts as an image
+// file or on the clipboard.
+#include "results/c_ergebnis_dlg.h"
+
+#include "charts/chart_export.h"
+#include "charts/chart_image.h"
+#include "lang/ui_texts.h"
+#include "report/print_report.h"
+#include "report/report_export.h"
+#include "ui/modal_dialogs.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace {
+
+// A menu text without its trailing ellipsis, as a dialog title.
+QString titleOf(UiText row)
+{
+    QString text = uiText(row);
+    if (text.endsWith(QChar(0x2026)))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+std::unique_ptr<QMenu> CErgebnisDlg::createContextMenu()
+{
+    auto menu = std::make_unique<QMenu>(this);
+    const struct {
+        UiText text;
+        const char *name;
+        void (CErgebnisDlg::*command)();
+    } items[] = {
+        {UiText::PrintPreview, "printPreview", &CErgebnisDlg::showPrintPreview},
+        {UiText::SaveReportAsPdf, "saveReportAsPdf", &CErgebnisDlg::saveReportAsPdf},
+        {UiText::SaveChartsAsImage, "saveChartsAsImage", &CErgebnisDlg::saveChartsAsImage},
+        {UiText::CopyCharts, "copyCharts", &CErgebnisDlg::copyCharts},
+    };
+    for (const auto &item : items) {
+        QAction *action = menu->addAction(uiText(item.text));
+        action->setObjectName(QLatin1String(item.name));
+        connect(action, &QAction::triggered, this, item.command);
+    }
+    return menu;
+}
+
+void CErgebnisDlg::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu = createContextMenu();
+    menu->exec(event->globalPos());
+}
+
+void CErgebnisDlg::showPrintPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpReportPrinter(printer);
+    dialogs_.runPrintPreview(this, printer, [this](QPrinter &target) {
+        printReportPage(target, reportTexts, files_, measurementSet, tools_);
+    });
+}
+
+bool CErgebnisDlg::saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly))
+        reason = file.errorString();
+    else if (!write(file)) {
+        reason = file.errorString();
+        file.cancelWriting();
+    } else if (!file.commit())
+        reason = file.errorString();
+    if (reason.isEmpty())
+        return true;
+    dialogs_.showError(this, uiText(UiText::Error),
+                       uiText(UiText::FileNotSaved) + QStringLiteral("\n\n")
+                           + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+    return false;
+}
+
+void CErgebnisDlg::saveReportAsPdf()
+{
+    const SaveFileRequest request{titleOf(UiText::SaveReportAsPdf), {uiText(UiText::PdfFiles)},
+                                  proposedReportPath(files_)};
+    const std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);
+    if (!chosen)
+        return;
+    saveFile(*chosen, [this](QIODevice &out) {
+        return writeReportPdfTo(out, reportTexts, measurementSet, files_, tools_);
+    });
+}
+
+void CErgebnisDlg::saveChartsAsImage()
+{
+    const QString report = proposedReportPath(files_);
+    const QString proposed = report.isEmpty()
+        ? QString()
+        : report.left(report.size() - int(qstrlen("_report.pdf"))) + QStringLiteral("_charts.png");
+    const SaveFileRequest request{titleOf(UiText::SaveChartsAsImage),
+                                  {uiText(UiText::PngImages), uiText(UiText::SvgImages)}, proposed};
+    std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);
+    if (!chosen)
+        return;
+    const bool svg = chosen->endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    if (!svg && !chosen->endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        chosen = *chosen + QStringLiteral(".png");
+    const DeviceRect area = chartArea();
+    const QSize size(area.width(), area.height());
+    saveFile(*chosen, [&](QIODevice &out) {
+        return writeChartImageTo(out, svg ? ChartImageFormat::Svg : ChartImageFormat::Png, size,
+                                 measurementSet, tools_);
+    });
+}
+
+void CErgebnisDlg::copyCharts()
+{
+    const DeviceRect area = chartArea();
+    QGuiApplication::clipboard()->setImage(
+        renderChartImage(QSize(area.width(), area.height()), measurementSet, tools_));
+}
