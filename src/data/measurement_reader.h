@@ -17,7 +17,11 @@ enum class ReadOutcome {
 // Reads the amplitude file at ampPath and then the reference file at refPath into data, and
 // records the file titles and the amplitude file's status in files. The files are opened with
 // full sharing and read in binary; a CR LF pair ends a line as LF does.
-// - CannotOpen (ampPath empty, missing, unreadable or a directory): data and files untouched.
+// Only regular files are read (symbolic links to them included); anything else counts as a
+// file that cannot be opened and is refused before it is opened for reading, so a FIFO or a
+// device neither blocks nor reads for ever.
+// - CannotOpen (ampPath empty, missing, unreadable or not a regular file): data and files
+//   untouched; the system's reason goes to cannotOpenReason when one is given.
 // - Otherwise files.ampFileTitle and files.ampFileStatus describe the amplitude file (its
 //   fullName is the absolute path, for the recent-file list), and files.refFileTitle is the
 //   reference file's title when that file was opened, else empty.
@@ -26,7 +30,7 @@ enum class ReadOutcome {
 //   error: the reference entries then come from columns 2 and 7 to 10 of the amplitude file.
 // - Refused and ReadError: both counts are 0; the caller must not show the data set.
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
-                            MeasurementFiles &files);
+                            MeasurementFiles &files, QString *cannotOpenReason = nullptr);
 
 // Reads an amplitude file's lines from the device's current position: clears data, then fills
 // ampSeries and refSeries line by line. Returns Read, Refused or ReadError (counts 0 for both).
