@@ -4,7 +4,10 @@
 #include "data/measurement_set.h"
 #include "report/report_texts.h"
 
+#include <QSize>
+
 class ModalDialogs;
+class QPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -30,5 +33,10 @@ void runPrintReport(const PrintJob &job);
 // printed (no printable area, or the document could not be started). Date texts are made from
 // the amplitude file's modification time and the current time.
 bool printReportPage(QPrinter &printer, const ReportTexts &texts,
+                     const MeasurementFiles &files, const MeasurementSet &data,
+                     const ChartTools &tools);
+
+// The same page onto any paint device whose page is printable pixels large (a PDF writer).
+bool paintReportPage(QPaintDevice &device, QSize printable, const ReportTexts &texts,
                      const MeasurementFiles &files, const MeasurementSet &data,
                      const ChartTools &tools);
