@@ -10,7 +10,8 @@ mkdir -p corpus/{line_syntax,reader,config,ref_path,command_line,drawing}
 amp=../examples/demo_amp.txt
 ref=../examples/demo_ref.txt
 
-# line_syntax: the first byte is how many bytes the device hands out a read (255: all).
+# line_syntax: a first byte below 16 is how many bytes less one the device hands out a read;
+# any other reads at once.
 { printf '\377'; head -n 40 "$amp"; } > corpus/line_syntax/example-lines
 { printf '\002'; head -n 20 "$amp" | sed 's/$/\r/'; } > corpus/line_syntax/crlf-in-two-byte-reads
 { printf '\377'; printf '%0300d\n' 7; printf '%0253d\r\n' 1; } > corpus/line_syntax/pieces-at-the-limit
