@@ -31,6 +31,8 @@ QString openRegularFile(const QString &path, QFile &file)
     struct stat status {};
     if (::stat(name.constData(), &status) != 0)
         return systemReason(errno);
+    if (S_ISDIR(status.st_mode))
+        return systemReason(EISDIR);
     if (!S_ISREG(status.st_mode))
         return notRegularFileReason();
 

@@ -162,7 +162,7 @@ void TestCommandLine::unreadableInputExitsOne_data()
                                      << QByteArray("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden.");
     QTest::newRow("missing") << "none_amp.txt" << QByteArray("none") << "en"
                              << QByteArray(": No such file or directory");
-    QTest::newRow("directory") << "dir_amp.txt" << QByteArray("dir") << "en" << QByteArray(": Not a regular file");
+    QTest::newRow("directory") << "dir_amp.txt" << QByteArray("dir") << "en" << QByteArray(": Is a directory");
     QTest::newRow("FIFO without writer") << "fifo_amp.txt" << QByteArray("fifo") << "en"
                                          << QByteArray(": Not a regular file");
     QTest::newRow("endless device") << "/dev/zero" << QByteArray("none") << "en" << QByteArray(": Not a regular file");
