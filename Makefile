@@ -4,7 +4,10 @@ BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test sanitize bench deps build viewer package
+FUZZ_SECONDS ?= 60
+FUZZ_HARNESSES := line_syntax reader config ref_path command_line drawing
+
+.PHONY: run test sanitize bench deps build viewer package fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -44,3 +47,21 @@ bench: build
 package: build
 	@cd $(BUILD) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@bash packaging/check-deb.sh $(BUILD)
+
+# Each libFuzzer harness of fuzz/ for FUZZ_SECONDS (clang, build-fuzz/). New corpus entries go
+# to build-fuzz/corpus/<harness>, the committed seeds stay as they are; a crash or a difference
+# from a model stops with the input saved in build-fuzz/ (keep it in fuzz/regressions/).
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKVIEW_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ > build-fuzz.configure.log 2>&1 || { cat build-fuzz.configure.log; exit 1; }
+	@cmake --build build-fuzz -j$(JOBS)
+	@for name in $(FUZZ_HARNESSES); do \
+		echo "== fuzz_$$name for $(FUZZ_SECONDS) s"; \
+		mkdir -p build-fuzz/corpus/$$name build-fuzz/artifacts; \
+		QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 build-fuzz/fuzz/fuzz_$$name \
+			-max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/$$name- \
+			build-fuzz/corpus/$$name fuzz/corpus/$$name $$(ls -d fuzz/regressions/$$name 2>/dev/null) \
+			> build-fuzz/fuzz_$$name.log 2>&1; \
+		status=$$?; grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss)|ERROR|check failed' build-fuzz/fuzz_$$name.log; \
+		[ $$status -eq 0 ] || { tail -n 30 build-fuzz/fuzz_$$name.log; exit $$status; }; \
+	done

@@ -17,6 +17,15 @@ packages=(
   dpkg-dev lintian        # make package: shlibdeps for the dependencies, then the package's checks
 )
 
+# Optional groups, asked for by name: `install-deps.sh fuzz` adds clang and its libFuzzer
+# and sanitizer runtimes for `make fuzz`.
+for group in "$@"; do
+  case "$group" in
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    *) echo "install-deps.sh: unknown group '$group' (known: fuzz)" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

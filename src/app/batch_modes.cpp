@@ -4,6 +4,7 @@
 #include "charts/chart_tools.h"
 #include "data/measurement_json.h"
 #include "data/measurement_reader.h"
+#include "data/output_file.h"
 #include "data/ref_path.h"
 #include "lang/ui_texts.h"
 #include "report/report_pdf.h"
@@ -28,18 +29,54 @@ void chooseLanguage(const CommandLine &line)
         languageIndex = *line.language;
 }
 
+void printLine(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fprintf(stderr, "%s\n", bytes.constData());
+}
+
+// A file that cannot be opened gets the window's open error with the system's reason; a file
+// the reader refuses gets the invalid-format message.
 std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
 {
     auto measurement = std::make_unique<Measurement>();
     const QString ampPath = QFileInfo(line.amplitudeFile).absoluteFilePath();
-    const bool isFile = !QFileInfo(ampPath).isDir();
-    if (!isFile || readMeasurement(ampPath, deriveRefPath(ampPath), measurement->data, measurement->files)
-                       != ReadOutcome::Read) {
-        const QByteArray message = uiText(UiText::InvalidFileFormat).toUtf8();
-        std::fprintf(stderr, "%s\n", message.constData());
+    QString reason;
+    const ReadOutcome outcome = readMeasurement(ampPath, deriveRefPath(ampPath), measurement->data,
+                                                measurement->files, &reason);
+    switch (outcome) {
+    case ReadOutcome::Read:
+        return measurement;
+    case ReadOutcome::CannotOpen:
+        printLine(uiText(UiText::ErrorWhileOpeningFile) + QLatin1Char('\n') + line.amplitudeFile
+                  + QStringLiteral(": ") + reason);
         return nullptr;
+    case ReadOutcome::Refused:
+    case ReadOutcome::ReadError:
+    case ReadOutcome::Cancelled:   // the batch modes ask for no progress, so never
+        break;
     }
-    return measurement;
+    printLine(uiText(UiText::InvalidFileFormat));
+    return nullptr;
+}
+
+// Writing over the measurement itself would destroy it, so that is refused before the
+// output is touched.
+bool outputIsAnInput(const CommandLine &line)
+{
+    const QString ampPath = QFileInfo(line.amplitudeFile).absoluteFilePath();
+    if (!isSameFile(line.outputPath, ampPath) && !isSameFile(line.outputPath, deriveRefPath(ampPath)))
+        return false;
+    printLine(QStringLiteral("cannot write %1: it is the measurement being read").arg(line.outputPath));
+    return true;
+}
+
+int writtenOrThree(const CommandLine &line, const QString &reason)
+{
+    if (reason.isEmpty())
+        return 0;
+    printLine(QStringLiteral("cannot write %1: %2").arg(line.outputPath, reason));
+    return 3;
 }
 
 } // namespace
@@ -58,15 +95,20 @@ int runDump(const CommandLine &line)
 int runChart(const CommandLine &line)
 {
     chooseLanguage(line);
+    if (outputIsAnInput(line))
+        return 3;
     const std::unique_ptr<Measurement> measurement = readForBatch(line);
     if (!measurement)
         return 1;
-    return writeChartImage(line.outputPath, line.chartSize, measurement->data, createChartTools()) ? 0 : 3;
+    return writtenOrThree(line, writeChartImage(line.outputPath, line.chartSize, measurement->data,
+                                                createChartTools()));
 }
 
 int runReport(const CommandLine &line)
 {
     chooseLanguage(line);
+    if (outputIsAnInput(line))
+        return 3;
     const std::unique_ptr<Measurement> measurement = readForBatch(line);
     if (!measurement)
         return 1;
@@ -74,5 +116,6 @@ int runReport(const CommandLine &line)
     texts.bearingType = line.bearingType;
     for (int i = 0; i < line.remarks.size() && i < 3; ++i)
         texts.remarkLines[i] = line.remarks[i];
-    return writeReportPdf(line.outputPath, texts, measurement->data, measurement->files, createChartTools()) ? 0 : 3;
+    return writtenOrThree(line, writeReportPdf(line.outputPath, texts, measurement->data,
+                                               measurement->files, createChartTools()));
 }

@@ -3,8 +3,10 @@
 #include "app/command_line.h"
 
 // The modes that need no window: --dump, --chart and --report. Each returns the process's
-// exit status: 0 done, 1 the amplitude file could not be read or was refused (the message on
-// stderr), 3 the output could not be written.
+// exit status: 0 done, 1 the amplitude file could not be opened (the open error and the
+// system's reason on stderr) or was refused (the invalid-format message), 3 the output could
+// not be written or is one of the measurement's files ("cannot write OUT: reason", nothing
+// written).
 int runDump(const CommandLine &line);
 int runChart(const CommandLine &line);
 int runReport(const CommandLine &line);

@@ -4,6 +4,8 @@
 
 #include "data/measurement_reader.h"
 #include "data/ref_path.h"
+#include "data/regular_file.h"
+#include "lang/text_limit.h"
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
 #include "ui/modal_dialogs.h"
@@ -69,13 +71,13 @@ bool CVELKViewDlg::tryOpenChosen(const QString &path)
     if (!ampPath_.contains(QLatin1Char('.')))
         ampPath_ += QStringLiteral(".txt");
     refPath_ = deriveRefPath(ampPath_);
-    QFile file(ampPath_);
-    // A directory opens on this platform but cannot be read as a file.
-    if (QFileInfo(ampPath_).isDir() || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file can be read; a FIFO must not block the window.
+    QFile file;
+    if (!openRegularFile(ampPath_, file).isEmpty()) {
         dialogs_.showError(this, applicationName(), uiText(UiText::ErrorWhileOpeningFile));
         return false;
     }
-    lastFilePath_ = ampPath_.left(maxPathLength);
+    lastFilePath_ = leftWithoutSplitting(ampPath_, maxPathLength);
     return true;
 }
 
@@ -106,7 +108,7 @@ void CVELKViewDlg::openMeasurement()
     MeasurementFiles readFiles = files_;
     const QString fileName = QFileInfo(ampPath_).fileName();
     const ReadOutcome outcome = readMeasurement(
-        ampPath_, refPath_, *read, readFiles, [this, &fileName](qint64 done, qint64 total) {
+        ampPath_, refPath_, *read, readFiles, nullptr, [this, &fileName](qint64 done, qint64 total) {
             return dialogs_.showReadProgress(this, fileName, done, total);
         });
     dialogs_.endReadProgress();

@@ -164,6 +164,8 @@ QString readFileAndOwners(const QCommandLineParser &parser, const Options &optio
 QString readChart(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     line.outputPath = parser.value(options.chart);
+    if (line.outputPath.isEmpty())
+        return QStringLiteral("--chart needs a file name.");
     const QString lower = line.outputPath.toLower();
     if (!lower.endsWith(QLatin1String(".png")) && !lower.endsWith(QLatin1String(".svg")))
         return QStringLiteral("--chart writes a .png or .svg file.");
@@ -179,6 +181,8 @@ QString readChart(const QCommandLineParser &parser, const Options &options, Comm
 QString readReport(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     line.outputPath = parser.value(options.report);
+    if (line.outputPath.isEmpty())
+        return QStringLiteral("--report needs a file name.");
     if (parser.isSet(options.bearingType))
         line.bearingType = parser.value(options.bearingType);
     line.remarks = parser.values(options.remark);

@@ -1,7 +1,11 @@
 #include "app/config_file.h"
 
+#include "data/output_file.h"
+#include "data/regular_file.h"
+#include "lang/text_limit.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QIODevice>
 
 namespace {
 
@@ -27,8 +31,9 @@ QString loadConfig(const ConfigLocation &location)
     const QString fallback = location.patternPath.isEmpty() ? QStringLiteral("*_amp.txt") : location.patternPath;
     if (location.configPath.isEmpty())
         return fallback;
-    QFile file(location.configPath);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a FIFO in its place must not hold up the start.
+    QFile file;
+    if (!openRegularFile(location.configPath, file).isEmpty())
         return fallback;
     // Only the first line counts; reading stops early so a huge file costs nothing.
     QByteArray line;
@@ -41,22 +46,17 @@ QString loadConfig(const ConfigLocation &location)
     QString path = QString::fromUtf8(line);
     if (path.isEmpty())
         return fallback;
-    return path.left(maxPathLength);
+    return leftWithoutSplitting(path, maxPathLength);
 }
 
 bool saveConfig(const ConfigLocation &location, const QString &lastFilePath)
 {
     if (location.configPath.isEmpty())
         return false;
-    QSaveFile file(location.configPath);
-    // Unbuffered, so a short write (a full disk, a size limit) shows here instead of being
-    // committed as a cut-off file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray content = lastFilePath.left(maxPathLength).toUtf8();
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const QByteArray content = leftWithoutSplitting(lastFilePath, maxPathLength).toUtf8();
+    // In a read-only working folder a writable file is still written, in place.
+    return writeOutputFile(location.configPath,
+                           [&](QIODevice &file) { return file.write(content) == content.size(); },
+                           DirectWrite::IntoWritableTarget)
+        .isEmpty();
 }

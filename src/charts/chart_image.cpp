@@ -3,9 +3,9 @@
 #include "charts/chart_colours.h"
 
 #include "charts/charts.h"
+#include "data/output_file.h"
 #include "draw/qpainter_surface.h"
 
-#include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -13,23 +13,16 @@
 
 namespace {
 
-bool writePng(const QString &outPath, const QImage &image)
+bool writePng(QIODevice &device, const QImage &image)
 {
     const QImage palette = toPaletteImage(image);
-    return (palette.isNull() ? image : palette).save(outPath, "PNG");
+    return (palette.isNull() ? image : palette).save(&device, "PNG");
 }
 
-bool writeSvg(const QString &outPath, QSize clientSize, const MeasurementSet &data,
-              const ChartTools &tools)
+bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools)
 {
-    // QSvgGenerator reports no failure to open its file, so find out first.
-    QFile probe(outPath);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    probe.close();
-
     QSvgGenerator generator;
-    generator.setFileName(outPath);
+    generator.setOutputDevice(&device);
     generator.setSize(clientSize);
     generator.setViewBox(QRect(QPoint(0, 0), clientSize));
     generator.setResolution(96);
@@ -89,14 +82,18 @@ QImage toPaletteImage(const QImage &image)
     return indexed;
 }
 
-bool writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
-                     const ChartTools &tools)
+QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
+                        const ChartTools &tools)
 {
     if (clientSize.isEmpty())
-        return false;
-    if (outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        return writePng(outPath, renderChartImage(clientSize, data, tools));
+        return QStringLiteral("Empty image size");
+    if (outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        const QImage image = renderChartImage(clientSize, data, tools);
+        return writeOutputFile(outPath, [&](QIODevice &device) { return writePng(device, image); });
+    }
     if (outPath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        return writeSvg(outPath, clientSize, data, tools);
-    return false;
+        return writeOutputFile(outPath, [&](QIODevice &device) {
+            return writeSvg(device, clientSize, data, tools);
+        });
+    return QStringLiteral("Neither a .png nor a .svg name");
 }

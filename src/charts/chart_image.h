@@ -17,10 +17,10 @@ void paintChartClientArea(QPainter &painter, QSize clientSize, const Measurement
 
 // Writes that picture to outPath: a PNG when the name ends in ".png" (stored as an 8-bit palette
 // image when that keeps every pixel, else as RGB), an SVG when it ends in ".svg" (either case).
-// Returns false, leaving no promise about the file, for any other ending, an empty size, or
-// when the file cannot be written.
-bool writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
-                     const ChartTools &tools);
+// The file is written whole or not at all (see writeOutputFile). Returns an empty string when
+// it was written, else the reason: another ending, an empty size, or the system's reason.
+QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
+                        const ChartTools &tools);
 
 // The same image in memory, 32-bit RGB; a null image for an empty size.
 QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools);

@@ -77,11 +77,15 @@ double convertNumber(std::string_view text, const NumberToken &token)
     }
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + token.length, value);
-    // Without an exponent a number can only leave the range of a double upwards, and strtod
-    // gives an infinity then; from_chars instead reports the range error and keeps the value.
-    if (result.ec == std::errc::result_out_of_range)
-        return token.negative ? -std::numeric_limits<double>::infinity()
-                              : std::numeric_limits<double>::infinity();
+    // from_chars reports a range error and keeps the value where strtod gives an infinity (too
+    // many integer digits) or a zero (a fraction below the smallest denormal).
+    if (result.ec == std::errc::result_out_of_range) {
+        const std::string_view integerPart = text.substr(token.negative ? 1 : 0,
+                                                         size_t(token.digits - token.decimals));
+        const bool overflows = integerPart.find_first_not_of('0') != std::string_view::npos;
+        const double magnitude = overflows ? std::numeric_limits<double>::infinity() : 0.0;
+        return token.negative ? -magnitude : magnitude;
+    }
     return value;
 }
 

@@ -29,7 +29,8 @@ size_t findRefusedCharacter(std::string_view bytes);
 // optional "-", digits, an optional "." and digits, with at least one digit, read with "." as
 // decimal point whatever the locale and rounded correctly. Reading stops at the first place
 // where no number can be read ("-" or "." alone, "--"); later numbers in the piece are not
-// read. A number too large for a double reads as an infinity of its sign. The slots from the
+// read. A number too large for a double reads as an infinity of its sign, one too small for
+// its smallest denormal as a zero of its sign, as strtod gives them. The slots from the
 // returned count on are left as they were.
 int readNumbers(std::string_view piece, LineNumbers &numbers);
 

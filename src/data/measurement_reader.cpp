@@ -3,6 +3,7 @@
 #include "data/line_piece_reader.h"
 #include "data/line_syntax.h"
 #include "data/past_limit_reader.h"
+#include "data/regular_file.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -83,13 +84,13 @@ FileStatus fileStatus(const QFileInfo &info)
     return status;
 }
 
-bool openForReading(const QString &path, QFile &file)
+// Only a regular file is read: a FIFO or a device would block or never end.
+bool openForReading(const QString &path, QFile &file, QString *reason = nullptr)
 {
-    // QFile warns on an empty name; an empty path is simply a file that cannot be opened.
-    if (path.isEmpty())
-        return false;
-    file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
+    const QString failure = openRegularFile(path, file);
+    if (reason)
+        *reason = failure;
+    return failure.isEmpty();
 }
 
 enum class FileKind { Amplitude, Reference };
@@ -190,13 +191,14 @@ ReadOutcome readWithProgress(QFile &file, const ReadProgress &progress, ReadLine
 }
 
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
-                            MeasurementFiles &files, const ReadProgress &progress)
+                            MeasurementFiles &files, QString *cannotOpenReason,
+                            const ReadProgress &progress)
 {
     QFile ampFile;
-    if (!openForReading(ampPath, ampFile))
+    if (!openForReading(ampPath, ampFile, cannotOpenReason))
         return ReadOutcome::CannotOpen;
 
-    const QFileInfo ampInfo(ampFile);
+    const QFileInfo ampInfo(ampPath);
     files.ampFileTitle = ampInfo.fileName();
     files.refFileTitle.clear();
     files.ampFileStatus = fileStatus(ampInfo);
@@ -210,7 +212,7 @@ ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, Meas
     QFile refFile;
     if (!openForReading(refPath, refFile))
         return ReadOutcome::Read;
-    files.refFileTitle = QFileInfo(refFile).fileName();
+    files.refFileTitle = QFileInfo(refPath).fileName();
     return readWithProgress(refFile, progress,
                             [&data](QIODevice &device) { return readReferenceLines(device, data); });
 }

@@ -19,7 +19,11 @@ enum class ReadOutcome {
 // Reads the amplitude file at ampPath and then the reference file at refPath into data, and
 // records the file titles and the amplitude file's status in files. The files are opened with
 // full sharing and read in binary; a CR LF pair ends a line as LF does.
-// - CannotOpen (ampPath empty, missing, unreadable or a directory): data and files untouched.
+// Only regular files are read (symbolic links to them included); anything else counts as a
+// file that cannot be opened and is refused before it is opened for reading, so a FIFO or a
+// device neither blocks nor reads for ever.
+// - CannotOpen (ampPath empty, missing, unreadable or not a regular file): data and files
+//   untouched; the system's reason goes to cannotOpenReason when one is given.
 // - Otherwise files.ampFileTitle and files.ampFileStatus describe the amplitude file (its
 //   fullName is the absolute path, for the recent-file list), and files.refFileTitle is the
 //   reference file's title when that file was opened, else empty.
@@ -30,7 +34,8 @@ enum class ReadOutcome {
 // progress, when given, is asked before each block read from either file, with the amplitude
 // file's size first and then the reference file's; when it says no, the read ends as Cancelled.
 ReadOutcome readMeasurement(const QString &ampPath, const QString &refPath, MeasurementSet &data,
-                            MeasurementFiles &files, const ReadProgress &progress = {});
+                            MeasurementFiles &files, QString *cannotOpenReason = nullptr,
+                            const ReadProgress &progress = {});
 
 // How the lines past the limits (8191 samples, 511 entries) are read. Both give the same outcome
 // for every input, and after Read the same data set.

@@ -25,20 +25,27 @@ ReportContent reportContentFor(const ReportTexts &texts, const MeasurementFiles 
     return content;
 }
 
-bool printReportPage(QPrinter &printer, const ReportTexts &texts,
+bool paintReportPage(QPaintDevice &device, QSize printable, const ReportTexts &texts,
                      const MeasurementFiles &files, const MeasurementSet &data,
                      const ChartTools &tools)
 {
-    const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
     if (printable.width() <= 0 || printable.height() <= 0)
         return false;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     QPainterSurface surface(painter);
     drawReportPage(surface, printable.width(), printable.height(), reportContentFor(texts, files),
                    data, tools);
     return painter.end();
+}
+
+bool printReportPage(QPrinter &printer, const ReportTexts &texts,
+                     const MeasurementFiles &files, const MeasurementSet &data,
+                     const ChartTools &tools)
+{
+    return paintReportPage(printer, printer.pageRect(QPrinter::DevicePixel).toRect().size(), texts,
+                           files, data, tools);
 }
 
 void proposeReportFile(QPrinter &printer, const MeasurementFiles &files)

@@ -5,7 +5,10 @@
 #include "report/report_page.h"
 #include "report/report_texts.h"
 
+#include <QSize>
+
 class ModalDialogs;
+class QPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -39,5 +42,10 @@ void proposeReportFile(QPrinter &printer, const MeasurementFiles &files);
 // printed (no printable area, or the document could not be started). Date texts are made from
 // the amplitude file's modification time and the current time.
 bool printReportPage(QPrinter &printer, const ReportTexts &texts,
+                     const MeasurementFiles &files, const MeasurementSet &data,
+                     const ChartTools &tools);
+
+// The same page onto any paint device whose page is printable pixels large (a PDF writer).
+bool paintReportPage(QPaintDevice &device, QSize printable, const ReportTexts &texts,
                      const MeasurementFiles &files, const MeasurementSet &data,
                      const ChartTools &tools);

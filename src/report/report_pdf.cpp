@@ -1,28 +1,27 @@
 #include "report/report_pdf.h"
 
+#include "data/output_file.h"
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
 #include "report/report_texts.h"
 
-#include <QFileInfo>
+#include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
+#include <QPdfWriter>
 
-bool writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
-                    const MeasurementFiles &files, const ChartTools &tools)
+QString writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
+                       const MeasurementFiles &files, const ChartTools &tools)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(outPath);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
-    printer.setResolution(300);
-    printer.setDocName(uiText(UiText::MeasurementReport));
-
-    // The dialog's limits apply to command-line texts as well.
-    if (!printReportPage(printer, texts.cut(), files, data, tools))
-        return false;
-    const QFileInfo written(outPath);
-    return written.exists() && written.size() > 0;
+    // The PDF writer draws into the device it is given, so every byte passes through the
+    // output file's checked writes; a printer set to a file name would hide a full disk.
+    return writeOutputFile(outPath, [&](QIODevice &device) {
+        QPdfWriter writer(&device);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(uiText(UiText::MeasurementReport));
+        writer.setCreator(QStringLiteral("VELKView"));
+        const QSize page = writer.pageLayout().fullRectPixels(writer.resolution()).size();
+        // The dialog's limits apply to command-line texts as well.
+        return paintReportPage(writer, page, texts.cut(), files, data, tools);
+    });
 }

@@ -9,7 +9,7 @@
 // Writes the printed report as a one-page A4 portrait PDF at 300 dpi to outPath, the whole
 // page being the printable area, drawn by the same code as the printed page. The bearing type
 // and the remark lines are cut to 12 and 40 characters; labels and the document name are in
-// the current language. Returns false when the file could not be
-// written.
-bool writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
-                    const MeasurementFiles &files, const ChartTools &tools);
+// the current language. The file is written whole or not at all (see writeOutputFile).
+// Returns an empty string when it was written, else the reason.
+QString writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
+                       const MeasurementFiles &files, const ChartTools &tools);

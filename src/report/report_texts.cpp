@@ -1,5 +1,7 @@
 #include "report/report_texts.h"
 
+#include "lang/text_limit.h"
+
 #include <QDateTime>
 
 QString defaultBearingType()
@@ -10,9 +12,9 @@ QString defaultBearingType()
 ReportTexts ReportTexts::cut() const
 {
     ReportTexts texts;
-    texts.bearingType = bearingType.left(bearingTypeLimit);
+    texts.bearingType = leftWithoutSplitting(bearingType, bearingTypeLimit);
     for (int line = 0; line < 3; ++line)
-        texts.remarkLines[line] = remarkLines[line].left(remarkLineLimit);
+        texts.remarkLines[line] = leftWithoutSplitting(remarkLines[line], remarkLineLimit);
     return texts;
 }
 
@@ -37,5 +39,5 @@ QString reportFooterLine(const QString &ampFileTitle, const QString &refFileTitl
 
 QString blockTitle(const QString &fileTitle)
 {
-    return fileTitle.left(blockTitleLimit);
+    return leftWithoutSplitting(fileTitle, blockTitleLimit);
 }

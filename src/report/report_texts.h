@@ -19,7 +19,7 @@ struct ReportTexts {
     QString bearingType = defaultBearingType();
     QString remarkLines[3];
 
-    // The texts cut to 12 and 40 characters.
+    // The texts cut to 12 and 40 characters, never inside a surrogate pair.
     ReportTexts cut() const;
 };
 

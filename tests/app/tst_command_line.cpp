@@ -11,6 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -19,9 +24,16 @@ struct Run {
     QByteArray err;
 };
 
-Run runViewer(const QStringList &arguments)
+// sizeLimit > 0 runs the viewer under that RLIMIT_FSIZE, as a full disk would stop it.
+Run runViewer(const QStringList &arguments, rlim_t sizeLimit = 0)
 {
     QProcess process;
+    if (sizeLimit > 0)
+        process.setChildProcessModifier([sizeLimit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{sizeLimit, sizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -50,7 +62,8 @@ private slots:
     void unreadableInputExitsOne_data();
     void unreadableInputExitsOne();
     void chartAndReportWriteFiles();
-    void unwritableOutputExitsThree();
+    void refusedOutputExitsThree_data();
+    void refusedOutputExitsThree();
     void guiWithoutDisplaySaysSo();
     void qtOptionsAndHelpAllRunQuietly_data();
     void qtOptionsAndHelpAllRunQuietly();
@@ -98,6 +111,8 @@ void TestCommandLine::badUsage_data()
                                                  QStringLiteral("--remark"), QStringLiteral("3"), QStringLiteral("--remark"),
                                                  QStringLiteral("4"), QStringLiteral("a")};
     QTest::newRow("two files") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    QTest::newRow("empty report name") << QStringList{QStringLiteral("--report"), QString(), QStringLiteral("a")};
+    QTest::newRow("empty chart name") << QStringList{QStringLiteral("--chart="), QStringLiteral("a")};
 }
 
 void TestCommandLine::badUsage()
@@ -142,14 +157,19 @@ void TestCommandLine::dumpIsParsedBack()
 
 void TestCommandLine::unreadableInputExitsOne_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content");   // empty: no file at all
+    QTest::addColumn<QString>("name");       // "/..." is used as it stands
+    QTest::addColumn<QByteArray>("content"); // a file's bytes, or "dir", "fifo", "none"
     QTest::addColumn<QString>("language");
+    // After "Error while opening file!\n" and the path when it starts with ": ".
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("letters, German") << "h_amp.txt" << QByteArray("Angle;Amp\n1 2 3\n") << "de"
                                      << QByteArray("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden.");
-    QTest::newRow("missing, English") << "none_amp.txt" << QByteArray() << "en"
-                                      << QByteArray("Invalid file format!\n\nData set could not be opened.");
+    QTest::newRow("missing") << "none_amp.txt" << QByteArray("none") << "en"
+                             << QByteArray(": No such file or directory");
+    QTest::newRow("directory") << "dir_amp.txt" << QByteArray("dir") << "en" << QByteArray(": Is a directory");
+    QTest::newRow("FIFO without writer") << "fifo_amp.txt" << QByteArray("fifo") << "en"
+                                         << QByteArray(": Not a regular file");
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray("none") << "en" << QByteArray(": Not a regular file");
 }
 
 void TestCommandLine::unreadableInputExitsOne()
@@ -159,8 +179,12 @@ void TestCommandLine::unreadableInputExitsOne()
     QFETCH(QString, language);
     QFETCH(QByteArray, message);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    if (!content.isEmpty())
+    const QString path = name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name);
+    if (content == "dir")
+        QVERIFY(QDir().mkdir(path));
+    else if (content == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (content != "none")
         writeTestFile(path, content);
     for (const QStringList &mode : {QStringList{QStringLiteral("--dump")},
                                     QStringList{QStringLiteral("--chart"), dir.filePath(QStringLiteral("c.png"))},
@@ -168,7 +192,9 @@ void TestCommandLine::unreadableInputExitsOne()
         const Run run = runViewer(mode + QStringList{QStringLiteral("--language"), language, path});
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.isEmpty());
-        QVERIFY2(run.err.contains(message), run.err.constData());
+        const QByteArray expected = message.startsWith(": ")
+            ? "Error while opening file!\n" + QFile::encodeName(path) + message : message;
+        QVERIFY2(run.err.contains(expected), run.err.constData());
     }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("c.png"))));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("r.pdf"))));
@@ -197,13 +223,53 @@ void TestCommandLine::chartAndReportWriteFiles()
     QVERIFY(pdfFile.read(5) == "%PDF-");
 }
 
-void TestCommandLine::unwritableOutputExitsThree()
+void TestCommandLine::refusedOutputExitsThree_data()
 {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("output");       // in the test folder
+    QTest::addColumn<QString>("linkTarget");   // non-empty: output is a symbolic link to it
+    QTest::addColumn<int>("sizeLimit");        // bytes the viewer may write to a file; 0: any
+    QTest::addColumn<QByteArray>("reason");
+    const QString none;
+    QTest::newRow("missing folder, png") << "--chart" << "no/dir/c.png" << none << 0 << QByteArray("No such file or directory");
+    QTest::newRow("missing folder, pdf") << "--report" << "no/dir/r.pdf" << none << 0 << QByteArray("No such file or directory");
+    QTest::newRow("a directory") << "--report" << "folder" << none << 0 << QByteArray("Is a directory");
+    QTest::newRow("the amplitude file") << "--report" << "u_amp.txt" << none << 0 << QByteArray("it is the measurement");
+    QTest::newRow("link to the reference file") << "--chart" << "ref.svg" << "u_ref.txt" << 0
+                                                << QByteArray("it is the measurement");
+    QTest::newRow("link to a device") << "--chart" << "full.svg" << "/dev/full" << 0 << QByteArray("Not a regular file");
+    QTest::newRow("full disk, pdf") << "--report" << "r.pdf" << none << 4096 << QByteArray("File too large");
+    QTest::newRow("full disk, png") << "--chart" << "c.png" << none << 4096 << QByteArray("File too large");
+    QTest::newRow("full disk, svg") << "--chart" << "c.svg" << none << 4096 << QByteArray("File too large");
+}
+
+void TestCommandLine::refusedOutputExitsThree()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, output);
+    QFETCH(QString, linkTarget);
+    QFETCH(int, sizeLimit);
+    QFETCH(QByteArray, reason);
     QTemporaryDir dir;
-    const QString amp = writeTestFile(dir.filePath(QStringLiteral("u_amp.txt")), "1 0 50 60\n");
-    const QString missingDir = dir.filePath(QStringLiteral("no/such/dir/"));
-    QCOMPARE(runViewer({QStringLiteral("--chart"), missingDir + QStringLiteral("c.png"), amp}).status, 3);
-    QCOMPARE(runViewer({QStringLiteral("--report"), missingDir + QStringLiteral("r.pdf"), amp}).status, 3);
+    const QByteArray ampBytes = QByteArray("1 0 50 60\n").repeated(200);
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("u_amp.txt")), ampBytes);
+    writeTestFile(dir.filePath(QStringLiteral("u_ref.txt")), "1 90\n");
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+    const QString out = dir.filePath(output);
+    if (!linkTarget.isEmpty())
+        QVERIFY(QFile::link(linkTarget.startsWith(QLatin1Char('/')) ? linkTarget : dir.filePath(linkTarget), out));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+
+    const Run run = runViewer({option, out, amp}, rlim_t(sizeLimit));
+    QCOMPARE(run.status, 3);
+    QVERIFY2(run.err.contains("cannot write " + out.toUtf8() + ": " + reason), run.err.constData());
+    // Nothing partial is left, and the measurement and any device are as they were.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+    QFile ampFile(amp);
+    QVERIFY(ampFile.open(QIODevice::ReadOnly));
+    QCOMPARE(ampFile.readAll(), ampBytes);
+    struct stat device {};
+    QVERIFY(stat("/dev/full", &device) == 0 && S_ISCHR(device.st_mode));
 }
 
 void TestCommandLine::guiWithoutDisplaySaysSo()

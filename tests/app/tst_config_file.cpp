@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestConfigFile : public QObject {
     Q_OBJECT
@@ -19,6 +21,8 @@ private slots:
     void missingFileGivesPattern();
     void firstStartWritesPatternWithoutLineEnd();
     void failedWriteLeavesOldFile();
+    void followsLinksOnlyToRegularFiles_data();
+    void followsLinksOnlyToRegularFiles();
     void tooLongDirectoryIsNotUsed();
 
 private:
@@ -71,6 +75,10 @@ void TestConfigFile::firstLineIsTaken_data()
     QTest::newRow("empty file") << QByteArray() << QString();
     QTest::newRow("UTF-8 path") << QByteArray("/m/Pr\xC3\xBC""fung 3_amp.txt") << QString::fromUtf8("/m/Prüfung 3_amp.txt");
     QTest::newRow("cut to 511") << QByteArray(600, 'a') << QString(511, QLatin1Char('a'));
+    QTest::newRow("cut before a surrogate pair") << QByteArray(510, 'a') + "\xF0\x9F\x98\x80"
+                                                 << QString(510, QLatin1Char('a'));
+    QTest::newRow("first line of 100 000") << QByteArray(100'000, 'b') + "\nc" << QString(511, QLatin1Char('b'));
+    QTest::newRow("binary") << QByteArray("\xff\xfe\x01/x\x00\n", 7) << QString::fromUtf8("\xff\xfe\x01/x");
 }
 
 void TestConfigFile::firstLineIsTaken()
@@ -123,6 +131,54 @@ void TestConfigFile::failedWriteLeavesOldFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("VELKView.cfg")});
+}
+
+void TestConfigFile::followsLinksOnlyToRegularFiles_data()
+{
+    QTest::addColumn<QString>("kind");   // what VELKView.cfg is
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("link to a regular file") << "link to file" << true;
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("link to a FIFO") << "link to fifo" << false;
+    QTest::newRow("link to a directory") << "link to dir" << false;
+    QTest::newRow("dangling link") << "dangling" << false;
+}
+
+void TestConfigFile::followsLinksOnlyToRegularFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("VELKView.cfg"));
+    const QString target = dir.filePath(QStringLiteral("target"));
+    if (kind == QLatin1String("link to file")) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("/old_amp.txt\nsecond line") > 0);
+    } else if (kind.endsWith(QLatin1String("fifo"))) {
+        QCOMPARE(mkfifo(QFile::encodeName(kind == QLatin1String("fifo") ? config : target).constData(), 0600), 0);
+    } else if (kind == QLatin1String("link to dir")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target")));
+    }
+    if (kind != QLatin1String("fifo"))
+        QVERIFY(QFile::link(target, config));
+    struct stat before {};
+    stat(QFile::encodeName(config).constData(), &before);
+
+    const ConfigLocation location = configLocation(dir.path());
+    // A FIFO is never opened, so neither the load nor the save can block.
+    QCOMPARE(loadConfig(location), saved ? QStringLiteral("/old_amp.txt") : location.patternPath);
+    QCOMPARE(saveConfig(location, QStringLiteral("/new_amp.txt")), saved);
+    struct stat after {};
+    stat(QFile::encodeName(config).constData(), &after);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    QCOMPARE(QFileInfo(config).isSymLink(), kind != QLatin1String("fifo"));
+    QFile written(target);
+    if (saved) {
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("/new_amp.txt"));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
+             kind == QLatin1String("fifo") || kind == QLatin1String("dangling") ? 1 : 2);
 }
 
 void TestConfigFile::tooLongDirectoryIsNotUsed()

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray goodLines = "1 10.5 60 70\n2 20.5 61 71\n";
@@ -134,6 +136,8 @@ void TestOpenFlow::unopenableChoiceShowsOpenError_data()
     QTest::addColumn<QString>("relative");
     QTest::newRow("missing file") << "nothing_amp.txt";
     QTest::newRow("directory") << "folder.d";
+    QTest::newRow("FIFO without writer") << "pipe_amp.txt";
+    QTest::newRow("link to an endless device") << "zero_amp.txt";
 }
 
 void TestOpenFlow::unopenableChoiceShowsOpenError()
@@ -141,6 +145,8 @@ void TestOpenFlow::unopenableChoiceShowsOpenError()
     QFETCH(QString, relative);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.d"));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe_amp.txt"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero_amp.txt"))));
     ScriptedDialogs dialogs;
     CVELKViewDlg window(dialogs, 0, dir.path());
     const QString before = window.lastFilePath();

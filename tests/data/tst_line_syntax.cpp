@@ -30,7 +30,7 @@ private slots:
     void readsNumbers();
     void readsNegativeZero();
     void leavesUnreadSlotsAlone();
-    void readsHugeNumberAsInfinity();
+    void readsOutOfRangeNumbersAsStrtodDoes();
     void matchesGeneralConversionBitForBit();
     void readsWithFullStopWhateverTheLocale();
     void refusesCharactersFromCapitalAToSmallZ_data();
@@ -107,7 +107,7 @@ void TestLineSyntax::leavesUnreadSlotsAlone()
     QCOMPARE(numbers[9], -7.0);
 }
 
-void TestLineSyntax::readsHugeNumberAsInfinity()
+void TestLineSyntax::readsOutOfRangeNumbersAsStrtodDoes()
 {
     // A piece holds at most 254 characters, so only direct calls reach this range.
     const QByteArray huge = '1' + QByteArray(400, '0');
@@ -116,6 +116,13 @@ void TestLineSyntax::readsHugeNumberAsInfinity()
     QCOMPARE(read.at(0), std::numeric_limits<double>::infinity());
     QCOMPARE(read.at(1), -std::numeric_limits<double>::infinity());
     QCOMPARE(read.at(2), 3.0);
+
+    // Below the smallest denormal strtod gives a zero of the number's sign.
+    const QByteArray tiny = "0." + QByteArray(400, '0') + '1';
+    const QList<double> small = numbersOf(tiny + " -" + tiny);
+    QCOMPARE(small.size(), 2);
+    QCOMPARE(small.at(0), 0.0);
+    QVERIFY(std::signbit(small.at(1)) && small.at(1) == 0.0);
 }
 
 void TestLineSyntax::matchesGeneralConversionBitForBit()

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -109,6 +110,10 @@ void TestMeasurementReader::init()
 {
     directory = std::make_unique<QTemporaryDir>();
     QVERIFY(directory->isValid());
+    // Files that are no regular files: reading them would block or never end.
+    QCOMPARE(mkfifo(QFile::encodeName(directory->filePath(QStringLiteral("fifo_ref.txt"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(directory->filePath(QStringLiteral("gone.txt")),
+                        directory->filePath(QStringLiteral("dangling_ref.txt"))));
 }
 
 QString TestMeasurementReader::writeFile(const QString &name, const QByteArray &bytes)
@@ -358,6 +363,8 @@ void TestMeasurementReader::keepsAmplitudeEntriesWithoutReferenceFile_data()
     QTest::newRow("empty reference path") << QString();
     QTest::newRow("missing reference file") << QStringLiteral("none_ref.txt");
     QTest::newRow("reference path is a directory") << QStringLiteral(".");
+    QTest::newRow("reference is a FIFO without writer") << QStringLiteral("fifo_ref.txt");
+    QTest::newRow("reference is a dangling link") << QStringLiteral("dangling_ref.txt");
 }
 
 void TestMeasurementReader::keepsAmplitudeEntriesWithoutReferenceFile()
@@ -411,12 +418,14 @@ void TestMeasurementReader::changesNothingWhenAmplitudeFileCannotBeOpened_data()
     QTest::newRow("empty path") << QString();
     QTest::newRow("missing file") << QStringLiteral("missing_amp.txt");
     QTest::newRow("directory") << QStringLiteral(".");
+    QTest::newRow("FIFO without writer") << QStringLiteral("fifo_ref.txt");
+    QTest::newRow("endless device") << QStringLiteral("/dev/zero");
 }
 
 void TestMeasurementReader::changesNothingWhenAmplitudeFileCannotBeOpened()
 {
     QFETCH(QString, ampName);
-    const QString ampPath = ampName.isEmpty() ? QString() : directory->filePath(ampName);
+    const QString ampPath = ampName.isEmpty() ? QString() : QDir(directory->path()).absoluteFilePath(ampName);
     const QString refPath = writeFile(QStringLiteral("missing_ref.txt"), "1 2\n");
     auto data = filledSet();
     data->ampCount = 5;

@@ -31,6 +31,29 @@ class TestReportTexts : public QObject {
 private slots:
     void cleanupTestCase() { useTimeZone("UTC"); }
 
+    void cutsWithoutSplittingSurrogatePairs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("bearingTypeLength");   // UTF-16 units kept of the 12 allowed
+        const QString pair = QString::fromUtf8("\xF0\x9F\x98\x80");   // two units
+        QTest::newRow("ASCII cut at the limit") << QStringLiteral("1234567890123") << 12;
+        QTest::newRow("pair across the limit") << QString(11, QLatin1Char('x')) + pair << 11;
+        QTest::newRow("pair ending at the limit") << QString(10, QLatin1Char('x')) + pair + QLatin1Char('y') << 12;
+        QTest::newRow("lone first half at the end") << QStringLiteral("ab") + pair.at(0) << 2;
+    }
+    void cutsWithoutSplittingSurrogatePairs()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, bearingTypeLength);
+        ReportTexts texts;
+        texts.bearingType = text;
+        texts.remarkLines[1] = QString(28, QLatin1Char('r')) + text;   // the same cut 28 units later
+        const ReportTexts cut = texts.cut();
+        QCOMPARE(cut.bearingType, text.left(bearingTypeLength));
+        QCOMPARE(cut.remarkLines[1], texts.remarkLines[1].left(28 + bearingTypeLength));
+        QCOMPARE(blockTitle(QString(12, QLatin1Char('t')) + text), QString(12, QLatin1Char('t')) + text.left(bearingTypeLength));
+    }
+
     void formatsLocalDates_data()
     {
         QTest::addColumn<QByteArray>("zone");
