@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t marker = input.find("@ref@");
     const std::string_view amplitude = input.substr(0, marker);
 
-    const ReadOutcome outcome = readWith(readAmplitudeLines, amplitude);
+    const ReadOutcome outcome = readWith([](QIODevice &device, MeasurementSet &set) { return readAmplitudeLines(device, set); },
+                                         amplitude);
     if (!modelAmplitude(amplitude)) {
         FUZZ_CHECK(outcome == ReadOutcome::Refused);
         FUZZ_CHECK(actual.ampCount == 0 && actual.refCount == 0);
@@ -106,7 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (marker == std::string_view::npos)
         return 0;
     const std::string_view reference = input.substr(marker + 5);
-    FUZZ_CHECK(readWith(readReferenceLines, reference) == ReadOutcome::Read);
+    FUZZ_CHECK(readWith([](QIODevice &device, MeasurementSet &set) { return readReferenceLines(device, set); },
+                         reference) == ReadOutcome::Read);
     modelReference(reference);
     compareSets();
     return 0;

@@ -82,18 +82,31 @@ QImage toPaletteImage(const QImage &image)
     return indexed;
 }
 
+bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize,
+                       const MeasurementSet &data, const ChartTools &tools)
+{
+    if (clientSize.isEmpty())
+        return false;
+    switch (format) {
+    case ChartImageFormat::Png:
+        return writePng(out, renderChartImage(clientSize, data, tools));
+    case ChartImageFormat::Svg:
+        return writeSvg(out, clientSize, data, tools);
+    }
+    Q_UNREACHABLE();
+}
+
 QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
                         const ChartTools &tools)
 {
     if (clientSize.isEmpty())
         return QStringLiteral("Empty image size");
-    if (outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        const QImage image = renderChartImage(clientSize, data, tools);
-        return writeOutputFile(outPath, [&](QIODevice &device) { return writePng(device, image); });
-    }
+    ChartImageFormat format = ChartImageFormat::Png;
     if (outPath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        return writeOutputFile(outPath, [&](QIODevice &device) {
-            return writeSvg(device, clientSize, data, tools);
-        });
-    return QStringLiteral("Neither a .png nor a .svg name");
+        format = ChartImageFormat::Svg;
+    else if (!outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return QStringLiteral("Neither a .png nor a .svg name");
+    return writeOutputFile(outPath, [&](QIODevice &device) {
+        return writeChartImageTo(device, format, clientSize, data, tools);
+    });
 }

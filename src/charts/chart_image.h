@@ -7,7 +7,10 @@
 #include <QSize>
 #include <QString>
 
+class QIODevice;
 class QPainter;
+
+enum class ChartImageFormat { Png, Svg };
 
 // The results window's client area as its paint handler draws it: the window's background
 // colour, then both charts on screen at scale 1 for a client area of clientSize.
@@ -21,6 +24,11 @@ void paintChartClientArea(QPainter &painter, QSize clientSize, const Measurement
 // it was written, else the reason: another ending, an empty size, or the system's reason.
 QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
                         const ChartTools &tools);
+
+// The same picture written to an open device; false for an empty size or when the device
+// refused the data.
+bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize,
+                       const MeasurementSet &data, const ChartTools &tools);
 
 // The same image in memory, 32-bit RGB; a null image for an empty size.
 QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools);

@@ -1,33 +1,13 @@
 #include "report/report_export.h"
 
-#include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
-#include "report/report_page.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-
-bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
-                      const MeasurementFiles &files, const ChartTools &tools)
-{
-    QPdfWriter writer(&out);
-    writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(uiText(UiText::MeasurementReport));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    QPainterSurface surface(painter);
-    drawReportPage(surface, writer.width(), writer.height(), reportContentFor(texts.cut(), files), data,
-                   tools);
-    return painter.end();
-}
 
 void setUpReportPrinter(QPrinter &printer)
 {

@@ -6,14 +6,7 @@
 
 #include <QString>
 
-class QIODevice;
 class QPrinter;
-
-// The report as writeReportPdf makes it (one A4 portrait page at 300 dpi, the whole page being
-// the printable area, texts cut to their limits), written to an open device. False when the
-// page could not be drawn.
-bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
-                      const MeasurementFiles &files, const ChartTools &tools);
 
 // A printer set up as the Print command sets one up for its page: 300 dpi, A4 portrait, one
 // copy, the document named after "Measurement report" in the current language.

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 // Writes the printed report as a one-page A4 portrait PDF at 300 dpi to outPath, the whole
 // page being the printable area, drawn by the same code as the printed page. The bearing type
 // and the remark lines are cut to 12 and 40 characters; labels and the document name are in
@@ -13,3 +15,7 @@
 // Returns an empty string when it was written, else the reason.
 QString writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
                        const MeasurementFiles &files, const ChartTools &tools);
+
+// The same page written to an open device; false when the page could not be drawn.
+bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
+                      const MeasurementFiles &files, const ChartTools &tools);

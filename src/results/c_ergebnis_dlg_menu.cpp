@@ -2,11 +2,13 @@
 // file or on the clipboard.
 #include "results/c_ergebnis_dlg.h"
 
-#include "charts/chart_export.h"
 #include "charts/chart_image.h"
+#include "data/output_file.h"
+#include "data/ref_path.h"
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
 #include "report/report_export.h"
+#include "report/report_pdf.h"
 #include "ui/modal_dialogs.h"
 
 #include <QClipboard>
@@ -16,7 +18,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -69,15 +70,11 @@ void CErgebnisDlg::showPrintPreview()
 
 bool CErgebnisDlg::saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    else if (!write(file)) {
-        reason = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit())
-        reason = file.errorString();
+    // Written as the batch modes write: whole or not at all, and never over the measurement.
+    const QString amp = files_.ampFileStatus.fullName;
+    const bool overInput = !amp.isEmpty() && (isSameFile(path, amp) || isSameFile(path, deriveRefPath(amp)));
+    const QString reason = overInput ? QStringLiteral("it is the measurement being shown")
+                                     : writeOutputFile(path, write);
     if (reason.isEmpty())
         return true;
     dialogs_.showError(this, uiText(UiText::Error),

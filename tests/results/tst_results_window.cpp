@@ -1,4 +1,5 @@
 #include "doubles/scripted_dialogs.h"
+#include "doubles/test_files.h"
 #include "charts/chart_geometry.h"
 #include "lang/ui_texts.h"
 #include "report/report_export.h"
@@ -35,6 +36,7 @@ private slots:
     void readoutShowsTheNearestValues_data();
     void readoutShowsTheNearestValues();
     void contextMenuCommands();
+    void saveNeverReplacesTheMeasurement();
 };
 
 void TestResultsWindow::captionNamesTheFiles_data()
@@ -281,6 +283,28 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     if (!shown.isEmpty())
         QCOMPARE(box->text(), shown);
     languageIndex = 0;
+}
+
+void TestResultsWindow::saveNeverReplacesTheMeasurement()
+{
+    QTemporaryDir dir;
+    const QByteArray lines = "1 0 50 60\n";
+    MeasurementFiles files;
+    files.ampFileTitle = QStringLiteral("w1_amp.txt");
+    files.ampFileStatus.fullName = writeTestFile(dir.filePath(files.ampFileTitle), lines);
+    const QString ref = writeTestFile(dir.filePath(QStringLiteral("w1_ref.txt")), lines);
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    dialogs.saveFileAnswers = {files.ampFileStatus.fullName, ref};
+    const std::unique_ptr<QMenu> menu = window.createContextMenu();
+    menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
+    menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
+    QCOMPARE(dialogs.errors.size(), 2);
+    for (const QString &path : {files.ampFileStatus.fullName, ref}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), lines);
+    }
 }
 
 QTEST_MAIN(TestResultsWindow)
