@@ -92,7 +92,10 @@ int runDump(const CommandLine &line)
     return written && std::fflush(stdout) == 0 ? 0 : 3;
 }
 
-int runChart(const CommandLine &line)
+// The steps --chart and --report share: refuse an output that is an input before reading, read,
+// then write through write, which returns an empty string or the reason it could not.
+template <typename Write>
+int runOutputMode(const CommandLine &line, Write write)
 {
     chooseLanguage(line);
     if (outputIsAnInput(line))
@@ -100,22 +103,24 @@ int runChart(const CommandLine &line)
     const std::unique_ptr<Measurement> measurement = readForBatch(line);
     if (!measurement)
         return 1;
-    return writtenOrThree(line, writeChartImage(line.outputPath, line.chartSize, measurement->data,
-                                                createChartTools()));
+    return writtenOrThree(line, write(*measurement));
+}
+
+int runChart(const CommandLine &line)
+{
+    return runOutputMode(line, [&line](const Measurement &measurement) {
+        return writeChartImage(line.outputPath, line.chartSize, measurement.data, createChartTools());
+    });
 }
 
 int runReport(const CommandLine &line)
 {
-    chooseLanguage(line);
-    if (outputIsAnInput(line))
-        return 3;
-    const std::unique_ptr<Measurement> measurement = readForBatch(line);
-    if (!measurement)
-        return 1;
-    ReportTexts texts;
-    texts.bearingType = line.bearingType;
-    for (int i = 0; i < line.remarks.size() && i < 3; ++i)
-        texts.remarkLines[i] = line.remarks[i];
-    return writtenOrThree(line, writeReportPdf(line.outputPath, texts, measurement->data,
-                                               measurement->files, createChartTools()));
+    return runOutputMode(line, [&line](const Measurement &measurement) {
+        ReportTexts texts;
+        texts.bearingType = line.bearingType;
+        for (int i = 0; i < line.remarks.size() && i < 3; ++i)
+            texts.remarkLines[i] = line.remarks[i];
+        return writeReportPdf(line.outputPath, texts, measurement.data, measurement.files,
+                              createChartTools());
+    });
 }
