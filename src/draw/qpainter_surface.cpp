@@ -62,10 +62,12 @@ Qt::Alignment toQtAlignment(TextAlign align)
 
 } // namespace
 
-QPainterSurface::QPainterSurface(QPainter &painter)
+QPainterSurface::QPainterSurface(QPainter &painter, WideLines wideLines)
     : painter_(painter)
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    if (wideLines == WideLines::Stamped)
+        raster_ = DirectRaster::of(painter_);
     painter_.setBrushOrigin(0, 0);
     pen_ = {{0, 0, 0}, 1};
     linePen_ = toQPen(pen_);
@@ -171,9 +173,26 @@ void QPainterSurface::lineTo(int x, int y)
     const QPoint to(x, y);
     if (pen_.width <= 1)
         drawHairline(position_, to);
-    else
+    else if (!drawStamped(position_, to))
         painter_.drawLine(position_, to);
     position_ = to;
+}
+
+bool QPainterSurface::drawStamped(QPoint from, QPoint to)
+{
+    if (!raster_)
+        return false;
+    const qint64 dx = qint64(to.x()) - from.x();
+    const qint64 dy = qint64(to.y()) - from.y();
+    if (qAbs(dx) > SegmentStamps::maxReach || qAbs(dy) > SegmentStamps::maxReach)
+        return false;
+    // One cache for every surface of the thread, so a repaint finds the shapes made before.
+    thread_local SegmentStamps stamps;
+    const std::vector<StampSpan> *spans = stamps.find(int(dx), int(dy), pen_.width);
+    if (!spans)
+        return false;
+    raster_.fill(*spans, from.x(), from.y(), toQColor(pen_.colour).rgb());
+    return true;
 }
 
 // The hairline's last pixel is the one before `to` along the major axis; the minor axis

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/font_matcher.h"
+#include "draw/segment_stamps.h"
 #include "draw/surface.h"
 
 #include <QPen>
@@ -23,7 +24,9 @@ QColor toQColor(Colour colour);
 // How the operations land in pixels:
 // - A pen of width 0 or 1 is a one-pixel hairline, and lineTo leaves its end point out.
 //   Wider pens are w units wide with round ends and joins, so successive segments meet
-//   smoothly; their end caps are drawn.
+//   smoothly; their end caps are drawn. On an image that the painter writes straight into,
+//   short wide segments are copied from SegmentStamps (the same pixels, far faster); the
+//   painter's transform and clip must then stay as they were when the surface was made.
 // - fillRect and the rectangle of roundRect cover left..right-1 and top..bottom-1; an empty or
 //   inverted rectangle draws nothing.
 // - A ForwardDiagonal brush draws "\" lines 8 units apart; in opaque mode the gaps take the
@@ -32,7 +35,13 @@ QColor toQColor(Colour colour);
 //   text's own box with the background colour.
 class QPainterSurface : public Surface {
 public:
-    explicit QPainterSurface(QPainter &painter);
+    // PainterOnly strokes every segment through QPainter: for tests that check the stamps.
+    enum class WideLines { Stamped, PainterOnly };
+
+    explicit QPainterSurface(QPainter &painter, WideLines wideLines = WideLines::Stamped);
+
+    // Whether this painter's target takes stamped segments.
+    bool stampsWideLines() const { return bool(raster_); }
 
     void selectPen(const Pen &pen) override;
     void selectBrush(const Brush &brush) override;
@@ -55,6 +64,7 @@ public:
 private:
     void applyLinePen();
     void drawHairline(QPoint from, QPoint to);
+    bool drawStamped(QPoint from, QPoint to);
     QPen cachedQPen(const Pen &pen);
 
     QPainter &painter_;
@@ -68,4 +78,5 @@ private:
     bool fontSelected_ = false;
     Colour textColour_;
     QPoint position_;
+    DirectRaster raster_;
 };

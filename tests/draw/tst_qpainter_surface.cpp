@@ -16,12 +16,17 @@ const QRgb white = qRgb(255, 255, 255);
 const QRgb black = qRgb(0, 0, 0);
 
 // Paints on a white image through a fresh surface.
-QImage paint(QSize size, const std::function<void(QPainterSurface &)> &draw)
+QImage paint(QSize size, const std::function<void(QPainterSurface &)> &draw,
+             QPainterSurface::WideLines wideLines = QPainterSurface::WideLines::Stamped,
+             QImage::Format format = QImage::Format_RGB32,
+             const std::function<void(QPainter &)> &prepare = {})
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size, format);
     image.fill(white);
     QPainter painter(&image);
-    QPainterSurface surface(painter);
+    if (prepare)
+        prepare(painter);
+    QPainterSurface surface(painter, wideLines);
     draw(surface);
     painter.end();
     return image;
@@ -59,6 +64,8 @@ private slots:
     void hairlineLeavesOutItsEndPoint_data();
     void hairlineLeavesOutItsEndPoint();
     void widePenCoversItsWidth();
+    void stampedSegmentsAreThePaintersPixels_data();
+    void stampedSegmentsAreThePaintersPixels();
     void fillRectExcludesRightColumnAndBottomRow();
     void roundRectStaysInsideItsRectangle();
     void textStaysInsideItsRectangle_data();
@@ -161,6 +168,60 @@ void TestQPainterSurface::widePenCoversItsWidth()
     for (int x = 10; x < 30; ++x)
         wide += image.pixel(x, 28) == black;
     QCOMPARE(wide, 6);
+}
+
+void TestQPainterSurface::stampedSegmentsAreThePaintersPixels_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QPoint>("shift");
+    QTest::addColumn<bool>("clipped");
+    QTest::addColumn<bool>("stamps");
+    QTest::newRow("2, RGB32") << 2 << int(QImage::Format_RGB32) << QPoint() << false << true;
+    QTest::newRow("2, premultiplied, shifted") << 2 << int(QImage::Format_ARGB32_Premultiplied) << QPoint(7, -5) << false << true;
+    QTest::newRow("3, ARGB32") << 3 << int(QImage::Format_ARGB32) << QPoint() << false << true;
+    QTest::newRow("7, clip set") << 7 << int(QImage::Format_RGB32) << QPoint() << true << false;
+    QTest::newRow("2, 16-bit image") << 2 << int(QImage::Format_RGB16) << QPoint() << false << false;
+}
+
+// Every offset a curve's short segments take, long ones and ones cut by the image's edges, in
+// two alternating colours, must come out as QPainter strokes them one by one.
+void TestQPainterSurface::stampedSegmentsAreThePaintersPixels()
+{
+    QFETCH(int, width);
+    QFETCH(int, format);
+    QFETCH(QPoint, shift);
+    QFETCH(bool, clipped);
+    QFETCH(bool, stamps);
+    bool stamped = false;
+    const auto draw = [&](QPainterSurface &s) {
+        stamped = stamped || s.stampsWideLines();
+        int step = 0;
+        const auto segment = [&](int x, int y, int dx, int dy) {
+            s.selectPen({++step % 2 ? Colour{200, 30, 30} : Colour{20, 20, 220}, width});
+            s.moveTo(x, y);
+            s.lineTo(x + dx, y + dy);
+        };
+        for (int dy = -20; dy <= 20; ++dy)
+            for (int dx = -20; dx <= 20; ++dx)
+                segment(150 + 5 * dx + dy, 120 + 5 * dy, dx, dy);
+        for (const QPoint &edge : {QPoint(-3, 40), QPoint(40, -2), QPoint(298, 100), QPoint(100, 239)})
+            for (int d = -8; d <= 8; d += 4)
+                segment(edge.x(), edge.y(), d, 3 - d);
+        segment(10, 10, 64, -64);
+        segment(10, 200, 65, 0);
+        segment(280, 5, -3, 230);
+    };
+    const auto prepare = [&](QPainter &painter) {
+        painter.translate(shift);
+        if (clipped)
+            painter.setClipRect(30, 30, 200, 150);
+    };
+    const auto imageFormat = QImage::Format(format);
+    const QImage painted = paint({300, 240}, draw, QPainterSurface::WideLines::PainterOnly, imageFormat, prepare);
+    QVERIFY(!stamped);
+    QCOMPARE(paint({300, 240}, draw, QPainterSurface::WideLines::Stamped, imageFormat, prepare), painted);
+    QCOMPARE(stamped, stamps);
 }
 
 void TestQPainterSurface::fillRectExcludesRightColumnAndBottomRow()
