@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -71,6 +72,12 @@ QStringList argumentList(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+#ifdef SIGXFSZ
+    // Past a file-size limit a write must fail (EFBIG), so that the output writer removes its
+    // temporary file and reports; the signal's default action would end the process and
+    // leave that half-written file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     qInstallMessageHandler(quietMessages);
     QCoreApplication::setApplicationName(QStringLiteral("velkview"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velkviewVersion));

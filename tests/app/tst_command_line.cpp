@@ -24,13 +24,14 @@ struct Run {
     QByteArray err;
 };
 
-// sizeLimit > 0 runs the viewer under that RLIMIT_FSIZE, as a full disk would stop it.
+// sizeLimit > 0 runs the viewer under that RLIMIT_FSIZE, as a full disk would stop it; the
+// signal keeps its default action, as under a shell's ulimit.
 Run runViewer(const QStringList &arguments, rlim_t sizeLimit = 0)
 {
     QProcess process;
     if (sizeLimit > 0)
         process.setChildProcessModifier([sizeLimit] {
-            std::signal(SIGXFSZ, SIG_IGN);
+            std::signal(SIGXFSZ, SIG_DFL);
             const rlimit limit{sizeLimit, sizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
         });
