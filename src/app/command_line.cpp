@@ -212,8 +212,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
                                  QStringLiteral("[AMPLITUDE_FILE]"));
 
     CommandLine line;
-    // Parsed before the application object exists, the help text lacks the program's name.
-    line.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("velkview"));
     for (const QString &argument : arguments) {
         const QString name = argument.section(QLatin1Char('='), 0, 0);
         line.platformGiven = line.platformGiven || name == QLatin1String("-platform") || name == QLatin1String("--platform");
@@ -227,6 +225,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
         line.mode = parser.isSet(options.version) && !parser.isSet(options.help) && !helpAll
             ? CommandLine::Mode::Version
             : CommandLine::Mode::Help;
+        // Parsed before the application object exists, the help text lacks the program's name.
+        if (line.mode == CommandLine::Mode::Help)
+            line.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("velkview"));
         if (helpAll)
             line.helpText += qtOptionsHelp();
         return line;

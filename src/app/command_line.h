@@ -19,7 +19,7 @@ struct CommandLine {
     QSize chartSize{1280, 1000};
     QString bearingType = defaultBearingType();
     QStringList remarks;
-    QString helpText;              // for Help and for usage errors
+    QString helpText;              // for Help only
     QString error;                 // non-empty: bad usage, exit status 2
     bool platformGiven = false;    // Qt's -platform option names the display to use
 };
