@@ -36,10 +36,10 @@ bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, c
 } // namespace
 
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
-                          const ChartTools &tools)
+                          const ChartTools &tools, QPainterSurface::WideLines wideLines)
 {
     painter.fillRect(QRect(QPoint(0, 0), clientSize), toQColor(resultsWindowBackground));
-    QPainterSurface surface(painter);
+    QPainterSurface surface(painter, wideLines);
     const DeviceRect clientArea{0, 0, clientSize.width(), clientSize.height()};
     drawAmplitudeChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea);
     drawReferenceMarksChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea);

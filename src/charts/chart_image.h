@@ -2,6 +2,7 @@
 
 #include "charts/chart_tools.h"
 #include "data/measurement_set.h"
+#include "draw/qpainter_surface.h"
 
 #include <QImage>
 #include <QSize>
@@ -16,7 +17,8 @@ enum class ChartImageFormat { Png, Svg };
 // colour, then both charts on screen at scale 1 for a client area of clientSize.
 // The titles are in the current language.
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
-                          const ChartTools &tools);
+                          const ChartTools &tools,
+                          QPainterSurface::WideLines wideLines = QPainterSurface::WideLines::Stamped);
 
 // Writes that picture to outPath: a PNG when the name ends in ".png" (stored as an 8-bit palette
 // image when that keeps every pixel, else as RGB), an SVG when it ends in ".svg" (either case).

@@ -182,16 +182,13 @@ bool QPainterSurface::drawStamped(QPoint from, QPoint to)
 {
     if (!raster_)
         return false;
-    const qint64 dx = qint64(to.x()) - from.x();
-    const qint64 dy = qint64(to.y()) - from.y();
-    if (qAbs(dx) > SegmentStamps::maxReach || qAbs(dy) > SegmentStamps::maxReach)
-        return false;
     // One cache for every surface of the thread, so a repaint finds the shapes made before.
     thread_local SegmentStamps stamps;
-    const std::vector<StampSpan> *spans = stamps.find(int(dx), int(dy), pen_.width);
+    const std::vector<StampSpan> *spans =
+        stamps.find(qint64(to.x()) - from.x(), qint64(to.y()) - from.y(), linePen_);
     if (!spans)
         return false;
-    raster_.fill(*spans, from.x(), from.y(), toQColor(pen_.colour).rgb());
+    raster_.fill(*spans, from.x(), from.y(), linePen_.color().rgb());
     return true;
 }
 

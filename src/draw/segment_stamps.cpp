@@ -10,19 +10,21 @@
 
 namespace {
 
-std::vector<StampSpan> strokeShape(int dx, int dy, int width)
+std::vector<StampSpan> strokeShape(int dx, int dy, const QPen &pen)
 {
-    const int margin = width + 2;
+    const int margin = pen.width() + 2;
     const int originX = margin + std::max(0, -dx);
     const int originY = margin + std::max(0, -dy);
     QImage image(std::abs(dx) + 2 * margin + 1, std::abs(dy) + 2 * margin + 1,
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(0);
     {
-        // The same pen as the surface's wide pens, on the same engine.
+        // The caller's own pen on the same engine; only its colour differs from any non-zero.
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPen opaque = pen;
+        opaque.setColor(Qt::black);
+        painter.setPen(opaque);
         painter.drawLine(QPoint(originX, originY), QPoint(originX + dx, originY + dy));
     }
     std::vector<StampSpan> spans;
@@ -44,9 +46,10 @@ std::vector<StampSpan> strokeShape(int dx, int dy, int width)
 
 } // namespace
 
-const std::vector<StampSpan> *SegmentStamps::find(int dx, int dy, int width)
+const std::vector<StampSpan> *SegmentStamps::find(qint64 dx, qint64 dy, const QPen &pen)
 {
-    if (std::abs(dx) > maxReach || std::abs(dy) > maxReach || width < 2 || width > maxWidth)
+    const int width = pen.width();
+    if (qAbs(dx) > maxReach || qAbs(dy) > maxReach || width < 2 || width > maxWidth)
         return nullptr;
     const std::uint64_t key = (std::uint64_t(width) << 32) | (std::uint64_t(dx + 0x8000) << 16)
         | std::uint64_t(dy + 0x8000);
@@ -55,7 +58,7 @@ const std::vector<StampSpan> *SegmentStamps::find(int dx, int dy, int width)
         // Wild data can ask for every offset; a curve needs a few hundred shapes.
         if (shapes_.size() >= 4096)
             shapes_.clear();
-        found = shapes_.emplace(key, strokeShape(dx, dy, width)).first;
+        found = shapes_.emplace(key, strokeShape(int(dx), int(dy), pen)).first;
     }
     return &found->second;
 }

@@ -2,11 +2,14 @@
 
 #include <QRect>
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
 
 class QPainter;
+class QPen;
 
 // One row of a segment's pixels, relative to the segment's start: x from left to right - 1.
 struct StampSpan {
@@ -25,8 +28,9 @@ public:
     static constexpr int maxReach = 64;
     static constexpr int maxWidth = 32;
 
-    // The spans of the segment from (0, 0) to (dx, dy), or nullptr when it is not kept.
-    const std::vector<StampSpan> *find(int dx, int dy, int width);
+    // The spans of the segment from (0, 0) to (dx, dy) drawn with pen, or nullptr when it is not
+    // kept. The shapes are keyed by width: the pens given must differ in colour and width only.
+    const std::vector<StampSpan> *find(qint64 dx, qint64 dy, const QPen &pen);
 
 private:
     std::unordered_map<std::uint64_t, std::vector<StampSpan>> shapes_;

@@ -1,9 +1,7 @@
 // The results window under a scale factor of 2: its charts must be the scale-1 picture of the
 // same device size, not a half-size layout under full-size fonts.
 
-#include "charts/chart_colours.h"
-#include "charts/charts.h"
-#include "draw/qpainter_surface.h"
+#include "charts/chart_image.h"
 #include "doubles/scripted_dialogs.h"
 #include "results/c_ergebnis_dlg.h"
 
@@ -39,11 +37,7 @@ private slots:
         QImage expected(device, QImage::Format_RGB32);
         {
             QPainter painter(&expected);
-            painter.fillRect(expected.rect(), toQColor(resultsWindowBackground));
-            QPainterSurface surface(painter, QPainterSurface::WideLines::PainterOnly);
-            const DeviceRect area{0, 0, device.width(), device.height()};
-            drawAmplitudeChart(surface, data, window.tools(), 1.0, 1.0, ChartMedium::Screen, area);
-            drawReferenceMarksChart(surface, data, window.tools(), 1.0, 1.0, ChartMedium::Screen, area);
+            paintChartClientArea(painter, device, data, window.tools(), QPainterSurface::WideLines::PainterOnly);
         }
         // The buttons stand in the bottom strip; everything above it is the charts'.
         const QRect charts(0, 0, device.width(), device.height() - device.height() / 10);
