@@ -41,10 +41,27 @@ enum class UiText {
     Curve2,                  // chart readout
     RedMark,                 // chart readout
     BlueMark,                // chart readout
+    ReasonNotFound,          // message box detail: a missing file
+    ReasonPermissionDenied,  // message box detail
+    ReasonNotRegularFile,    // message box detail: a FIFO, device or socket
+    ReasonIsDirectory,       // message box detail
+    ReasonNoSpace,           // message box detail
+    ReasonReadOnly,          // message box detail
+    ReasonIsMeasurement,     // message box detail: an output named like an input
+    ReasonLetters,           // message box detail: a refused amplitude file
+    ReasonReadError,         // message box detail: the file system failed mid-read
+    PrintFailed,             // message box when the printer or print file fails
+    RedLine,                 // chart readout
+    BlueLine,                // chart readout
+    LineOfFile,              // chart readout: the file's line number
+    AmplitudeChartDescription, // accessible description: %1 file, %2 samples, %3 and %4 degrees
+    ReferenceChartDescription, // accessible description: %1 file, %2 entries, %3 and %4 degrees
+    RemarkLine,              // accessible name of a report-text field: %1 is 1 to 3
+    RecentFile,              // accessible name of a recent-file button: %1 its file
 };
 
 inline constexpr int languageCount = 5;
-inline constexpr int uiTextRowCount = 33;
+inline constexpr int uiTextRowCount = 50;
 
 // A language of the interface; its position in languages is its column in uiTexts and its
 // languageIndex.
