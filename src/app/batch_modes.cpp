@@ -64,8 +64,7 @@ std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
 // output is touched.
 bool outputIsAnInput(const CommandLine &line)
 {
-    const QString ampPath = QFileInfo(line.amplitudeFile).absoluteFilePath();
-    if (!isSameFile(line.outputPath, ampPath) && !isSameFile(line.outputPath, deriveRefPath(ampPath)))
+    if (!isMeasurementFile(line.outputPath, QFileInfo(line.amplitudeFile).absoluteFilePath()))
         return false;
     printLine(QStringLiteral("cannot write %1: it is the measurement being read").arg(line.outputPath));
     return true;

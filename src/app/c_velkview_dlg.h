@@ -2,6 +2,7 @@
 
 #include "app/config_file.h"
 #include "app/recent_file_list.h"
+#include "data/measurement_reader.h"
 #include "data/measurement_set.h"
 
 #include <QDialog>
@@ -60,8 +61,15 @@ private:
     friend class TestMainWindow;
     friend class TestOpenFlow;
 
+    // New: the Open-file command, a recent file, a drop; a failed read closes the results window.
+    // ReadAgain (F5): a failed read keeps the measurement shown.
+    enum class OpenKind { New, ReadAgain };
+
     bool chooseFile();
-    void openMeasurement();
+    void openMeasurement(OpenKind kind = OpenKind::New);
+    // The error box of a read that did not succeed, and what it does to the results window.
+    void showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
+                         const QString &cannotOpenReason);
     void addRecentFile(const QString &title, const QString &path);
     void refreshRecentButtons();
     void showResultsWindow();

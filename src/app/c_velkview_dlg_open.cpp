@@ -8,6 +8,7 @@
 #include "lang/text_limit.h"
 #include "lang/ui_texts.h"
 #include "results/c_ergebnis_dlg.h"
+#include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 #include "ui/text_fit.h"
 
@@ -73,8 +74,10 @@ bool CVELKViewDlg::tryOpenChosen(const QString &path)
     refPath_ = deriveRefPath(ampPath_);
     // Only a regular file can be read; a FIFO must not block the window.
     QFile file;
-    if (!openRegularFile(ampPath_, file).isEmpty()) {
-        dialogs_.showError(this, applicationName(), uiText(UiText::ErrorWhileOpeningFile));
+    const QString reason = openRegularFile(ampPath_, file);
+    if (!reason.isEmpty()) {
+        dialogs_.showError(this, applicationName(), uiText(UiText::ErrorWhileOpeningFile),
+                           fileDetails(ampPath_, reason));
         return false;
     }
     lastFilePath_ = leftWithoutSplitting(ampPath_, maxPathLength);
@@ -96,36 +99,60 @@ void CVELKViewDlg::reloadShown()
         return;
     ampPath_ = files_.ampFileStatus.fullName;
     refPath_ = deriveRefPath(ampPath_);
-    openMeasurement();
+    openMeasurement(OpenKind::ReadAgain);
 }
 
-void CVELKViewDlg::openMeasurement()
+void CVELKViewDlg::openMeasurement(OpenKind kind)
 {
-    showResultsWindow();
+    const bool wasShown = resultsWindow != nullptr;
+    // Reading again keeps the window as it is; any other open brings it up first.
+    if (kind == OpenKind::New)
+        showResultsWindow();
     // Read into a set of its own: while the progress display lets the windows repaint, the
     // results window keeps what it showed, and it only ever gets a complete, accepted read.
     const auto read = std::make_unique<MeasurementSet>();
     MeasurementFiles readFiles = files_;
+    QString cannotOpenReason;
     const QString fileName = QFileInfo(ampPath_).fileName();
     const ReadOutcome outcome = readMeasurement(
-        ampPath_, refPath_, *read, readFiles, nullptr, [this, &fileName](qint64 done, qint64 total) {
+        ampPath_, refPath_, *read, readFiles, &cannotOpenReason, [this, &fileName](qint64 done, qint64 total) {
             return dialogs_.showReadProgress(this, fileName, done, total);
         });
     dialogs_.endReadProgress();
-    // Cancelling means the file was not opened; the user chose it, so no message.
+    // Cancelling means the file was not opened; the user chose it, so no message, and whatever
+    // was shown before stays shown.
     if (outcome == ReadOutcome::Cancelled || !resultsWindow) {
-        closeResultsWindow();
+        if (!wasShown)
+            closeResultsWindow();
+        return;
+    }
+    if (outcome != ReadOutcome::Read) {
+        showReadFailure(kind, outcome, readFiles, cannotOpenReason);
         return;
     }
     files_ = readFiles;
-    if (outcome != ReadOutcome::Read) {
-        closeResultsWindow();
-        dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::InvalidFileFormat));
-        return;
-    }
     resultsWindow->measurementSet = *read;
     addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
     resultsWindow->update();
+}
+
+void CVELKViewDlg::showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
+                                   const QString &cannotOpenReason)
+{
+    const QString details = fileDetails(ampPath_, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
+                                                   : outcome == ReadOutcome::Refused ? uiText(UiText::ReasonLetters)
+                                                                                      : uiText(UiText::ReasonReadError));
+    // A failed read again leaves the measurement on screen, and its records with it.
+    if (kind == OpenKind::ReadAgain) {
+        const bool cannotOpen = outcome == ReadOutcome::CannotOpen;
+        dialogs_.showError(this, cannotOpen ? applicationName() : uiText(UiText::Error),
+                           uiText(cannotOpen ? UiText::ErrorWhileOpeningFile : UiText::InvalidFileFormat),
+                           details);
+        return;
+    }
+    files_ = readFiles;
+    closeResultsWindow();
+    dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::InvalidFileFormat), details);
 }
 
 void CVELKViewDlg::addRecentFile(const QString &title, const QString &path)

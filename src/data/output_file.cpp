@@ -1,5 +1,6 @@
 #include "data/output_file.h"
 
+#include "data/ref_path.h"
 #include "data/regular_file.h"
 
 #include <QFile>
@@ -174,4 +175,9 @@ bool isSameFile(const QString &first, const QString &second)
         || ::stat(QFile::encodeName(second).constData(), &secondStatus) != 0)
         return false;
     return firstStatus.st_dev == secondStatus.st_dev && firstStatus.st_ino == secondStatus.st_ino;
+}
+
+bool isMeasurementFile(const QString &path, const QString &ampPath)
+{
+    return !ampPath.isEmpty() && (isSameFile(path, ampPath) || isSameFile(path, deriveRefPath(ampPath)));
 }

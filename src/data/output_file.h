@@ -25,3 +25,8 @@ QString writeOutputFile(const QString &path, const std::function<bool(QIODevice 
 // True when both paths name one existing file (the same device and inode, so hard links and
 // symbolic links count as the same file).
 bool isSameFile(const QString &first, const QString &second);
+
+// True when path names one of the measurement's own files: the amplitude file at ampPath or
+// the reference file paired with it (as isSameFile sees them). Every route that writes a file
+// the user names refuses such an output before anything is written.
+bool isMeasurementFile(const QString &path, const QString &ampPath);

@@ -5,7 +5,9 @@
 #include "report/c_protokoll_text.h"
 #include "report/report_export.h"
 #include "report/report_page.h"
+#include "report/report_pdf.h"
 #include "report/report_texts.h"
+#include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 
 #include <QDateTime>
@@ -59,6 +61,24 @@ void proposeReportFile(QPrinter &printer, const MeasurementFiles &files)
     printer.setOutputFormat(QPrinter::NativeFormat);
 }
 
+namespace {
+
+// A print to a file is written like every other output the user names: never over the
+// measurement, whole or not at all, and a failure is said rather than passed over. The page
+// keeps the printer's layout, so the file matches what the printer would have printed.
+void printToFile(const PrintJob &job, const QPrinter &printer)
+{
+    const QString path = printer.outputFileName();
+    const QString details = writeChosenFile(path, job.files.ampFileStatus.fullName, [&](QIODevice &out) {
+        return writeReportPdfTo(out, job.texts, job.data, job.files, job.tools, printer.pageLayout(),
+                                printer.resolution());
+    });
+    if (!details.isEmpty())
+        job.dialogs.showError(job.owner, uiText(UiText::Error), uiText(UiText::FileNotSaved), details);
+}
+
+} // namespace
+
 void runPrintReport(const PrintJob &job)
 {
     CProtokollText textDialog(job.texts, job.owner);
@@ -70,6 +90,7 @@ void runPrintReport(const PrintJob &job)
     proposeReportFile(printer, job.files);
     if (!job.dialogs.runPrintDialog(job.owner, printer))
         return;
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
     // A system printer given a file name would write the file instead of printing.
     if (printer.outputFormat() == QPrinter::NativeFormat)
         printer.setOutputFileName(QString());
@@ -83,5 +104,10 @@ void runPrintReport(const PrintJob &job)
                               QStringLiteral("Printer information missing."));
         return;
     }
-    printReportPage(printer, job.texts, job.files, job.data, job.tools);
+    if (toFile) {
+        printToFile(job, printer);
+        return;
+    }
+    if (!printReportPage(printer, job.texts, job.files, job.data, job.tools))
+        job.dialogs.showError(job.owner, uiText(UiText::Error), uiText(UiText::PrintFailed));
 }

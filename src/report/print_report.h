@@ -26,8 +26,10 @@ struct PrintJob {
 // dialog (copies preset to 1, 300 dpi); cancelled there, nothing is printed or shown. Prints one
 // portrait page named after "Measurement report" in the current language. A printer reporting a
 // printable width or height of 0 or less gets the message "Printer information missing."
-// (caption "Error") and nothing is printed; a document that cannot be started is dropped
-// silently.
+// (caption "Error") and nothing is printed; a page that cannot be printed gets "The report could
+// not be printed.". A print to a file is refused when the file is one of the measurement's own
+// and is written whole or not at all; a refusal or failure shows "The file could not be saved."
+// with the path and the reason.
 void runPrintReport(const PrintJob &job);
 
 // The page's content: the texts as given, the titles, and the date texts made from the

@@ -9,19 +9,25 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+QPageLayout fullA4Page()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
+
 bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
-                      const MeasurementFiles &files, const ChartTools &tools)
+                      const MeasurementFiles &files, const ChartTools &tools,
+                      const QPageLayout &page, int resolution)
 {
     // The PDF writer draws into the device it is given, so every byte passes through the
     // caller's checked writes; a printer set to a file name would hide a full disk.
     QPdfWriter writer(&out);
-    writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setResolution(resolution);
+    writer.setPageLayout(page);
     writer.setTitle(uiText(UiText::MeasurementReport));
     writer.setCreator(QStringLiteral("VELKView"));
-    const QSize page = writer.pageLayout().fullRectPixels(writer.resolution()).size();
+    const QSize printable = writer.pageLayout().paintRectPixels(resolution).size();
     // The dialog's limits apply to command-line texts as well.
-    return paintReportPage(writer, page, texts.cut(), files, data, tools);
+    return paintReportPage(writer, printable, texts.cut(), files, data, tools);
 }
 
 QString writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,

@@ -4,6 +4,7 @@
 #include "data/measurement_set.h"
 #include "report/report_texts.h"
 
+#include <QPageLayout>
 #include <QString>
 
 class QIODevice;
@@ -16,6 +17,12 @@ class QIODevice;
 QString writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
                        const MeasurementFiles &files, const ChartTools &tools);
 
-// The same page written to an open device; false when the page could not be drawn.
+// The whole A4 portrait page, as --report and "Save report as PDF" write it.
+QPageLayout fullA4Page();
+
+// The same page written to an open device; false when the page could not be drawn. The page's
+// paint rectangle (the whole page for fullA4Page, the printable area of a printer's layout) is
+// the printable area, at resolution dots per inch.
 bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
-                      const MeasurementFiles &files, const ChartTools &tools);
+                      const MeasurementFiles &files, const ChartTools &tools,
+                      const QPageLayout &page = fullA4Page(), int resolution = 300);

@@ -64,8 +64,9 @@ public:
     // F11: full screen and back to the maximised window.
     void toggleFullScreen();
 
-    // The right-click menu: print preview, report as PDF, charts as image, copy charts. Each
-    // uses the report texts last entered; a failed save shows the reason and leaves no file.
+    // The right-click menu: print preview, report as PDF, charts as image, copy charts. Preview
+    // and PDF ask for the report texts first (Cancel there cancels the command); a failed save
+    // shows the path and the reason and leaves no file.
     std::unique_ptr<QMenu> createContextMenu();
     void showPrintPreview();
     void saveReportAsPdf();
@@ -94,6 +95,9 @@ protected:
 
 private:
     void createShortcuts();
+    // Runs the report-text dialog on a copy of the report texts; true, with the texts taken,
+    // when the user confirmed.
+    bool askReportTexts();
     // The tooltip-like box beside the cursor; the charts themselves stay untouched.
     void showReadout(QPoint position);
     // Writes path through a QSaveFile; on failure shows the error box and returns false.

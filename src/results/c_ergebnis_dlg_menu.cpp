@@ -3,17 +3,16 @@
 #include "results/c_ergebnis_dlg.h"
 
 #include "charts/chart_image.h"
-#include "data/output_file.h"
-#include "data/ref_path.h"
 #include "lang/ui_texts.h"
+#include "report/c_protokoll_text.h"
 #include "report/print_report.h"
 #include "report/report_export.h"
 #include "report/report_pdf.h"
+#include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -59,8 +58,21 @@ void CErgebnisDlg::contextMenuEvent(QContextMenuEvent *event)
     menu->exec(event->globalPos());
 }
 
+bool CErgebnisDlg::askReportTexts()
+{
+    // Cancel cancels the command, and the texts entered before stay as they were.
+    ReportTexts entered = reportTexts;
+    CProtokollText dialog(entered, this);
+    if (dialogs_.runDialog(dialog) != QDialog::Accepted)
+        return false;
+    reportTexts = entered;
+    return true;
+}
+
 void CErgebnisDlg::showPrintPreview()
 {
+    if (!askReportTexts())
+        return;
     QPrinter printer(QPrinter::HighResolution);
     setUpReportPrinter(printer);
     dialogs_.runPrintPreview(this, printer, [this](QPrinter &target) {
@@ -70,21 +82,17 @@ void CErgebnisDlg::showPrintPreview()
 
 bool CErgebnisDlg::saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    // Written as the batch modes write: whole or not at all, and never over the measurement.
-    const QString amp = files_.ampFileStatus.fullName;
-    const bool overInput = !amp.isEmpty() && (isSameFile(path, amp) || isSameFile(path, deriveRefPath(amp)));
-    const QString reason = overInput ? QStringLiteral("it is the measurement being shown")
-                                     : writeOutputFile(path, write);
-    if (reason.isEmpty())
+    const QString details = writeChosenFile(path, files_.ampFileStatus.fullName, write);
+    if (details.isEmpty())
         return true;
-    dialogs_.showError(this, uiText(UiText::Error),
-                       uiText(UiText::FileNotSaved) + QStringLiteral("\n\n")
-                           + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+    dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::FileNotSaved), details);
     return false;
 }
 
 void CErgebnisDlg::saveReportAsPdf()
 {
+    if (!askReportTexts())
+        return;
     const SaveFileRequest request{titleOf(UiText::SaveReportAsPdf), {uiText(UiText::PdfFiles)},
                                   proposedReportPath(files_)};
     const std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);

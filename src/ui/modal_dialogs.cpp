@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -19,6 +22,24 @@ QtModalDialogs::~QtModalDialogs() = default;
 
 namespace {
 
+// The suffix of a filter's first pattern ("PNG images (*.png)" gives "png"), or empty for a
+// pattern without one.
+QString suffixOfFilter(const QString &filter)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)[ )]"));
+    return firstPattern.match(filter).captured(1);
+}
+
+// Qt's own dialog starts at its minimum size, which cuts the columns of the file list: start at
+// a size that shows names, sizes and dates, within the screen the owner is on.
+void giveSensibleSize(QFileDialog &dialog, QWidget *owner)
+{
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted(900, 560);
+    const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : wanted;
+    dialog.resize(wanted.boundedTo(room).expandedTo(dialog.minimumSizeHint()));
+}
+
 std::optional<QString> runFileDialog(QWidget *owner, QFileDialog::AcceptMode mode, const QString &title,
                                      const QStringList &filters, const QString &initialPath)
 {
@@ -31,6 +52,13 @@ std::optional<QString> runFileDialog(QWidget *owner, QFileDialog::AcceptMode mod
     dialog.setNameFilters(filters);
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
+    if (mode == QFileDialog::AcceptSave) {
+        // The filter chosen decides the suffix of a name typed without one.
+        dialog.setDefaultSuffix(suffixOfFilter(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString &filter) { dialog.setDefaultSuffix(suffixOfFilter(filter)); });
+    }
+    giveSensibleSize(dialog, owner);
     const QFileInfo initial(initialPath);
     dialog.setDirectory(initial.absolutePath());
     dialog.selectFile(initial.fileName());
@@ -46,9 +74,11 @@ std::optional<QString> QtModalDialogs::chooseOpenFile(QWidget *owner, const Open
     return runFileDialog(owner, QFileDialog::AcceptOpen, request.title, request.filters, request.initialPath);
 }
 
-void QtModalDialogs::showError(QWidget *owner, const QString &caption, const QString &text)
+void QtModalDialogs::showError(QWidget *owner, const QString &caption, const QString &text,
+                               const QString &details)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);
+    box.setInformativeText(details);
     box.exec();
 }
 

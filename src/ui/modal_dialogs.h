@@ -35,8 +35,10 @@ public:
 
     // The chosen file's full path, or nothing when the user cancelled.
     virtual std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) = 0;
-    // An error message box with an OK button.
-    virtual void showError(QWidget *owner, const QString &caption, const QString &text) = 0;
+    // An error message box with an OK button; details, when given, is its informative text
+    // (which file, and why).
+    virtual void showError(QWidget *owner, const QString &caption, const QString &text,
+                           const QString &details = QString()) = 0;
     // The print dialog for this printer; true when the user confirmed.
     virtual bool runPrintDialog(QWidget *owner, QPrinter &printer) = 0;
     // Runs one of the program's own dialogs modally and returns its result.
@@ -48,7 +50,8 @@ public:
                                   qint64 total) = 0;
     // Removes the progress display of the read that has ended, if one was shown.
     virtual void endReadProgress() = 0;
-    // The chosen path, or nothing when the user cancelled. Asks before replacing a file.
+    // The chosen path, or nothing when the user cancelled. Asks before replacing a file. A name
+    // typed without a suffix gets the one of the filter chosen.
     virtual std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) = 0;
     // A print preview of printer's pages; paint draws them onto the printer it is given.
     virtual void runPrintPreview(QWidget *owner, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
@@ -61,7 +64,8 @@ public:
     ~QtModalDialogs() override;
 
     std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) override;
-    void showError(QWidget *owner, const QString &caption, const QString &text) override;
+    void showError(QWidget *owner, const QString &caption, const QString &text,
+                   const QString &details = QString()) override;
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
     std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) override;

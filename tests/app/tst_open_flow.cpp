@@ -134,15 +134,17 @@ void TestOpenFlow::cancelChangesNothing()
 void TestOpenFlow::unopenableChoiceShowsOpenError_data()
 {
     QTest::addColumn<QString>("relative");
-    QTest::newRow("missing file") << "nothing_amp.txt";
-    QTest::newRow("directory") << "folder.d";
-    QTest::newRow("FIFO without writer") << "pipe_amp.txt";
-    QTest::newRow("link to an endless device") << "zero_amp.txt";
+    QTest::addColumn<QString>("reason");   // the box's informative text after the path
+    QTest::newRow("missing file") << "nothing_amp.txt" << "No such file or directory";
+    QTest::newRow("directory") << "folder.d" << "Is a directory";
+    QTest::newRow("FIFO without writer") << "pipe_amp.txt" << "Not a regular file";
+    QTest::newRow("link to an endless device") << "zero_amp.txt" << "Not a regular file";
 }
 
 void TestOpenFlow::unopenableChoiceShowsOpenError()
 {
     QFETCH(QString, relative);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("folder.d"));
     QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe_amp.txt"))).constData(), 0600), 0);
@@ -154,6 +156,7 @@ void TestOpenFlow::unopenableChoiceShowsOpenError()
     QCOMPARE(dialogs.errors.size(), 1);
     QCOMPARE(dialogs.errors.first().caption, QStringLiteral("velkview"));
     QCOMPARE(dialogs.errors.first().text, QStringLiteral("Error while opening file!"));
+    QCOMPARE(dialogs.errors.first().details, dir.filePath(relative) + QLatin1Char('\n') + reason);
     QVERIFY(!resultsWindow);
     QCOMPARE(window.lastFilePath(), before);
 }
@@ -222,6 +225,8 @@ void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
     QCOMPARE(dialogs.errors.first().caption, QStringLiteral("Fehler"));
     QCOMPARE(dialogs.errors.first().text,
              QString::fromUtf8("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden."));
+    QCOMPARE(dialogs.errors.first().details,
+             bad + QString::fromUtf8("\nDie Datei enth\xC3\xA4lt Buchstaben (Zeichen A bis z)"));
     QCOMPARE(window.recentFiles().count(), 1);
     // The refused file opened, so the next dialog starts there.
     QCOMPARE(window.lastFilePath(), bad);
@@ -247,6 +252,19 @@ void TestOpenFlow::cancelledReadOpensNothing()
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(window.recentFiles().count(), 0);
     QVERIFY(languageList(window)->isEnabled());
+
+    // Cancelling the open of another file keeps the measurement shown as it was.
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("o_amp.txt")), "1 5 6 7\n");
+    dialogs.cancelProgressAfter = -1;
+    openPath(window, dialogs, path);
+    dialogs.progressReports = 0;
+    dialogs.cancelProgressAfter = 0;
+    openPath(window, dialogs, other);
+    closeAll();
+    QVERIFY(resultsWindow);
+    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    QCOMPARE(window.files().ampFileStatus.fullName, path);
+    QVERIFY(dialogs.errors.isEmpty());
 }
 
 void TestOpenFlow::sameTitleIsListedOnce()
@@ -404,6 +422,7 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand_data()
     QTest::newRow("drop on results window") << "drop" << true;
     QTest::newRow("F5 reads the shown file again") << "F5" << true;
     QTest::newRow("F5 on a file turned invalid") << "F5 invalid" << true;
+    QTest::newRow("F5 on a deleted file") << "F5 deleted" << true;
 }
 
 // Each route opens a second file of the same name from another folder (or the first one again)
@@ -436,14 +455,22 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
         QCoreApplication::sendEvent(target, &drop);
     } else {
         expected = first;
-        writeTestFile(first, route.endsWith(QLatin1String("invalid")) ? "x\n" : goodLines + "3 30 62 72\n");
+        if (route.endsWith(QLatin1String("deleted")))
+            QFile::remove(first);
+        else
+            writeTestFile(first, route.endsWith(QLatin1String("invalid")) ? "x\n" : goodLines + "3 30 62 72\n");
         QTest::keyClick(target, Qt::Key_F5);
     }
-    if (route.endsWith(QLatin1String("invalid"))) {
+    if (route.startsWith(QLatin1String("F5 "))) {
+        // A failed read again says why and keeps the measurement on screen, unchanged.
         closeAll();
-        QVERIFY(!resultsWindow);
+        QVERIFY(resultsWindow && resultsWindow->isVisible());
+        QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+        QCOMPARE(window.files().ampFileStatus.fullName, first);
         QCOMPARE(dialogs.errors.size(), 1);
-        QCOMPARE(dialogs.errors[0].text, uiText(UiText::InvalidFileFormat));
+        QCOMPARE(dialogs.errors[0].text, uiText(route.endsWith(QLatin1String("deleted"))
+                                                    ? UiText::ErrorWhileOpeningFile : UiText::InvalidFileFormat));
+        QVERIFY(dialogs.errors[0].details.startsWith(first + QLatin1Char('\n')));
         return;
     }
     QVERIFY(dialogs.errors.isEmpty());

@@ -15,9 +15,10 @@ std::optional<QString> ScriptedDialogs::chooseOpenFile(QWidget *, const OpenFile
     return openFileAnswers.takeFirst();
 }
 
-void ScriptedDialogs::showError(QWidget *, const QString &caption, const QString &text)
+void ScriptedDialogs::showError(QWidget *, const QString &caption, const QString &text,
+                                const QString &details)
 {
-    errors.append({caption, text});
+    errors.append({caption, text, details});
 }
 
 bool ScriptedDialogs::runPrintDialog(QWidget *, QPrinter &printer)

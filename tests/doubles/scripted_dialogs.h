@@ -14,6 +14,7 @@ public:
     struct Error {
         QString caption;
         QString text;
+        QString details;
     };
 
     // Answers of the open-file dialog, used in order; nothing left means cancel.
@@ -40,7 +41,8 @@ public:
     int cancelProgressAfter = -1;
 
     std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) override;
-    void showError(QWidget *owner, const QString &caption, const QString &text) override;
+    void showError(QWidget *owner, const QString &caption, const QString &text,
+                   const QString &details = QString()) override;
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
     bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;

@@ -167,13 +167,14 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
     }
 
-    void documentThatCannotStartIsDroppedSilently()
+    void failedPrintToFileSaysWhy()
     {
         const QString path = outPath("no such folder/report.pdf");
         dialogs_.printAnswer = printToPdf(path);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
         runPrintReport(job());
-        QCOMPARE(dialogs_.errors.size(), 0);
+        QCOMPARE(dialogs_.errors.size(), 1);
+        QCOMPARE(dialogs_.errors[0].text, uiText(UiText::FileNotSaved));
+        QVERIFY(dialogs_.errors[0].details.startsWith(path + QLatin1Char('\n')));
         QVERIFY(!QFileInfo::exists(path));
     }
 

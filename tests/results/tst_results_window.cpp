@@ -163,14 +163,17 @@ void TestResultsWindow::contextMenuCommands_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("answer");   // file name chosen in the save dialog
     QTest::addColumn<QByteArray>("written");   // how the written file starts; empty: none
-    QTest::newRow("preview") << "printPreview" << QString() << QByteArray("%PDF");
-    QTest::newRow("report PDF") << "saveReportAsPdf" << "r.pdf" << QByteArray("%PDF");
-    QTest::newRow("PNG") << "saveChartsAsImage" << "c.png" << QByteArray("\x89PNG");
-    QTest::newRow("SVG") << "saveChartsAsImage" << "c.svg" << QByteArray("<?xml");
-    QTest::newRow("no suffix: PNG") << "saveChartsAsImage" << "c" << QByteArray("\x89PNG");
-    QTest::newRow("missing folder") << "saveReportAsPdf" << "none/r.pdf" << QByteArray();
-    QTest::newRow("a folder as target") << "saveChartsAsImage" << "d.png" << QByteArray();
-    QTest::newRow("clipboard") << "copyCharts" << QString() << QByteArray();
+    QTest::addColumn<bool>("textsConfirmed");   // OK in the report-text dialog
+    QTest::newRow("preview") << "printPreview" << QString() << QByteArray("%PDF") << true;
+    QTest::newRow("report PDF") << "saveReportAsPdf" << "r.pdf" << QByteArray("%PDF") << true;
+    QTest::newRow("PNG") << "saveChartsAsImage" << "c.png" << QByteArray("\x89PNG") << true;
+    QTest::newRow("SVG") << "saveChartsAsImage" << "c.svg" << QByteArray("<?xml") << true;
+    QTest::newRow("no suffix: PNG") << "saveChartsAsImage" << "c" << QByteArray("\x89PNG") << true;
+    QTest::newRow("missing folder") << "saveReportAsPdf" << "none/r.pdf" << QByteArray() << true;
+    QTest::newRow("a folder as target") << "saveChartsAsImage" << "d.png" << QByteArray() << true;
+    QTest::newRow("clipboard") << "copyCharts" << QString() << QByteArray() << true;
+    QTest::newRow("preview, texts cancelled") << "printPreview" << QString() << QByteArray() << false;
+    QTest::newRow("report PDF, texts cancelled") << "saveReportAsPdf" << "r.pdf" << QByteArray() << false;
 }
 
 void TestResultsWindow::contextMenuCommands()
@@ -178,6 +181,7 @@ void TestResultsWindow::contextMenuCommands()
     QFETCH(QString, command);
     QFETCH(QString, answer);
     QFETCH(QByteArray, written);
+    QFETCH(bool, textsConfirmed);
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("d.png"));
     MeasurementFiles files;
@@ -186,8 +190,9 @@ void TestResultsWindow::contextMenuCommands()
     ScriptedDialogs dialogs;
     CErgebnisDlg window(nullptr, files, dialogs);
     window.resize(640, 480);
-    window.reportTexts.bearingType = QStringLiteral("B-42");
-    window.reportTexts.remarkLines[1] = QStringLiteral("last entered");
+    // Preview and PDF ask for the texts, as Print does.
+    dialogs.dialogAnswer = answerTextDialog({QStringLiteral("B-42"), QString(), QStringLiteral("last entered")},
+                                            textsConfirmed);
     const QString path = answer.isEmpty() ? dir.filePath(QStringLiteral("preview.pdf"))
         : dir.filePath(answer.endsWith(QLatin1String("c")) ? answer + QStringLiteral(".png") : answer);
     dialogs.previewPath = path;
@@ -202,12 +207,20 @@ void TestResultsWindow::contextMenuCommands()
         QCOMPARE(QGuiApplication::clipboard()->image().size(), window.size());
         return;
     }
+    const bool asksTexts = command == QLatin1String("printPreview") || command == QLatin1String("saveReportAsPdf");
+    QCOMPARE(dialogs.dialogCount, asksTexts ? 1 : 0);
+    if (!textsConfirmed) {
+        QCOMPARE(dialogs.saveFileRequests.size() + dialogs.previewCount, 0);
+        QVERIFY(!QFileInfo::exists(path));
+        return;
+    }
     if (command == QLatin1String("saveReportAsPdf"))
         QCOMPARE(dialogs.saveFileRequests.value(0).initialPath, dir.filePath(QStringLiteral("w1_report.pdf")));
     QFile file(path);
     if (written.isEmpty()) {
         QCOMPARE(dialogs.errors.size(), 1);
-        QVERIFY(dialogs.errors[0].text.startsWith(uiText(UiText::FileNotSaved)));
+        QCOMPARE(dialogs.errors[0].text, uiText(UiText::FileNotSaved));
+        QVERIFY(dialogs.errors[0].details.startsWith(path + QLatin1Char('\n')));
         QVERIFY(!QFileInfo(path).isFile());
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList());
         return;
@@ -295,11 +308,21 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
     const QString ref = writeTestFile(dir.filePath(QStringLiteral("w1_ref.txt")), lines);
     ScriptedDialogs dialogs;
     CErgebnisDlg window(nullptr, files, dialogs);
+    dialogs.dialogAnswer = answerTextDialog({}, true);
     dialogs.saveFileAnswers = {files.ampFileStatus.fullName, ref};
     const std::unique_ptr<QMenu> menu = window.createContextMenu();
     menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
     menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
-    QCOMPARE(dialogs.errors.size(), 2);
+    // Print to a file named like the measurement's files: refused the same way.
+    for (const QString &path : {files.ampFileStatus.fullName, ref}) {
+        dialogs.printAnswer = printToPdf(path);
+        window.printReport();
+    }
+    QCOMPARE(dialogs.errors.size(), 4);
+    for (const ScriptedDialogs::Error &error : dialogs.errors) {
+        QCOMPARE(error.text, uiText(UiText::FileNotSaved));
+        QVERIFY(error.details.endsWith(uiText(UiText::ReasonIsMeasurement)));
+    }
     for (const QString &path : {files.ampFileStatus.fullName, ref}) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

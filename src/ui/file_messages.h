@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+// The system's reason for a failed file operation ("No such file or directory", as strerror
+// gives it in the C locale) in the viewer's language for the common cases: missing, permission
+// denied, not a regular file, a directory, no space, read-only file system. Any other reason is
+// returned as the system gave it.
+QString reasonText(const QString &systemReason);
+
+// A message box's informative text for a file: its native path on one line, the reason (in the
+// viewer's language, see reasonText) on the next.
+QString fileDetails(const QString &path, const QString &systemReason);
+
+// Writes a file whose name the user chose (a save, a print to a file): refused before anything
+// is written when it is one of the measurement's own files (ampPath and its reference partner),
+// else written whole or not at all by writeOutputFile. Returns an empty string when the file
+// was written, else the error box's informative text (fileDetails).
+QString writeChosenFile(const QString &path, const QString &ampPath,
+                        const std::function<bool(QIODevice &)> &writer);
