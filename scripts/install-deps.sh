@@ -15,6 +15,8 @@ packages=(
   desktop-file-utils appstream libxml2-utils shared-mime-info groff-base file
                           # packaging/ checks: desktop entry, AppStream data, MIME type, manual page
   dpkg-dev lintian        # make package: shlibdeps for the dependencies, then the package's checks
+  xvfb openbox x11-utils
+                          # window tests under a real window manager on a virtual screen
 )
 
 # Optional groups, asked for by name: `install-deps.sh fuzz` adds clang and its libFuzzer

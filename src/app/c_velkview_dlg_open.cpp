@@ -182,10 +182,7 @@ void CVELKViewDlg::showResultsWindow()
         connect(resultsWindow, &CErgebnisDlg::quitRequested, this, &CVELKViewDlg::accept);
         connect(resultsWindow, &CErgebnisDlg::fileDropped, this, &CVELKViewDlg::openChosenPath);
     }
-    resultsWindow->hide();
-    resultsWindow->showMaximized();
-    resultsWindow->raise();
-    resultsWindow->activateWindow();
+    resultsWindow->showOnTop();
     languageList_->setEnabled(false);
 }
 

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 
 CErgebnisDlg *resultsWindow = nullptr;
@@ -116,12 +117,58 @@ void CErgebnisDlg::createShortcuts()
     addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { emit quitRequested(); });
 }
 
+void CErgebnisDlg::showOnTop()
+{
+    // Hiding a shown window first would bring it to the top too, but window managers may then
+    // forget that it was maximised.
+    if (wantedState_ == Qt::WindowNoState)
+        wantedState_ = Qt::WindowMaximized;
+    stateRequests_ = 0;
+    if (isVisible())
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) | wantedState_);
+    else if (wantedState_ == Qt::WindowFullScreen)
+        showFullScreen();
+    else
+        showMaximized();
+    raise();
+    activateWindow();
+}
+
 void CErgebnisDlg::toggleFullScreen()
 {
-    if (isFullScreen())
-        showMaximized();
-    else
+    stateRequests_ = 0;
+    if (isFullScreen()) {
+        wantedState_ = stateBeforeFullScreen_ & (Qt::WindowMaximized | Qt::WindowFullScreen);
+        setWindowState(stateBeforeFullScreen_);
+    } else {
+        stateBeforeFullScreen_ = windowState() & ~Qt::WindowMinimized;
+        wantedState_ = Qt::WindowFullScreen;
         showFullScreen();
+    }
+}
+
+void CErgebnisDlg::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || wantedState_ == Qt::WindowNoState)
+        return;
+    if (windowState() & wantedState_)
+        stateRequests_ = 0;
+    else if (!(windowState() & Qt::WindowMinimized))
+        restoreWantedState();
+}
+
+void CErgebnisDlg::restoreWantedState()
+{
+    // A manager that refuses the state for good must not keep both sides busy.
+    constexpr int maxRequests = 3;
+    if (!isVisible() || stateRequests_ >= maxRequests)
+        return;
+    ++stateRequests_;
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !(windowState() & (wantedState_ | Qt::WindowMinimized)))
+            setWindowState((windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)) | wantedState_);
+    });
 }
 
 void CErgebnisDlg::dragEnterEvent(QDragEnterEvent *event)
@@ -185,10 +232,12 @@ DeviceRect CErgebnisDlg::chartArea() const
 
 void CErgebnisDlg::placeButtons()
 {
-    // Window rectangle in screen pixels with an exclusive right and bottom edge.
+    // The window rectangle as it stands when pinned at the origin, with an exclusive right and
+    // bottom edge. Its real position does not count: a window manager may put a maximised
+    // window elsewhere (beside a panel), and Qt may not learn of the move at all.
     const QRect frame = frameGeometry();
-    const int windowRight = frame.x() + frame.width();
-    const int windowBottom = frame.y() + frame.height();
+    const int windowRight = frame.width();
+    const int windowBottom = frame.height();
     const int winW = frame.width();
     const int winH = frame.height();
     const int clientW = width();
@@ -234,6 +283,13 @@ void CErgebnisDlg::moveEvent(QMoveEvent *event)
     QDialog::moveEvent(event);
     if (pinning_ || isMaximized() || isFullScreen())
         return;
+    // A window meant to be maximised is put back by its state, not by geometry the window
+    // manager would take for a normal window's.
+    if (wantedState_ != Qt::WindowNoState) {
+        if (!(windowState() & Qt::WindowMinimized))
+            restoreWantedState();
+        return;
+    }
     if (awaitingPlacement_) {
         awaitingPlacement_ = false;
         return;

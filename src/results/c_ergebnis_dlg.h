@@ -61,7 +61,11 @@ public:
     QPushButton *closeButton() const { return closeButton_; }
     QPushButton *printButton() const { return printButton_; }
 
-    // F11: full screen and back to the maximised window.
+    // Shows the window maximised (or full screen, if the user chose that with F11), on top and
+    // active. The state is kept whatever the window manager answers: a manager that drops it
+    // is asked again.
+    void showOnTop();
+    // F11: full screen, and back to exactly the state before.
     void toggleFullScreen();
 
     // The right-click menu: print preview, report as PDF, charts as image, copy charts. Preview
@@ -92,6 +96,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createShortcuts();
@@ -110,7 +115,14 @@ private:
     QPushButton *printButton_ = nullptr;
     QLabel *readout_ = nullptr;
     Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
+    // Asks for wantedState_ again, a few times at most, after the window manager dropped it.
+    void restoreWantedState();
+
     bool pinning_ = false;
+    // Maximised or full screen once shown through showOnTop; none for a window shown as it is.
+    Qt::WindowStates wantedState_ = Qt::WindowNoState;
+    Qt::WindowStates stateBeforeFullScreen_ = Qt::WindowMaximized;
+    int stateRequests_ = 0;
     bool awaitingPlacement_ = false;   // our last pin is waiting for the window manager's answer
 };
 

@@ -1,0 +1,67 @@
+// The results window's state under a real window manager (run by with_window_manager.sh): the
+// manager, not Qt, decides whether a window is maximised, and some forget it on hide and show.
+#include "app/c_velkview_dlg.h"
+#include "doubles/scripted_dialogs.h"
+#include "results/c_ergebnis_dlg.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestResultsStateUnderWindowManager : public QObject {
+    Q_OBJECT
+
+private slots:
+    void staysMaximisedAndOnScreen();
+
+private:
+    // Waits until the manager has answered and nothing moves any more.
+    static bool settledMaximised()
+    {
+        if (!QTest::qWaitFor([] { return resultsWindow && resultsWindow->isMaximized(); }, 3000))
+            return false;
+        QTest::qWait(250);
+        return resultsWindow->isMaximized() && !resultsWindow->isFullScreen();
+    }
+    static bool fitsTheScreen()
+    {
+        const QRect room = resultsWindow->screen()->availableGeometry();
+        const QPushButton *close = resultsWindow->closeButton();
+        return resultsWindow->width() <= room.width() && resultsWindow->height() <= room.height()
+            && close->geometry().bottom() < resultsWindow->height()
+            && close->geometry().right() < resultsWindow->width();
+    }
+};
+
+void TestResultsStateUnderWindowManager::staysMaximisedAndOnScreen()
+{
+    QTemporaryDir workingDirectory;
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, workingDirectory.path());
+    window.show();
+    const QString example = QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt");
+    // Opening again (Ctrl+O, a drop, a recent file) and reading again (F5), ten times each.
+    for (int round = 0; round < 10; ++round) {
+        window.openChosenPath(example);
+        QVERIFY2(settledMaximised(), qPrintable(QStringLiteral("open %1").arg(round + 1)));
+        QVERIFY(fitsTheScreen());
+        window.reloadShown();
+        QVERIFY2(settledMaximised(), qPrintable(QStringLiteral("read again %1").arg(round + 1)));
+    }
+    QVERIFY(dialogs.errors.isEmpty());
+
+    // F11 twice returns exactly to the state and size before.
+    const QSize before = resultsWindow->size();
+    for (int round = 0; round < 2; ++round) {
+        resultsWindow->toggleFullScreen();
+        QVERIFY(QTest::qWaitFor([] { return resultsWindow->isFullScreen(); }, 3000));
+        resultsWindow->toggleFullScreen();
+        QVERIFY(settledMaximised());
+        QCOMPARE(resultsWindow->size(), before);
+        QVERIFY(fitsTheScreen());
+    }
+}
+
+QTEST_MAIN(TestResultsStateUnderWindowManager)
+#include "wm_results_state.moc"
