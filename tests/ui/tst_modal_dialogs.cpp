@@ -1,0 +1,60 @@
+#include "ui/modal_dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestModalDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveDialogSuffixFollowsTheFilter_data();
+    void saveDialogSuffixFollowsTheFilter();
+};
+
+void TestModalDialogs::saveDialogSuffixFollowsTheFilter_data()
+{
+    QTest::addColumn<int>("filter");      // the filter the user picks
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("PNG, no suffix") << 0 << "c" << "c.png";
+    QTest::newRow("SVG, no suffix") << 1 << "c" << "c.svg";
+    QTest::newRow("SVG, own suffix kept") << 1 << "c.png" << "c.png";
+}
+
+// Qt's own dialog, driven as a user would: pick the filter, type a name, press Enter.
+void TestModalDialogs::saveDialogSuffixFollowsTheFilter()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    QSize shownSize;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shownSize = dialog->size();
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int step = 0; step < filter; ++step)
+            QTest::keyClick(types, Qt::Key_Down);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QtModalDialogs dialogs;
+    const std::optional<QString> result = dialogs.chooseSaveFile(
+        nullptr, {QStringLiteral("Save"), {QStringLiteral("PNG images (*.png)"), QStringLiteral("SVG images (*.svg)")},
+                  dir.filePath(QStringLiteral("proposed.png"))});
+    QCOMPARE(result.value_or(QString()), dir.filePath(chosen));
+    // A first size that shows the file list's columns, within the screen.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 9 / 10;
+    QCOMPARE(shownSize, QSize(900, 560).boundedTo(room));
+}
+
+QTEST_MAIN(TestModalDialogs)
+#include "tst_modal_dialogs.moc"
