@@ -19,7 +19,7 @@ struct Options {
                              QStringLiteral("Write the results window's charts to a PNG or SVG file."),
                              QStringLiteral("OUT")};
     QCommandLineOption size{QStringLiteral("size"),
-                            QStringLiteral("Client area for --chart (default 1280x1000)."),
+                            QStringLiteral("Client area for --chart, up to 16384x16384 (default 1280x1000)."),
                             QStringLiteral("WxH")};
     QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Write the printed report as a PDF."),
                               QStringLiteral("OUT")};
@@ -172,7 +172,7 @@ QString readChart(const QCommandLineParser &parser, const Options &options, Comm
     if (parser.isSet(options.size)) {
         const std::optional<QSize> parsed = parseSize(parser.value(options.size));
         if (!parsed)
-            return QStringLiteral("--size takes WxH, for example 1280x1000.");
+            return QStringLiteral("--size takes WxH up to 16384x16384, for example 1280x1000.");
         line.chartSize = *parsed;
     }
     return QString();

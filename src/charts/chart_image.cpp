@@ -13,11 +13,6 @@
 
 namespace {
 
-bool writePng(QIODevice &device, const QImage &image)
-{
-    const QImage palette = toPaletteImage(image);
-    return (palette.isNull() ? image : palette).save(&device, "PNG");
-}
 
 bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools)
 {
@@ -35,6 +30,20 @@ bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, c
 
 } // namespace
 
+bool writeChartPng(QIODevice &device, const QImage &image)
+{
+    if (image.isNull())
+        return false;
+    // The palette copy is only a smaller file; without memory for it the RGB image is written.
+    const QImage palette = toPaletteImage(image);
+    return (palette.isNull() ? image : palette).save(&device, "PNG");
+}
+
+QString notEnoughMemoryFor(QSize clientSize)
+{
+    return QStringLiteral("not enough memory for %1x%2").arg(clientSize.width()).arg(clientSize.height());
+}
+
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
                           const ChartTools &tools, QPainterSurface::WideLines wideLines)
 {
@@ -49,8 +58,11 @@ QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const Char
 {
     if (clientSize.isEmpty())
         return {};
+    // A large size may not get its memory: Qt then gives a null image, which must not be painted.
     QImage image(clientSize, QImage::Format_RGB32);
-    QPainter painter(&image);
+    QPainter painter;
+    if (image.isNull() || !painter.begin(&image))
+        return {};
     paintChartClientArea(painter, clientSize, data, tools);
     painter.end();
     return image;
@@ -63,6 +75,8 @@ QImage toPaletteImage(const QImage &image)
     QHash<QRgb, int> indexOf;
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    if (rgb.isNull() || indexed.isNull())
+        return {};
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *source = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         uchar *target = indexed.scanLine(y);
@@ -89,7 +103,7 @@ bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize
         return false;
     switch (format) {
     case ChartImageFormat::Png:
-        return writePng(out, renderChartImage(clientSize, data, tools));
+        return writeChartPng(out, renderChartImage(clientSize, data, tools));
     case ChartImageFormat::Svg:
         return writeSvg(out, clientSize, data, tools);
     }
@@ -106,7 +120,14 @@ QString writeChartImage(const QString &outPath, QSize clientSize, const Measurem
         format = ChartImageFormat::Svg;
     else if (!outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         return QStringLiteral("Neither a .png nor a .svg name");
-    return writeOutputFile(outPath, [&](QIODevice &device) {
-        return writeChartImageTo(device, format, clientSize, data, tools);
-    });
+    if (format == ChartImageFormat::Svg) {
+        return writeOutputFile(outPath, [&](QIODevice &device) {
+            return writeChartImageTo(device, format, clientSize, data, tools);
+        });
+    }
+    // Drawn before the output is touched, so a size that gets no memory leaves nothing behind.
+    const QImage image = renderChartImage(clientSize, data, tools);
+    if (image.isNull())
+        return notEnoughMemoryFor(clientSize);
+    return writeOutputFile(outPath, [&](QIODevice &device) { return writeChartPng(device, image); });
 }

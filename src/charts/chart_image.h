@@ -23,7 +23,8 @@ void paintChartClientArea(QPainter &painter, QSize clientSize, const Measurement
 // Writes that picture to outPath: a PNG when the name ends in ".png" (stored as an 8-bit palette
 // image when that keeps every pixel, else as RGB), an SVG when it ends in ".svg" (either case).
 // The file is written whole or not at all (see writeOutputFile). Returns an empty string when
-// it was written, else the reason: another ending, an empty size, or the system's reason.
+// it was written, else the reason: another ending, an empty size, no memory for the image
+// (notEnoughMemoryFor; nothing is written), or the system's reason.
 QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
                         const ChartTools &tools);
 
@@ -32,8 +33,17 @@ QString writeChartImage(const QString &outPath, QSize clientSize, const Measurem
 bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize,
                        const MeasurementSet &data, const ChartTools &tools);
 
-// The same image in memory, 32-bit RGB; a null image for an empty size.
+// The same image in memory, 32-bit RGB; a null image for an empty size or when its memory
+// cannot be had.
 QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools);
 
-// The image as an 8-bit palette image when it has at most 256 colours, else a null image.
+// Writes image as a PNG, as an 8-bit palette image when that keeps every pixel; false for a
+// null image or when the device refused the data.
+bool writeChartPng(QIODevice &device, const QImage &image);
+
+// The reason given when a chart image of this size gets no memory: "not enough memory for WxH".
+QString notEnoughMemoryFor(QSize clientSize);
+
+// The image as an 8-bit palette image when it has at most 256 colours, else (or without memory
+// for it) a null image.
 QImage toPaletteImage(const QImage &image);

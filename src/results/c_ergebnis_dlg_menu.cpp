@@ -119,10 +119,19 @@ void CErgebnisDlg::saveChartsAsImage()
         chosen = *chosen + QStringLiteral(".png");
     const DeviceRect area = chartArea();
     const QSize size(area.width(), area.height());
-    saveFile(*chosen, [&](QIODevice &out) {
-        return writeChartImageTo(out, svg ? ChartImageFormat::Svg : ChartImageFormat::Png, size,
-                                 measurementSet, tools_);
-    });
+    if (svg) {
+        saveFile(*chosen, [&](QIODevice &out) {
+            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurementSet, tools_);
+        });
+        return;
+    }
+    const QImage image = renderChartImage(size, measurementSet, tools_);
+    if (image.isNull()) {
+        dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::FileNotSaved),
+                           fileDetails(*chosen, notEnoughMemoryFor(size)));
+        return;
+    }
+    saveFile(*chosen, [&](QIODevice &out) { return writeChartPng(out, image); });
 }
 
 void CErgebnisDlg::copyCharts()

@@ -25,16 +25,22 @@ struct Run {
 };
 
 // sizeLimit > 0 runs the viewer under that RLIMIT_FSIZE, as a full disk would stop it; the
-// signal keeps its default action, as under a shell's ulimit.
-Run runViewer(const QStringList &arguments, rlim_t sizeLimit = 0)
+// signal keeps its default action, as under a shell's ulimit. memoryLimit > 0 limits its
+// address space (RLIMIT_AS), as a machine short of memory would.
+Run runViewer(const QStringList &arguments, rlim_t sizeLimit = 0, rlim_t memoryLimit = 0)
 {
     QProcess process;
-    if (sizeLimit > 0)
-        process.setChildProcessModifier([sizeLimit] {
+    process.setChildProcessModifier([sizeLimit, memoryLimit] {
+        if (sizeLimit > 0) {
             std::signal(SIGXFSZ, SIG_DFL);
             const rlimit limit{sizeLimit, sizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
-        });
+        }
+        if (memoryLimit > 0) {
+            const rlimit limit{memoryLimit, memoryLimit};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+    });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -229,9 +235,13 @@ void TestCommandLine::refusedOutputExitsThree_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("output");       // in the test folder
     QTest::addColumn<QString>("linkTarget");   // non-empty: output is a symbolic link to it
-    QTest::addColumn<int>("sizeLimit");        // bytes the viewer may write to a file; 0: any
+    QTest::addColumn<int>("sizeLimit");        // bytes the viewer may write to a file; 0: any;
+                                               // < 0: -sizeLimit MB of address space
     QTest::addColumn<QByteArray>("reason");
     const QString none;
+    // The largest image with about 1 GB of address space: too little for it, enough to start.
+    QTest::newRow("no memory for the image") << "--chart" << "big.png" << none << -1000
+                                             << QByteArray("not enough memory for 16384x16384\n");
     QTest::newRow("missing folder, png") << "--chart" << "no/dir/c.png" << none << 0 << QByteArray("No such file or directory");
     QTest::newRow("missing folder, pdf") << "--report" << "no/dir/r.pdf" << none << 0 << QByteArray("No such file or directory");
     QTest::newRow("a directory") << "--report" << "folder" << none << 0 << QByteArray("Is a directory");
@@ -251,6 +261,10 @@ void TestCommandLine::refusedOutputExitsThree()
     QFETCH(QString, linkTarget);
     QFETCH(int, sizeLimit);
     QFETCH(QByteArray, reason);
+#if defined(__SANITIZE_ADDRESS__)
+    if (sizeLimit < 0)
+        QSKIP("the address sanitizer needs more address space than the limit gives");
+#endif
     QTemporaryDir dir;
     const QByteArray ampBytes = QByteArray("1 0 50 60\n").repeated(200);
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("u_amp.txt")), ampBytes);
@@ -261,7 +275,11 @@ void TestCommandLine::refusedOutputExitsThree()
         QVERIFY(QFile::link(linkTarget.startsWith(QLatin1Char('/')) ? linkTarget : dir.filePath(linkTarget), out));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
-    const Run run = runViewer({option, out, amp}, rlim_t(sizeLimit));
+    QStringList arguments{option, out, amp};
+    if (sizeLimit < 0)
+        arguments << QStringLiteral("--size") << QStringLiteral("16384x16384");
+    const Run run = sizeLimit < 0 ? runViewer(arguments, 0, rlim_t(-sizeLimit) << 20)
+                                  : runViewer(arguments, rlim_t(sizeLimit));
     QCOMPARE(run.status, 3);
     QVERIFY2(run.err.contains("cannot write " + out.toUtf8() + ": " + reason), run.err.constData());
     // Nothing partial is left, and the measurement and any device are as they were.
