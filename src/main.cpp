@@ -4,6 +4,7 @@
 #include "app/first_paint_exit.h"
 #include "app/resources.h"
 #include "app/version.h"
+#include "data/output_file.h"
 #include "lang/ui_texts.h"
 #include "ui/modal_dialogs.h"
 
@@ -78,6 +79,8 @@ int main(int argc, char **argv)
     // leave that half-written file behind.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    // Stopped in the middle of a write, the program removes the hidden temporary file first.
+    removePendingOutputOnSignals();
     qInstallMessageHandler(quietMessages);
     QCoreApplication::setApplicationName(QStringLiteral("velkview"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velkviewVersion));

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int maxDirectoryLength = 489;
@@ -14,6 +17,21 @@ constexpr int maxDirectoryLength = 489;
 QString withSeparator(const QString &directory)
 {
     return directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
+}
+
+// In a folder that others can write to (a shared measurement folder, /tmp), anyone may put a
+// link named VELKView.cfg there that leads to one of the user's files. A link is therefore
+// followed only when it and what it leads to belong to the user, as the kernel's rule for links
+// in sticky folders has it.
+bool isOwnLinkOrNoLink(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return true;
+    if (status.st_uid != ::geteuid())
+        return false;
+    return ::stat(name.constData(), &status) != 0 || status.st_uid == ::geteuid();
 }
 
 } // namespace
@@ -29,7 +47,7 @@ ConfigLocation configLocation(const QString &workingDirectory)
 QString loadConfig(const ConfigLocation &location)
 {
     const QString fallback = location.patternPath.isEmpty() ? QStringLiteral("*_amp.txt") : location.patternPath;
-    if (location.configPath.isEmpty())
+    if (location.configPath.isEmpty() || !isOwnLinkOrNoLink(location.configPath))
         return fallback;
     // Only a regular file is read: a FIFO in its place must not hold up the start.
     QFile file;
@@ -51,7 +69,7 @@ QString loadConfig(const ConfigLocation &location)
 
 bool saveConfig(const ConfigLocation &location, const QString &lastFilePath)
 {
-    if (location.configPath.isEmpty())
+    if (location.configPath.isEmpty() || !isOwnLinkOrNoLink(location.configPath))
         return false;
     const QByteArray content = leftWithoutSplitting(lastFilePath, maxPathLength).toUtf8();
     // In a read-only working folder a writable file is still written, in place.

@@ -8,9 +8,13 @@
 #include <QIODevice>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,6 +132,101 @@ QString writeAndClose(int descriptor, const std::function<bool(QIODevice &)> &wr
     return failure == 0 ? QString() : systemReason(failure);
 }
 
+// The one temporary file being written, for the signal handler: a fixed buffer, since the
+// handler may only read memory and call async-signal-safe functions.
+char pendingPath[PATH_MAX + 1];
+volatile std::sig_atomic_t pendingSet = 0;
+
+void removePendingAndReraise(int signal)
+{
+    if (pendingSet)
+        ::unlink(pendingPath);
+    ::raise(signal);
+}
+
+// A temporary file made from a mkostemp pattern, registered for removal on TERM, INT and HUP
+// for as long as this object lives.
+class PendingTemporary {
+public:
+    explicit PendingTemporary(const QByteArray &pattern)
+        : path_(pattern)
+    {
+        // Held back between making the file and registering it, so no signal falls between.
+        sigset_t stops;
+        sigset_t previous;
+        sigemptyset(&stops);
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+            sigaddset(&stops, signal);
+        pthread_sigmask(SIG_BLOCK, &stops, &previous);
+        descriptor_ = ::mkostemp(path_.data(), O_CLOEXEC);
+        error_ = errno;
+        if (descriptor_ >= 0 && path_.size() <= PATH_MAX) {
+            std::memcpy(pendingPath, path_.constData(), size_t(path_.size()) + 1);
+            pendingSet = 1;
+        }
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    }
+    ~PendingTemporary() { pendingSet = 0; }
+    PendingTemporary(const PendingTemporary &) = delete;
+    PendingTemporary &operator=(const PendingTemporary &) = delete;
+
+    int descriptor() const { return descriptor_; }
+    int error() const { return error_; }   // errno of a failed mkostemp
+    const QByteArray &path() const { return path_; }
+    void remove()
+    {
+        pendingSet = 0;
+        ::unlink(path_.constData());
+    }
+
+private:
+    QByteArray path_;
+    int descriptor_ = -1;
+    int error_ = 0;
+};
+
+// Writes into the existing file itself, where no temporary file can be made beside it (a
+// read-only folder). The new contents go over the old from the start and the file is cut to
+// their length only once they are all written; if writing fails, the old contents are put back.
+QString writeInPlace(const QByteArray &targetName, const std::function<bool(QIODevice &)> &writer)
+{
+    const int descriptor = ::open(targetName.constData(), O_RDWR | O_CLOEXEC);
+    if (descriptor < 0)
+        return systemReason(errno);
+    QByteArray old;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(descriptor, buffer, sizeof buffer)) != 0;) {
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            const int error = errno;
+            ::close(descriptor);
+            return systemReason(error);
+        }
+        old.append(buffer, count);
+    }
+    if (::lseek(descriptor, 0, SEEK_SET) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        return systemReason(error);
+    }
+    CheckedDevice device(descriptor);
+    int failure = writer(device) ? device.failure() : (device.failure() ? device.failure() : -1);
+    const off_t length = ::lseek(descriptor, 0, SEEK_CUR);
+    if (failure == 0 && (length < 0 || ::ftruncate(descriptor, length) != 0 || ::fsync(descriptor) != 0))
+        failure = errno == EINVAL ? 0 : errno;
+    if (failure != 0) {
+        // Put back what was there; the old contents fitted before, so they fit again.
+        if (::pwrite(descriptor, old.constData(), size_t(old.size()), 0) == old.size())
+            ::ftruncate(descriptor, old.size());
+    }
+    if (::close(descriptor) != 0 && failure == 0)
+        failure = errno;
+    if (failure == -1)
+        return QStringLiteral("The writer failed");
+    return failure == 0 ? QString() : systemReason(failure);
+}
+
 } // namespace
 
 QString writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &writer,
@@ -142,28 +241,37 @@ QString writeOutputFile(const QString &path, const std::function<bool(QIODevice 
         return refused;
 
     const QByteArray targetName = QFile::encodeName(target);
-    const QFileInfo info(target);
-    // The temporary file sits beside the target, so the rename never crosses file systems.
-    QByteArray temporary = QFile::encodeName(info.absolutePath() + QStringLiteral("/.")
-                                             + info.fileName() + QStringLiteral(".XXXXXX"));
-    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) {
-        const int error = errno;
-        if (direct == DirectWrite::IntoWritableTarget && exists && (error == EACCES || error == EPERM)) {
-            const int inPlace = ::open(targetName.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-            if (inPlace < 0)
-                return systemReason(errno);
-            return writeAndClose(inPlace, writer);
-        }
+    // The temporary file sits beside the target, so the rename never crosses file systems. Its
+    // name is short and fixed, so any name the file system takes for the output fits.
+    PendingTemporary temporary(QFile::encodeName(QFileInfo(target).absolutePath()) + "/.velkview.XXXXXX");
+    if (temporary.descriptor() < 0) {
+        const int error = temporary.error();
+        if (direct == DirectWrite::IntoWritableTarget && exists && (error == EACCES || error == EPERM))
+            return writeInPlace(targetName, writer);
         return systemReason(error);
     }
-    ::fchmod(descriptor, modeFor(targetName, exists));
-    QString reason = writeAndClose(descriptor, writer);
-    if (reason.isEmpty() && ::rename(temporary.constData(), targetName.constData()) != 0)
+    ::fchmod(temporary.descriptor(), modeFor(targetName, exists));
+    QString reason = writeAndClose(temporary.descriptor(), writer);
+    if (reason.isEmpty() && ::rename(temporary.path().constData(), targetName.constData()) != 0)
         reason = systemReason(errno);
     if (!reason.isEmpty())
-        ::unlink(temporary.constData());
+        temporary.remove();
     return reason;
+}
+
+void removePendingOutputOnSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = removePendingAndReraise;
+    sigemptyset(&action.sa_mask);
+    // Reset to the default on entry, so the re-raised signal ends the process as it would have.
+    action.sa_flags = SA_RESETHAND;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction previous {};
+        // A signal the caller's parent ignored (nohup) stays ignored.
+        if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 bool isSameFile(const QString &first, const QString &second)

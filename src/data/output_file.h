@@ -9,7 +9,8 @@ class QIODevice;
 // What a write may do when no temporary file can be made beside its target.
 enum class DirectWrite {
     Never,                  // fail: an output is whole or absent
-    IntoWritableTarget,     // write into the existing target itself (a read-only folder)
+    IntoWritableTarget,     // write into the existing target itself (a read-only folder); a
+                            // failed write puts its old contents back
 };
 
 // Writes the file at path through a temporary file in the same folder: writer fills the
@@ -21,6 +22,11 @@ enum class DirectWrite {
 // was written, else the reason in the system's words ("No space left on device").
 QString writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &writer,
                         DirectWrite direct = DirectWrite::Never);
+
+// Removes the temporary file of a write in progress when the process gets SIGTERM, SIGINT or
+// SIGHUP, then ends the process by that signal as it would have ended. Signals that were
+// ignored when this is called stay ignored. Call once, early, from the main thread.
+void removePendingOutputOnSignals();
 
 // True when both paths name one existing file (the same device and inode, so hard links and
 // symbolic links count as the same file).

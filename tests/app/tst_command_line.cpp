@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "doubles/test_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -71,6 +72,8 @@ private slots:
     void chartAndReportWriteFiles();
     void refusedOutputExitsThree_data();
     void refusedOutputExitsThree();
+    void stoppedWriteLeavesNoTemporaryFile_data();
+    void stoppedWriteLeavesNoTemporaryFile();
     void guiWithoutDisplaySaysSo();
     void qtOptionsAndHelpAllRunQuietly_data();
     void qtOptionsAndHelpAllRunQuietly();
@@ -217,7 +220,8 @@ void TestCommandLine::chartAndReportWriteFiles()
     QCOMPARE(image.size(), QSize(640, 480));
     QCOMPARE(QColor(image.pixel(2, 2)), QColor(240, 240, 240));
 
-    const QString svg = dir.filePath(QStringLiteral("c.svg"));
+    // The longest name a file system takes (255 bytes) is no reason to refuse.
+    const QString svg = dir.filePath(QString(251, QLatin1Char('c')) + QStringLiteral(".svg"));
     QCOMPARE(runViewer({QStringLiteral("--chart"), svg, amp}).status, 0);
     QFile svgFile(svg);
     QVERIFY(svgFile.open(QIODevice::ReadOnly));
@@ -289,6 +293,44 @@ void TestCommandLine::refusedOutputExitsThree()
     QCOMPARE(ampFile.readAll(), ampBytes);
     struct stat device {};
     QVERIFY(stat("/dev/full", &device) == 0 && S_ISCHR(device.st_mode));
+}
+
+void TestCommandLine::stoppedWriteLeavesNoTemporaryFile_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("TERM") << int(SIGTERM);
+    QTest::newRow("INT") << int(SIGINT);
+    QTest::newRow("HUP") << int(SIGHUP);
+}
+
+// The signal comes while the hidden temporary file exists: it goes, the old output stays whole.
+void TestCommandLine::stoppedWriteLeavesNoTemporaryFile()
+{
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("s_amp.txt")), QByteArray("1 0 50 60\n2 90 55 65\n"));
+    const QString out = writeTestFile(dir.filePath(QStringLiteral("s.pdf")), "old");
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QProcess process;
+    process.start(QStringLiteral(VELKVIEW_BINARY), {QStringLiteral("--report"), out, amp});
+    QVERIFY(process.waitForStarted());
+    bool caught = false;
+    for (int poll = 0; poll < 20000 && !caught && process.state() == QProcess::Running; ++poll) {
+        if (QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() > before.size()) {
+            ::kill(pid_t(process.processId()), signal);
+            caught = true;
+        } else {
+            usleep(100);
+        }
+    }
+    QVERIFY(process.waitForFinished(30000));
+    if (!caught)
+        QSKIP("the write ended before the temporary file was seen");
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    QFile old(out);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
 }
 
 void TestCommandLine::guiWithoutDisplaySaysSo()

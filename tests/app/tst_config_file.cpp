@@ -9,6 +9,15 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// The unprivileged user that root's tests write as.
+constexpr uid_t nobodyId = 65534;
+
+} // namespace
 
 class TestConfigFile : public QObject {
     Q_OBJECT
@@ -20,6 +29,7 @@ private slots:
     void firstLineIsTaken();
     void missingFileGivesPattern();
     void firstStartWritesPatternWithoutLineEnd();
+    void failedWriteLeavesOldFile_data();
     void failedWriteLeavesOldFile();
     void followsLinksOnlyToRegularFiles_data();
     void followsLinksOnlyToRegularFiles();
@@ -108,29 +118,46 @@ void TestConfigFile::firstStartWritesPatternWithoutLineEnd()
     QCOMPARE(file.readAll(), (dir.path() + QStringLiteral("/*_amp.txt")).toUtf8());
 }
 
+void TestConfigFile::failedWriteLeavesOldFile_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");   // no temporary file can be made: written in place
+    QTest::newRow("beside the file") << false;
+    QTest::newRow("in place") << true;
+}
+
 void TestConfigFile::failedWriteLeavesOldFile()
 {
+    QFETCH(bool, readOnlyFolder);
     QTemporaryDir dir;
     const QByteArray old("/m/old_amp.txt");
-    QVERIFY(!writeConfig(dir, old).isEmpty());
+    const QString path = writeConfig(dir, old);
+    QVERIFY(!path.isEmpty());
     const ConfigLocation location = configLocation(dir.path());
+    // Root ignores permissions, so there the folder's writer is nobody, who owns only the file.
+    const bool asNobody = readOnlyFolder && geteuid() == 0;
+    if (readOnlyFolder)
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    if (asNobody)
+        QCOMPARE(chown(QFile::encodeName(path).constData(), nobodyId, nobodyId), 0);
 
-    // Tests run as root, where permissions stop nothing; a file-size limit makes the write fail.
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 8;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool written = saveConfig(location, QStringLiteral("/m/a/much/longer/path/than/eight/bytes_amp.txt"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    QVERIFY(!written);
+    // A file-size limit makes the write fail, as a full disk would; the child keeps it away
+    // from the test.
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit tiny{8, 8};
+        if (setrlimit(RLIMIT_FSIZE, &tiny) != 0 || (asNobody && (setgid(nobodyId) != 0 || setuid(nobodyId) != 0)))
+            _exit(2);
+        _exit(saveConfig(location, QStringLiteral("/m/a/much/longer/path/than/eight/bytes_amp.txt")) ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    QCOMPARE(WEXITSTATUS(status), 1);
     QFile file(location.configPath);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("VELKView.cfg")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("VELKView.cfg")});
 }
 
 void TestConfigFile::followsLinksOnlyToRegularFiles_data()
@@ -142,6 +169,9 @@ void TestConfigFile::followsLinksOnlyToRegularFiles_data()
     QTest::newRow("link to a FIFO") << "link to fifo" << false;
     QTest::newRow("link to a directory") << "link to dir" << false;
     QTest::newRow("dangling link") << "dangling" << false;
+    // Planted in a folder others can write to: neither followed nor replaced.
+    QTest::newRow("another user's link") << "link to file, link of nobody" << false;
+    QTest::newRow("own link to another user's file") << "link to file, target of nobody" << false;
 }
 
 void TestConfigFile::followsLinksOnlyToRegularFiles()
@@ -151,9 +181,10 @@ void TestConfigFile::followsLinksOnlyToRegularFiles()
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("VELKView.cfg"));
     const QString target = dir.filePath(QStringLiteral("target"));
-    if (kind == QLatin1String("link to file")) {
+    const QByteArray oldContents("/old_amp.txt\nsecond line");
+    if (kind.startsWith(QLatin1String("link to file"))) {
         QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("/old_amp.txt\nsecond line") > 0);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(oldContents) > 0);
     } else if (kind.endsWith(QLatin1String("fifo"))) {
         QCOMPARE(mkfifo(QFile::encodeName(kind == QLatin1String("fifo") ? config : target).constData(), 0600), 0);
     } else if (kind == QLatin1String("link to dir")) {
@@ -161,6 +192,12 @@ void TestConfigFile::followsLinksOnlyToRegularFiles()
     }
     if (kind != QLatin1String("fifo"))
         QVERIFY(QFile::link(target, config));
+    if (kind.contains(QLatin1String("of nobody"))) {
+        if (geteuid() != 0)
+            QSKIP("giving a file to another user needs root");
+        const bool link = kind.endsWith(QLatin1String("link of nobody"));
+        QCOMPARE(lchown(QFile::encodeName(link ? config : target).constData(), nobodyId, nobodyId), 0);
+    }
     struct stat before {};
     stat(QFile::encodeName(config).constData(), &before);
 
@@ -173,9 +210,9 @@ void TestConfigFile::followsLinksOnlyToRegularFiles()
     QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
     QCOMPARE(QFileInfo(config).isSymLink(), kind != QLatin1String("fifo"));
     QFile written(target);
-    if (saved) {
+    if (kind.startsWith(QLatin1String("link to file"))) {
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("/new_amp.txt"));
+        QCOMPARE(written.readAll(), saved ? QByteArray("/new_amp.txt") : oldContents);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System).size(),
              kind == QLatin1String("fifo") || kind == QLatin1String("dangling") ? 1 : 2);
