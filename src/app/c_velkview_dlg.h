@@ -64,6 +64,8 @@ private:
     void openMeasurement();
     void addRecentFile(const QString &title, const QString &path);
     void refreshRecentButtons();
+    // Accessible names of the recent-file buttons in the current language.
+    void nameRecentButtons();
     void showResultsWindow();
     void closeResultsWindow();
 
