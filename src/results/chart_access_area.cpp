@@ -5,8 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -124,8 +123,8 @@ void ChartAccessArea::paintEvent(QPaintEvent *)
     // Transparent: the window has drawn the chart. Only the keyboard focus is shown.
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    // A style's dotted focus frame is lost on the hatched plot; the highlight colour is not.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
