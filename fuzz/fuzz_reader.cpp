@@ -28,18 +28,20 @@ void storeMarks(const double *numbers, int count, int entry)
         expected.refSeries[targets[column - 7]][entry] = numbers[column - 1];
 }
 
-void countEntry(bool amplitude)
+// lineNumber: 1 plus the line feeds before the piece, recorded in counted slots only.
+void countEntry(bool amplitude, int lineNumber)
 {
     if (amplitude && expected.ampCount < MeasurementSet::maxAmpCount)
-        ++expected.ampCount;
+        expected.ampLineNumbers[expected.ampCount++] = lineNumber;
     if (expected.refCount < MeasurementSet::maxRefCount)
-        ++expected.refCount;
+        expected.refLineNumbers[expected.refCount++] = lineNumber;
 }
 
 // False when the model refuses the amplitude file.
 bool modelAmplitude(std::string_view bytes)
 {
     expected.clear();
+    int lineNumber = 1;
     for (const std::string &piece : modelPieces(bytes)) {
         if (isRefused(piece)) {
             expected.ampCount = expected.refCount = 0;
@@ -53,7 +55,8 @@ bool modelAmplitude(std::string_view bytes)
         }
         storeMarks(numbers, count, expected.refCount);
         expected.refSeries[0][expected.refCount] = expected.ampSeries[0][expected.ampCount];
-        countEntry(true);
+        countEntry(true, lineNumber);
+        lineNumber += piece.back() == '\n';
     }
     return true;
 }
@@ -61,13 +64,15 @@ bool modelAmplitude(std::string_view bytes)
 void modelReference(std::string_view bytes)
 {
     expected.clearReference();
+    int lineNumber = 1;
     for (const std::string &piece : modelPieces(bytes)) {
         double numbers[10];
         const int count = modelNumbers(piece, numbers);
         if (count >= 2)
             expected.refSeries[0][expected.refCount] = numbers[1];
         storeMarks(numbers, count, expected.refCount);
-        countEntry(false);
+        countEntry(false, lineNumber);
+        lineNumber += piece.back() == '\n';
     }
 }
 
@@ -77,6 +82,8 @@ void compareSets()
     FUZZ_CHECK(actual.refCount == expected.refCount);
     FUZZ_CHECK(std::memcmp(actual.ampSeries, expected.ampSeries, sizeof actual.ampSeries) == 0);
     FUZZ_CHECK(std::memcmp(actual.refSeries, expected.refSeries, sizeof actual.refSeries) == 0);
+    FUZZ_CHECK(std::memcmp(actual.ampLineNumbers, expected.ampLineNumbers, sizeof actual.ampLineNumbers) == 0);
+    FUZZ_CHECK(std::memcmp(actual.refLineNumbers, expected.refLineNumbers, sizeof actual.refLineNumbers) == 0);
 }
 
 ReadOutcome readWith(ReadOutcome (*read)(QIODevice &, MeasurementSet &), std::string_view bytes)

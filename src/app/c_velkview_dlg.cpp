@@ -115,6 +115,8 @@ void CVELKViewDlg::createControls()
     languageList_->setEditable(false);
     languageList_->setGeometry(units.x(10), units.y(82), units.x(80), languageList_->sizeHint().height());
     connect(languageList_, &QComboBox::activated, this, &CVELKViewDlg::onLanguageChosen);
+    // On Linux Qt names a drop-down by its current text and tells its label as a relation.
+    languageLabel_->setBuddy(languageList_);
 }
 
 void CVELKViewDlg::applyLanguageTexts()
@@ -125,7 +127,19 @@ void CVELKViewDlg::applyLanguageTexts()
         recentButtons_[k]->setText(uiText(UiText::File) + QString::number(k + 1));
     languageLabel_->setText(uiText(UiText::Language));
     recentGroup_->setTitle(uiText(UiText::ShowLastFiles));
+    // Elsewhere its own name; without one it is announced by its value ("English").
+    languageList_->setAccessibleName(uiText(UiText::Language));
+    nameRecentButtons();
     fitTextsToWidths(this);
+}
+
+void CVELKViewDlg::nameRecentButtons()
+{
+    // The button texts are cut to fit; the name carries the whole title, an empty one its number.
+    for (int k = 0; k < RecentFileList::capacity; ++k) {
+        const QString file = k < recent_.count() ? recent_.title(k) : QString::number(k + 1);
+        recentButtons_[k]->setAccessibleName(uiText(UiText::RecentFile).arg(file));
+    }
 }
 
 void CVELKViewDlg::applyFrameworkLanguage()

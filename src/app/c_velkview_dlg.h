@@ -72,6 +72,8 @@ private:
                          const QString &cannotOpenReason);
     void addRecentFile(const QString &title, const QString &path);
     void refreshRecentButtons();
+    // Accessible names of the recent-file buttons in the current language.
+    void nameRecentButtons();
     void showResultsWindow();
     void closeResultsWindow();
 

@@ -169,6 +169,7 @@ void CVELKViewDlg::refreshRecentButtons()
         // Two files of one name share a button; the path tells which one it opens.
         recentButtons_[k]->setToolTip(QDir::toNativeSeparators(recent_.path(k)));
     }
+    nameRecentButtons();
     fitTextsToWidths(this);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QChar>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -150,6 +151,19 @@ ReferenceScale referenceScale(double maxRed, double minBlue)
     scale.S = down < up ? up : down;
     scale.valueStep = truncToInt64((scale.S - (-scale.S)) / 20.0);
     return scale;
+}
+
+ReferenceScale referenceScale(const MeasurementSet &data)
+{
+    double maxRed = 0.0;
+    double minBlue = 0.0;
+    for (int i = 0; i < std::clamp(data.refCount, 0, MeasurementSet::maxRefCount); ++i) {
+        if (maxRed < data.refSeries[1][i])
+            maxRed = data.refSeries[1][i];
+        if (data.refSeries[2][i] < minBlue)
+            minBlue = data.refSeries[2][i];
+    }
+    return referenceScale(maxRed, minBlue);
 }
 
 ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale)

@@ -103,6 +103,8 @@ ChartFrame referenceFrame(double sx, double sy, ChartMedium medium, const Device
 PaperTools referencePaperTools(double sx, double sy);
 // maxRed and minBlue: the largest red marker value and the smallest blue one, each starting at 0.
 ReferenceScale referenceScale(double maxRed, double minBlue);
+// The scale of a data set: from its counted red and blue markers; the line series do not count.
+ReferenceScale referenceScale(const MeasurementSet &data);
 ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale);
 
 int referenceRowY(const ReferenceGeometry &geometry, int k);

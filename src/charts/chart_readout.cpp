@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
+
+using Chart = ChartReadout::Chart;
 
 bool contains(const DeviceRect &rect, int x, int y)
 {
@@ -20,18 +23,68 @@ double angleAt(const DeviceRect &plot, double xScale, int x)
     return xScale > 0 ? (x - plot.left) / xScale : 0.0;
 }
 
-int nearestIndex(const double *angles, int count, double angle)
+AmplitudeGeometry screenAmplitude(const DeviceRect &clientArea)
 {
-    int nearest = -1;
-    double best = 0.0;
-    for (int i = 0; i < count; ++i) {
-        const double distance = std::abs(angles[i] - angle);
-        if (nearest < 0 || distance < best) {
-            nearest = i;
-            best = distance;
+    return amplitudeGeometry(amplitudeFrame(1.0, 1.0, ChartMedium::Screen, clientArea));
+}
+
+ReferenceGeometry screenReference(const MeasurementSet &data, const DeviceRect &clientArea)
+{
+    return referenceGeometry(referenceFrame(1.0, 1.0, ChartMedium::Screen, clientArea),
+                             referenceScale(data));
+}
+
+// Keeps the sample with the smallest squared distance of any of its drawn points; the first of
+// equals stays. Reals, since clamped coordinates would overflow an int square.
+class Nearest {
+public:
+    Nearest(int x, int y) : x_(x), y_(y) {}
+
+    void offer(int index, int x, int y)
+    {
+        const double dx = double(x) - x_;
+        const double dy = double(y) - y_;
+        const double distance = dx * dx + dy * dy;
+        if (index_ < 0 || distance < best_) {
+            index_ = index;
+            best_ = distance;
         }
     }
-    return nearest;
+
+    int index() const { return index_; }
+
+private:
+    int x_;
+    int y_;
+    int index_ = -1;
+    double best_ = std::numeric_limits<double>::infinity();
+};
+
+int nearestAmplitudeSample(const MeasurementSet &data, const AmplitudeGeometry &g, int x, int y)
+{
+    Nearest nearest(x, y);
+    for (int i = 0; i < chartSampleCount(Chart::Amplitude, data); ++i) {
+        const int sampleX = amplitudeX(g, data.ampSeries[0][i]);
+        nearest.offer(i, sampleX, amplitudeY(g, data.ampSeries[1][i]));
+        nearest.offer(i, sampleX, amplitudeY(g, data.ampSeries[2][i]));
+    }
+    return nearest.index();
+}
+
+int nearestReferenceEntry(const MeasurementSet &data, const ReferenceGeometry &g, int x, int y)
+{
+    Nearest nearest(x, y);
+    for (int i = 0; i < chartSampleCount(Chart::Reference, data); ++i) {
+        const int entryX = referenceX(g, data.refSeries[0][i]);
+        nearest.offer(i, entryX, referenceY(g, data.refSeries[3][i]));
+        nearest.offer(i, entryX, referenceY(g, data.refSeries[4][i]));
+        // A mark of 0 is not drawn, so it cannot be pointed at.
+        for (const int series : {1, 2}) {
+            if (data.refSeries[series][i] != 0.0)
+                nearest.offer(i, entryX, referenceY(g, data.refSeries[series][i]));
+        }
+    }
+    return nearest.index();
 }
 
 QString number(double value)
@@ -44,43 +97,105 @@ QString line(UiText label, const QString &value)
     return uiText(label) + QStringLiteral(": ") + value;
 }
 
+QString degrees(double angle)
+{
+    return number(angle) + QChar(0x00B0);
+}
+
 } // namespace
 
 std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const DeviceRect &clientArea,
                                            int x, int y)
 {
-    const AmplitudeGeometry amplitude =
-        amplitudeGeometry(amplitudeFrame(1.0, 1.0, ChartMedium::Screen, clientArea));
+    const AmplitudeGeometry amplitude = screenAmplitude(clientArea);
     if (contains(amplitude.plotRect, x, y)) {
-        const double angle = angleAt(amplitude.plotRect, amplitude.xScale, x);
-        const int count = std::clamp(data.ampCount, 0, MeasurementSet::maxAmpCount);
-        return ChartReadout{ChartReadout::Chart::Amplitude, angle,
-                            nearestIndex(data.ampSeries[0], count, angle)};
+        return ChartReadout{Chart::Amplitude, angleAt(amplitude.plotRect, amplitude.xScale, x),
+                            nearestAmplitudeSample(data, amplitude, x, y)};
     }
-    // The value scale moves rows only; the plot and its angles do not depend on it.
-    const ReferenceGeometry reference =
-        referenceGeometry(referenceFrame(1.0, 1.0, ChartMedium::Screen, clientArea), ReferenceScale{});
+    const ReferenceGeometry reference = screenReference(data, clientArea);
     if (contains(reference.plotRect, x, y)) {
-        const double angle = angleAt(reference.plotRect, reference.xScale, x);
-        const int count = std::clamp(data.refCount, 0, MeasurementSet::maxRefCount);
-        return ChartReadout{ChartReadout::Chart::Reference, angle,
-                            nearestIndex(data.refSeries[0], count, angle)};
+        return ChartReadout{Chart::Reference, angleAt(reference.plotRect, reference.xScale, x),
+                            nearestReferenceEntry(data, reference, x, y)};
     }
     return std::nullopt;
 }
 
+DeviceRect chartPlotRect(Chart chart, const DeviceRect &clientArea)
+{
+    switch (chart) {
+    case Chart::Amplitude:
+        return screenAmplitude(clientArea).plotRect;
+    case Chart::Reference:
+        // The value scale moves rows only; the plot does not depend on it.
+        return referenceGeometry(referenceFrame(1.0, 1.0, ChartMedium::Screen, clientArea),
+                                 ReferenceScale{}).plotRect;
+    }
+    Q_UNREACHABLE();
+}
+
+int chartSampleCount(Chart chart, const MeasurementSet &data)
+{
+    switch (chart) {
+    case Chart::Amplitude:
+        return std::clamp(data.ampCount, 0, MeasurementSet::maxAmpCount);
+    case Chart::Reference:
+        return std::clamp(data.refCount, 0, MeasurementSet::maxRefCount);
+    }
+    Q_UNREACHABLE();
+}
+
+QPoint chartSamplePoint(Chart chart, const MeasurementSet &data, const DeviceRect &clientArea,
+                        int index)
+{
+    Q_ASSERT(index >= 0 && index < chartSampleCount(chart, data));
+    switch (chart) {
+    case Chart::Amplitude: {
+        const AmplitudeGeometry g = screenAmplitude(clientArea);
+        return {amplitudeX(g, data.ampSeries[0][index]), amplitudeY(g, data.ampSeries[1][index])};
+    }
+    case Chart::Reference: {
+        const ReferenceGeometry g = screenReference(data, clientArea);
+        return {referenceX(g, data.refSeries[0][index]), referenceY(g, data.refSeries[3][index])};
+    }
+    }
+    Q_UNREACHABLE();
+}
+
 QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data)
 {
-    const bool amplitude = readout.chart == ChartReadout::Chart::Amplitude;
     const int i = readout.index;
-    const double angle = i < 0 ? readout.angle : (amplitude ? data.ampSeries[0][i] : data.refSeries[0][i]);
-    QStringList lines{line(UiText::Angle, number(angle) + QChar(0x00B0))};
-    if (i >= 0 && amplitude) {
-        lines << line(UiText::Curve1, number(data.ampSeries[1][i]) + QLatin1Char('%'))
-              << line(UiText::Curve2, number(data.ampSeries[2][i]) + QLatin1Char('%'));
-    } else if (i >= 0) {
-        lines << line(UiText::RedMark, number(data.refSeries[1][i]))
-              << line(UiText::BlueMark, number(data.refSeries[2][i]));
+    if (i < 0)
+        return line(UiText::Angle, degrees(readout.angle));
+    QStringList lines;
+    switch (readout.chart) {
+    case Chart::Amplitude:
+        lines << line(UiText::Angle, degrees(data.ampSeries[0][i]))
+              << line(UiText::Curve1, number(data.ampSeries[1][i]) + QLatin1Char('%'))
+              << line(UiText::Curve2, number(data.ampSeries[2][i]) + QLatin1Char('%'))
+              << line(UiText::LineOfFile, QString::number(data.ampLineNumbers[i]));
+        break;
+    case Chart::Reference:
+        lines << line(UiText::Angle, degrees(data.refSeries[0][i]))
+              << line(UiText::RedLine, number(data.refSeries[3][i]))
+              << line(UiText::BlueLine, number(data.refSeries[4][i]));
+        if (data.refSeries[1][i] != 0.0)
+            lines << line(UiText::RedMark, number(data.refSeries[1][i]));
+        if (data.refSeries[2][i] != 0.0)
+            lines << line(UiText::BlueMark, number(data.refSeries[2][i]));
+        lines << line(UiText::LineOfFile, QString::number(data.refLineNumbers[i]));
+        break;
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString chartDescription(Chart chart, const MeasurementSet &data, const QString &fileTitle)
+{
+    const bool amplitude = chart == Chart::Amplitude;
+    const double *angles = amplitude ? data.ampSeries[0] : data.refSeries[0];
+    const int count = chartSampleCount(chart, data);
+    const auto [lowest, highest] = std::minmax_element(angles, angles + count);
+    const QString text = uiText(amplitude ? UiText::AmplitudeChartDescription
+                                          : UiText::ReferenceChartDescription);
+    return text.arg(fileTitle, QString::number(count), number(count ? *lowest : 0.0),
+                    number(count ? *highest : 0.0));
 }

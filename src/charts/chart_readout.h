@@ -3,25 +3,46 @@
 #include "data/measurement_set.h"
 #include "draw/surface.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <optional>
 
-// What lies under a point of the results window's charts, found by inverting the mapping the
-// screen drawing uses (not by looking at pixels).
+// What lies under a point of the results window's charts, found with the mapping the screen
+// drawing uses (not by looking at pixels).
 struct ChartReadout {
     enum class Chart { Amplitude, Reference };
     Chart chart = Chart::Amplitude;
     double angle = 0.0;   // degrees under the point
-    int index = -1;       // the sample or entry nearest in angle; -1 when the chart has none
+    int index = -1;       // the sample or entry drawn nearest the point; -1 when the chart has none
 };
 
 // The readout for device point (x, y) of a client area as the screen drawing lays it out, or
-// nothing when the point is outside both plots.
+// nothing when the point is outside both plots. The index is the sample whose drawn points
+// (both curves; on the reference chart both lines and the marks that are drawn) lie nearest
+// the point on screen, the first of equals; so where a file holds several revolutions the one
+// under the pointer wins.
 std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const DeviceRect &clientArea,
                                            int x, int y);
 
-// The readout's lines in the current language: the angle, then the two curves in percent
-// (amplitude chart) or the red and blue marks (reference chart) of the nearest sample or entry,
-// whose angle is shown; the angle under the point when there is none.
+// The plot rectangle of a chart on screen, in device units of the client area.
+DeviceRect chartPlotRect(ChartReadout::Chart chart, const DeviceRect &clientArea);
+
+// How many samples (amplitude) or entries (reference) the chart draws.
+int chartSampleCount(ChartReadout::Chart chart, const MeasurementSet &data);
+
+// Where sample or entry index (below chartSampleCount) is drawn on screen: x of its angle, y
+// of the first curve (amplitude) or of the red line (reference); clamped to the int range.
+QPoint chartSamplePoint(ChartReadout::Chart chart, const MeasurementSet &data,
+                        const DeviceRect &clientArea, int index);
+
+// The readout's lines in the current language: the angle of the sample or entry, then the two
+// curves in percent (amplitude chart), or the red and blue lines and the marks that are there,
+// non-zero (reference chart), then the line of the file it came from. Without a sample, only
+// the angle under the point.
 QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data);
+
+// A sentence for a screen reader in the current language: what the chart shows, the file
+// title, the number of samples or entries and the range of their angles (0 to 0 when none).
+QString chartDescription(ChartReadout::Chart chart, const MeasurementSet &data,
+                         const QString &fileTitle);

@@ -41,20 +41,6 @@ int referenceCount(const MeasurementSet &data)
     return std::clamp(data.refCount, 0, MeasurementSet::maxRefCount);
 }
 
-// Only the markers decide the scale; the line series may run off the plot.
-ReferenceScale scaleOf(const MeasurementSet &data)
-{
-    double maxRed = 0.0;
-    double minBlue = 0.0;
-    for (int i = 0; i < referenceCount(data); ++i) {
-        if (maxRed < data.refSeries[1][i])
-            maxRed = data.refSeries[1][i];
-        if (data.refSeries[2][i] < minBlue)
-            minBlue = data.refSeries[2][i];
-    }
-    return referenceScale(maxRed, minBlue);
-}
-
 void drawFrame(Surface &surface, const ReferenceGeometry &g, const ChartFrame &frame,
                const ReferenceTools &tools)
 {
@@ -127,7 +113,8 @@ void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const
 {
     const ReferenceTools own = referenceTools(tools, sx, sy, medium);
     const ChartFrame frame = referenceFrame(sx, sy, medium, clientArea);
-    const ReferenceScale scale = scaleOf(data);
+    // Only the markers decide the scale; the line series may run off the plot.
+    const ReferenceScale scale = referenceScale(data);
     const ReferenceGeometry geometry = referenceGeometry(frame, scale);
 
     drawFrame(surface, geometry, frame, own);

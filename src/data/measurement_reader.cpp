@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 // Columns are counted from 1, as the file format names them; a line supplies column n only when
@@ -33,7 +36,9 @@ void storeMarkColumns(const LineNumbers &numbers, int count, MeasurementSet &dat
         data.refSeries[4][entry] = column(numbers, 10);
 }
 
-void storeAmplitudeLine(const LineNumbers &numbers, int count, MeasurementSet &data)
+// lineNumber: the file line the piece belongs to, recorded for counted slots only, so the slots
+// past the limits stay alike however those lines are read.
+void storeAmplitudeLine(const LineNumbers &numbers, int count, int32_t lineNumber, MeasurementSet &data)
 {
     const int sample = data.ampCount;
     for (int series = 0; series < 3; ++series) {
@@ -47,18 +52,18 @@ void storeAmplitudeLine(const LineNumbers &numbers, int count, MeasurementSet &d
 
     // Every line counts, even one without numbers; past the limits the last slot is reused.
     if (data.ampCount < MeasurementSet::maxAmpCount)
-        ++data.ampCount;
+        data.ampLineNumbers[data.ampCount++] = lineNumber;
     if (data.refCount < MeasurementSet::maxRefCount)
-        ++data.refCount;
+        data.refLineNumbers[data.refCount++] = lineNumber;
 }
 
-void storeReferenceLine(const LineNumbers &numbers, int count, MeasurementSet &data)
+void storeReferenceLine(const LineNumbers &numbers, int count, int32_t lineNumber, MeasurementSet &data)
 {
     if (count >= 2)
         data.refSeries[0][data.refCount] = column(numbers, 2);
     storeMarkColumns(numbers, count, data);
     if (data.refCount < MeasurementSet::maxRefCount)
-        ++data.refCount;
+        data.refLineNumbers[data.refCount++] = lineNumber;
 }
 
 int64_t secondsOrZero(const QDateTime &time)
@@ -96,12 +101,12 @@ bool openForReading(const QString &path, QFile &file, QString *reason = nullptr)
 enum class FileKind { Amplitude, Reference };
 
 template <FileKind kind>
-void storeLine(const LineNumbers &numbers, int count, MeasurementSet &data)
+void storeLine(const LineNumbers &numbers, int count, int32_t lineNumber, MeasurementSet &data)
 {
     if constexpr (kind == FileKind::Amplitude)
-        storeAmplitudeLine(numbers, count, data);
+        storeAmplitudeLine(numbers, count, lineNumber, data);
     else
-        storeReferenceLine(numbers, count, data);
+        storeReferenceLine(numbers, count, lineNumber, data);
 }
 
 template <FileKind kind>
@@ -119,8 +124,9 @@ ReadOutcome readPastLimits(LinePieceReader &lines, QIODevice &device, Measuremen
     }
     // The last slots end up as if the latest piece to supply each column were the only one.
     const PastLimitReader::LastPieces &last = rest.lastPieces();
+    // Only uncounted slots are left, so no line number is recorded.
     if (last.any)
-        storeLine<kind>(last.numbers, last.count, data);
+        storeLine<kind>(last.numbers, last.count, 0, data);
     return ReadOutcome::Read;
 }
 
@@ -136,6 +142,9 @@ ReadOutcome readLines(QIODevice &device, MeasurementSet &data, PastLimits pastLi
     LineNumbers numbers{};
     std::string_view piece;
     ReadOutcome outcome = ReadOutcome::Read;
+    // Pieces are not lines: a line longer than a piece gives several, so the line number
+    // counts line feeds. One comparison per piece keeps the reader's speed.
+    qint64 lineNumber = 1;
     for (qint64 pieces = 0;; ++pieces) {
         if (pieces == limit && pastLimits == PastLimits::Scan) {
             outcome = readPastLimits<kind>(lines, device, data);
@@ -152,7 +161,9 @@ ReadOutcome readLines(QIODevice &device, MeasurementSet &data, PastLimits pastLi
             outcome = ReadOutcome::Refused;
             break;
         }
-        storeLine<kind>(numbers, readNumbers(piece, numbers), data);
+        storeLine<kind>(numbers, readNumbers(piece, numbers),
+                        static_cast<int32_t>(std::min<qint64>(lineNumber, INT32_MAX)), data);
+        lineNumber += piece.back() == '\n';
     }
     if (outcome != ReadOutcome::Read) {
         data.ampCount = 0;

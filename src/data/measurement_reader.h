@@ -28,7 +28,8 @@ enum class ReadOutcome {
 //   fullName is the absolute path, for the recent-file list), and files.refFileTitle is the
 //   reference file's title when that file was opened, else empty.
 // - Read: ampCount (0 to 8191) and refCount (0 to 511) count the lines read; every slot that
-//   no line supplied is 0. An empty refPath or a reference file that cannot be opened is no
+//   no line supplied is 0. ampLineNumbers and refLineNumbers give each counted slot's line in
+//   its file, from 1 (a line longer than 254 bytes fills several slots with one number). An empty refPath or a reference file that cannot be opened is no
 //   error: the reference entries then come from columns 2 and 7 to 10 of the amplitude file.
 // - Refused and ReadError: both counts are 0; the caller must not show the data set.
 // progress, when given, is asked before each block read from either file, with the amplitude

@@ -8,6 +8,7 @@ void MeasurementSet::clear()
     ampCount = 0;
     for (auto &series : ampSeries)
         std::fill(std::begin(series), std::end(series), 0.0);
+    std::fill(std::begin(ampLineNumbers), std::end(ampLineNumbers), 0);
     clearReference();
 }
 
@@ -16,4 +17,5 @@ void MeasurementSet::clearReference()
     refCount = 0;
     for (auto &series : refSeries)
         std::fill(std::begin(series), std::end(series), 0.0);
+    std::fill(std::begin(refLineNumbers), std::end(refLineNumbers), 0);
 }

@@ -17,6 +17,12 @@ struct MeasurementSet {
     int32_t ampCount = 0;
     double ampSeries[3][ampCapacity] = {};   // angle (degrees), curve 1, curve 2 (percent)
     double refSeries[5][refCapacity] = {};   // angle, red marks, blue marks, red line, blue line
+    // The line of its file (from 1) that each counted sample and entry came from; 0 in slots
+    // no line filled. A line longer than a piece gives several samples of the same line. The
+    // entries name lines of the reference file, or of the amplitude file while they come
+    // from it.
+    int32_t ampLineNumbers[ampCapacity] = {};
+    int32_t refLineNumbers[refCapacity] = {};
 
     // Zeros every slot and both counts.
     void clear();

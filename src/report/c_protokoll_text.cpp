@@ -51,6 +51,15 @@ QString idName(const char *kind, int id)
     return QLatin1String(kind) + QString::number(id);
 }
 
+// A label as a field's accessible name: without the colon that ends it on screen.
+QString fieldName(UiText label)
+{
+    QString text = uiText(label).trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
 } // namespace
 
 CProtokollText::CProtokollText(ReportTexts &texts, QWidget *owner)
@@ -115,6 +124,9 @@ void CProtokollText::labelControls()
     bearingTypeLabel_->setText(uiText(UiText::BearingType));
     remarksLabel_->setText(uiText(UiText::Remarks));
     cancelButton_->setText(uiText(UiText::Cancel));
+    bearingTypeEdit_->setAccessibleName(fieldName(UiText::BearingType));
+    for (int line = 0; line < 3; ++line)
+        remarkEdits_[line]->setAccessibleName(uiText(UiText::RemarkLine).arg(line + 1));
     fitTextsToWidths(this);
 }
 

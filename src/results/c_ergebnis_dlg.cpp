@@ -7,6 +7,7 @@
 #include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
 #include "report/print_report.h"
+#include "results/chart_access_area.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
 #include "ui/window_input.h"
@@ -70,6 +71,50 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     readout_->setFrameStyle(QFrame::Box | QFrame::Plain);
     readout_->setMargin(2);
     setMouseTracking(true);
+
+    // After the buttons in the tab order; the Close button keeps the first focus.
+    amplitudeArea_ = new ChartAccessArea(ChartReadout::Chart::Amplitude, measurementSet, files_, this);
+    referenceArea_ = new ChartAccessArea(ChartReadout::Chart::Reference, measurementSet, files_, this);
+    for (ChartAccessArea *area : {amplitudeArea_, referenceArea_})
+        connect(area, &ChartAccessArea::sampleChosen, this, &CErgebnisDlg::showSampleReadout);
+    setTabOrder(printButton_, amplitudeArea_);
+    setTabOrder(amplitudeArea_, referenceArea_);
+    placeChartAccessAreas();
+}
+
+ChartAccessArea *CErgebnisDlg::chartAccessArea(ChartReadout::Chart chart) const
+{
+    return chart == ChartReadout::Chart::Amplitude ? amplitudeArea_ : referenceArea_;
+}
+
+// The charts are laid out in device pixels (see paintEvent). These two functions are the only
+// conversions between that layout and the widget's positions.
+QPoint CErgebnisDlg::toChartPoint(QPoint position) const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {truncToInt(position.x() * ratio), truncToInt(position.y() * ratio)};
+}
+
+QPoint CErgebnisDlg::fromChartPoint(QPoint chartPoint) const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {truncToInt(chartPoint.x() / ratio), truncToInt(chartPoint.y() / ratio)};
+}
+
+void CErgebnisDlg::placeChartAccessAreas()
+{
+    for (ChartAccessArea *area : {amplitudeArea_, referenceArea_}) {
+        const DeviceRect plot = chartPlotRect(area->chart(), chartArea());
+        const QPoint topLeft = fromChartPoint({plot.left, plot.top});
+        const QPoint end = fromChartPoint({plot.right, plot.bottom});
+        area->setGeometry(QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())));
+    }
+}
+
+void CErgebnisDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    placeChartAccessAreas();
 }
 
 void CErgebnisDlg::mouseMoveEvent(QMouseEvent *event)
@@ -86,18 +131,32 @@ void CErgebnisDlg::leaveEvent(QEvent *event)
 
 void CErgebnisDlg::showReadout(QPoint position)
 {
-    // The charts are laid out in device pixels (see paintEvent).
-    const qreal ratio = devicePixelRatioF();
-    const std::optional<ChartReadout> found = chartReadoutAt(
-        measurementSet, chartArea(), truncToInt(position.x() * ratio), truncToInt(position.y() * ratio));
+    const QPoint point = toChartPoint(position);
+    const std::optional<ChartReadout> found = chartReadoutAt(measurementSet, chartArea(), point.x(), point.y());
     if (!found) {
         readout_->hide();
         return;
     }
-    readout_->setText(chartReadoutText(*found, measurementSet));
+    placeReadout(chartReadoutText(*found, measurementSet), position);
+}
+
+void CErgebnisDlg::showSampleReadout(ChartReadout::Chart chart, int index)
+{
+    if (index < 0) {
+        readout_->hide();
+        return;
+    }
+    const QPoint sample = chartSamplePoint(chart, measurementSet, chartArea(), index);
+    placeReadout(chartReadoutText(ChartReadout{chart, 0.0, index}, measurementSet),
+                 fromChartPoint(sample));
+}
+
+void CErgebnisDlg::placeReadout(const QString &text, QPoint beside)
+{
+    readout_->setText(text);
     readout_->adjustSize();
-    // Beside the cursor, on the other side where the screen ends.
-    const QPoint cursor = mapToGlobal(position);
+    // Beside the point, on the other side where the screen ends.
+    const QPoint cursor = mapToGlobal(beside);
     QPoint at = cursor + QPoint(16, 16);
     const QRect room = screen()->availableGeometry();
     if (at.x() + readout_->width() > room.right())
@@ -226,8 +285,8 @@ void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printT
 
 DeviceRect CErgebnisDlg::chartArea() const
 {
-    const qreal ratio = devicePixelRatioF();
-    return {0, 0, truncToInt(width() * ratio), truncToInt(height() * ratio)};
+    const QPoint corner = toChartPoint({width(), height()});
+    return {0, 0, corner.x(), corner.y()};
 }
 
 void CErgebnisDlg::placeButtons()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/chart_readout.h"
 #include "charts/chart_tools.h"
 #include "data/measurement_set.h"
 #include "report/report_texts.h"
@@ -9,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ChartAccessArea;
 class ModalDialogs;
 class QIODevice;
 class QLabel;
@@ -60,6 +62,8 @@ public:
 
     QPushButton *closeButton() const { return closeButton_; }
     QPushButton *printButton() const { return printButton_; }
+    // The focusable, accessible stand-ins over the two plots.
+    ChartAccessArea *chartAccessArea(ChartReadout::Chart chart) const;
 
     // Shows the window maximised (or full screen, if the user chose that with F11), on top and
     // active. The state is kept whatever the window manager answers: a manager that drops it
@@ -97,6 +101,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createShortcuts();
@@ -105,6 +110,14 @@ private:
     bool askReportTexts();
     // The tooltip-like box beside the cursor; the charts themselves stay untouched.
     void showReadout(QPoint position);
+    // The box beside a sample the keys chose; index -1 hides it.
+    void showSampleReadout(ChartReadout::Chart chart, int index);
+    // The box with text, beside a point of the window.
+    void placeReadout(const QString &text, QPoint beside);
+    // The two conversions between the window's positions and the charts' device points.
+    QPoint toChartPoint(QPoint position) const;
+    QPoint fromChartPoint(QPoint chartPoint) const;
+    void placeChartAccessAreas();
     // Writes path through a QSaveFile; on failure shows the error box and returns false.
     bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
@@ -114,6 +127,8 @@ private:
     QPushButton *closeButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
     QLabel *readout_ = nullptr;
+    ChartAccessArea *amplitudeArea_ = nullptr;
+    ChartAccessArea *referenceArea_ = nullptr;
     Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
     // Asks for wantedState_ again, a few times at most, after the window manager dropped it.
     void restoreWantedState();

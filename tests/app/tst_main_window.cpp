@@ -7,6 +7,7 @@
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -151,6 +152,13 @@ void TestMainWindow::choosingLanguageReTextsButtons()
     QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));
     QCOMPARE(button(window, 1008)->text(), QStringLiteral("Datei:7"));
     QVERIFY(!button(window, 1008)->isEnabled());
+    // Accessible names follow too: the drop-down is labelled, not announced by its value alone.
+    const auto name = [](QAccessibleInterface *access) { return access->text(QAccessible::Name); };
+    const auto labels = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(name(labels[0].first), QStringLiteral("Sprache"));
+    QCOMPARE(list->accessibleName(), QStringLiteral("Sprache"));
+    QCOMPARE(name(QAccessible::queryAccessibleInterface(button(window, 1008))), QStringLiteral("Letzte Datei 7"));
     // The same language again changes nothing.
     emit list->activated(1);
     QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));

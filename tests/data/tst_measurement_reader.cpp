@@ -215,27 +215,34 @@ void TestMeasurementReader::acceptsAmplitudeCharactersOutsideTheRange()
 void TestMeasurementReader::countsEveryAmplitudeLine_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("lineNumbers");   // of each sample; their count is ampCount
 
-    QTest::newRow("empty file") << QByteArray() << 0;
-    QTest::newRow("line feed only") << QByteArray("\n") << 1;
-    QTest::newRow("last line without line feed") << QByteArray("1 2\n3 4") << 2;
-    QTest::newRow("final empty line adds a sample") << QByteArray("1 2\n3 4\n\n") << 3;
-    QTest::newRow("CR LF is one line end") << QByteArray("1 2\r\n3 4\r\n") << 2;
-    QTest::newRow("lone CR does not end a line") << QByteArray("1 2\r3 4\n") << 1;
-    QTest::newRow("300 characters are two lines") << QByteArray(300, ' ') + '\n' << 2;
-    QTest::newRow("254 characters and LF are two lines") << QByteArray(254, '1') + '\n' << 2;
-    QTest::newRow("253 characters and CR LF are one line") << QByteArray(253, '1') + "\r\n" << 1;
+    QTest::newRow("empty file") << QByteArray() << QList<int>{};
+    QTest::newRow("line feed only") << QByteArray("\n") << QList<int>{1};
+    QTest::newRow("last line without line feed") << QByteArray("1 2\n3 4") << QList<int>{1, 2};
+    QTest::newRow("final empty line adds a sample") << QByteArray("1 2\n3 4\n\n") << QList<int>{1, 2, 3};
+    QTest::newRow("CR LF is one line end") << QByteArray("1 2\r\n3 4\r\n") << QList<int>{1, 2};
+    QTest::newRow("lone CR does not end a line") << QByteArray("1 2\r3 4\n") << QList<int>{1};
+    QTest::newRow("300 characters are two samples of line 1")
+        << QByteArray(300, ' ') + "\n5\n" << QList<int>{1, 1, 2};
+    QTest::newRow("254 characters and LF are two samples of line 1")
+        << QByteArray(254, '1') + "\n5\n" << QList<int>{1, 1, 2};
+    QTest::newRow("253 characters and CR LF are one line") << QByteArray(253, '1') + "\r\n5" << QList<int>{1, 2};
+    QTest::newRow("600 characters are three samples")
+        << "1\n" + QByteArray(600, ' ') + "\n5" << QList<int>{1, 2, 2, 2, 3};
 }
 
 void TestMeasurementReader::countsEveryAmplitudeLine()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, count);
+    QFETCH(QList<int>, lineNumbers);
     auto data = filledSet();
     QCOMPARE(readAmplitudeBytes(bytes, *data), ReadOutcome::Read);
-    QCOMPARE(data->ampCount, count);
-    QCOMPARE(data->refCount, count);
+    QCOMPARE(data->ampCount, lineNumbers.size());
+    QCOMPARE(data->refCount, lineNumbers.size());
+    QCOMPARE(QList<int>(data->ampLineNumbers, data->ampLineNumbers + data->ampCount), lineNumbers);
+    // Until a reference file is read, the entries are the amplitude file's lines.
+    QCOMPARE(QList<int>(data->refLineNumbers, data->refLineNumbers + data->refCount), lineNumbers);
 }
 
 void TestMeasurementReader::cutsLongNumberAtPieceLimit()
@@ -258,6 +265,8 @@ void TestMeasurementReader::capsCountsAndReusesLastSlot()
     QCOMPARE(data->refCount, MeasurementSet::maxRefCount);
     QCOMPARE(data->ampSeries[0][8190], 8190.5);
     QCOMPARE(data->ampSeries[0][8191], 9999.5);
+    QCOMPARE(data->ampLineNumbers[8190], 8191);
+    QCOMPARE(data->refLineNumbers[510], 511);
     QCOMPARE(data->ampSeries[1][8191], 50.0);
     QCOMPARE(data->refSeries[0][510], 510.5);
     QCOMPARE(data->refSeries[0][511], 9999.5);
@@ -297,12 +306,14 @@ void TestMeasurementReader::storesReferenceColumns()
 void TestMeasurementReader::countsEveryReferenceLineAndCapsAt511()
 {
     auto data = filledSet();
-    QCOMPARE(readReferenceBytes("Title\n\n1 2\n", *data), ReadOutcome::Read);
-    QCOMPARE(data->refCount, 3);
+    QCOMPARE(readReferenceBytes("Title\n" + QByteArray(260, ' ') + "\n1 2\n", *data), ReadOutcome::Read);
+    QCOMPARE(data->refCount, 4);
+    QCOMPARE(QList<int>(data->refLineNumbers, data->refLineNumbers + 4), (QList<int>{1, 2, 2, 3}));
     QCOMPARE(readReferenceBytes(numberedLines(600), *data), ReadOutcome::Read);
     QCOMPARE(data->refCount, MeasurementSet::maxRefCount);
     QCOMPARE(data->refSeries[0][510], 510.5);
     QCOMPARE(data->refSeries[0][511], 599.5);
+    QCOMPARE(data->refLineNumbers[510], 511);
 }
 
 void TestMeasurementReader::leavesAmplitudePartAloneWhenReadingReference()

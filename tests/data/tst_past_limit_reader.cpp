@@ -192,6 +192,12 @@ QString difference(const MeasurementSet &scanned, const MeasurementSet &parsed, 
                     .arg(series).arg(index).arg(a).arg(b);
         }
     }
+    for (int index = 0; outcome == ReadOutcome::Read && index < MeasurementSet::ampCapacity; ++index) {
+        if (scanned.ampLineNumbers[index] != parsed.ampLineNumbers[index]
+            || (index < MeasurementSet::refCapacity
+                && scanned.refLineNumbers[index] != parsed.refLineNumbers[index]))
+            return QStringLiteral("line numbers of slot %1").arg(index);
+    }
     return QString();
 }
 

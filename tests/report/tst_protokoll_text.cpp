@@ -4,6 +4,7 @@
 #include "report/c_protokoll_text.h"
 #include "report/report_texts.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -209,19 +210,25 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("texts");   // caption, labels 1015 and 1016, Cancel, OK
+        QTest::addColumn<QStringList>("fieldNames");   // accessible names of edits 1010 to 1013
         QTest::newRow("English") << 0
             << QStringList{QStringLiteral("Enter remarks (optional):"),
                            QStringLiteral("Bearing type:"), QStringLiteral("Remarks: "),
-                           QStringLiteral("Cancel"), QStringLiteral("OK")};
+                           QStringLiteral("Cancel"), QStringLiteral("OK")}
+            << QStringList{QStringLiteral("Bearing type"), QStringLiteral("Remark line 1"),
+                           QStringLiteral("Remark line 2"), QStringLiteral("Remark line 3")};
         QTest::newRow("French") << 2
             << QStringList{QStringLiteral("Entrer des commentaires (option):"),
                            QStringLiteral("Type de roulement:"), QStringLiteral("Remarques:"),
-                           QStringLiteral("Annuler"), QStringLiteral("OK")};
+                           QStringLiteral("Annuler"), QStringLiteral("OK")}
+            << QStringList{QStringLiteral("Type de roulement"), QStringLiteral("Ligne de remarque 1"),
+                           QStringLiteral("Ligne de remarque 2"), QStringLiteral("Ligne de remarque 3")};
     }
     void showsTextsOfCurrentLanguage()
     {
         QFETCH(int, language);
         QFETCH(QStringList, texts);
+        QFETCH(QStringList, fieldNames);
         languageIndex = language;
         open();
         const QStringList shown{
@@ -230,6 +237,10 @@ private slots:
             dialog_->findChild<QLabel *>(QStringLiteral("label1016"))->text(),
             button(2)->text(), button(1019)->text()};
         QCOMPARE(shown, texts);
+        QStringList names;
+        for (int id = 1010; id <= 1013; ++id)
+            names << QAccessible::queryAccessibleInterface(edit(id))->text(QAccessible::Name);
+        QCOMPARE(names, fieldNames);
     }
 };
 

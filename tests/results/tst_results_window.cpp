@@ -4,7 +4,10 @@
 #include "lang/ui_texts.h"
 #include "report/report_export.h"
 #include "results/c_ergebnis_dlg.h"
+#include "results/chart_access_area.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -26,6 +29,7 @@ class TestResultsWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { languageIndex = 0; }
     void captionNamesTheFiles_data();
     void captionNamesTheFiles();
     void startsEmptyWithToolsAndFocus();
@@ -35,6 +39,10 @@ private slots:
     void contextMenuCommands_data();
     void readoutShowsTheNearestValues_data();
     void readoutShowsTheNearestValues();
+    void chartsAreNamedFocusableGraphics_data();
+    void chartsAreNamedFocusableGraphics();
+    void keysMoveTheReadout_data();
+    void keysMoveTheReadout();
     void contextMenuCommands();
     void saveNeverReplacesTheMeasurement();
 };
@@ -237,21 +245,50 @@ void TestResultsWindow::contextMenuCommands()
     }
 }
 
+namespace {
+
+// Two passes over the same angles in either chart; the line numbers are not index + 1, as after
+// a line the reader split.
+void fillTwoRevolutions(MeasurementSet &data)
+{
+    data.ampCount = 6;
+    const double amp[3][6] = {{0, 90, 180, 0, 90, 180}, {10, 55.5, 70, 100, 110, 90},
+                              {20, 60.25, 30, 105, 115, 95}};
+    for (int series = 0; series < 3; ++series)
+        std::copy(amp[series], amp[series] + 6, data.ampSeries[series]);
+    const int ampLines[6] = {1, 3, 4, 5, 7, 8};
+    std::copy(ampLines, ampLines + 6, data.ampLineNumbers);
+    // Angle, red marks, blue marks, red line, blue line.
+    data.refCount = 3;
+    const double ref[5][3] = {{45, 270, 45}, {0, 120, 0}, {-3, -80.5, 0}, {10, 20, 60}, {-10, -20, -60}};
+    for (int series = 0; series < 5; ++series)
+        std::copy(ref[series], ref[series] + 3, data.refSeries[series]);
+    const int refLines[3] = {1, 2, 9};
+    std::copy(refLines, refLines + 3, data.refLineNumbers);
+}
+
+} // namespace
+
 void TestResultsWindow::readoutShowsTheNearestValues_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<bool>("amplitude");   // which chart the cursor is over
-    QTest::addColumn<double>("angle");     // the angle the cursor is put at
+    QTest::addColumn<double>("angle");     // where the cursor is put, in the chart's units
+    QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");    // empty: no box
-    QTest::newRow("amplitude, nearer 90 than 180") << 0 << true << 134.0
-        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%");
-    QTest::newRow("amplitude, first of two") << 0 << true << 1.0
-        << QString::fromUtf8("Angle: 0.00\u00B0\nCurve 1: 10.00%\nCurve 2: 20.00%");
-    QTest::newRow("reference, past the last entry") << 0 << false << 350.0
-        << QString::fromUtf8("Angle: 270.00\u00B0\nRed mark: 120.00\nBlue mark: -80.50");
-    QTest::newRow("reference in German") << 1 << false << 40.0
-        << QString::fromUtf8("Winkel: 45.00\u00B0\nRote Marke: 0.00\nBlaue Marke: -3.00");
-    QTest::newRow("above the plots: no box") << 0 << true << -1.0 << QString();
+    QTest::newRow("amplitude, nearer 90 than 180") << 0 << true << 134.0 << 50.0
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3");
+    QTest::newRow("amplitude, second revolution") << 0 << true << 95.0 << 112.0
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 110.00%\nCurve 2: 115.00%\nLine: 7");
+    QTest::newRow("reference, lines and both marks") << 0 << false << 350.0 << 0.0
+        << QString::fromUtf8("Angle: 270.00\u00B0\nRed line: 20.00\nBlue line: -20.00\n"
+                             "Red mark: 120.00\nBlue mark: -80.50\nLine: 2");
+    QTest::newRow("reference in German, only the blue mark") << 1 << false << 40.0 << -4.0
+        << QString::fromUtf8("Winkel: 45.00\u00B0\nRote Linie: 10.00\nBlaue Linie: -10.00\n"
+                             "Blaue Marke: -3.00\nZeile: 1");
+    QTest::newRow("reference, second pass without marks") << 0 << false << 45.0 << 58.0
+        << QString::fromUtf8("Angle: 45.00\u00B0\nRed line: 60.00\nBlue line: -60.00\nLine: 9");
+    QTest::newRow("above the plots: no box") << 0 << true << -1.0 << 0.0 << QString();
 }
 
 void TestResultsWindow::readoutShowsTheNearestValues()
@@ -259,20 +296,13 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     QFETCH(int, language);
     QFETCH(bool, amplitude);
     QFETCH(double, angle);
+    QFETCH(double, value);
     QFETCH(QString, shown);
     languageIndex = language;
     MeasurementFiles files;
     ScriptedDialogs dialogs;
     CErgebnisDlg window(nullptr, files, dialogs);
-    MeasurementSet &data = window.measurementSet;
-    data.ampCount = 3;
-    const double amp[3][3] = {{0, 90, 180}, {10, 55.5, 70}, {20, 60.25, 30}};
-    for (int series = 0; series < 3; ++series)
-        std::copy(amp[series], amp[series] + 3, data.ampSeries[series]);
-    data.refCount = 2;
-    const double ref[3][2] = {{45, 270}, {0, 120}, {-3, -80.5}};
-    for (int series = 0; series < 3; ++series)
-        std::copy(ref[series], ref[series] + 2, data.refSeries[series]);
+    fillTwoRevolutions(window.measurementSet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -282,10 +312,11 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     if (amplitude) {
         const AmplitudeGeometry g = amplitudeGeometry(amplitudeFrame(1, 1, ChartMedium::Screen, area));
         point = angle < 0 ? QPoint(g.plotRect.left + 5, g.plotRect.top - 2)
-                          : QPoint(amplitudeX(g, angle), amplitudeY(g, 50));
+                          : QPoint(amplitudeX(g, angle), amplitudeY(g, value));
     } else {
-        const ReferenceGeometry g = referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, area), {});
-        point = QPoint(referenceX(g, angle), g.mid);
+        const ReferenceGeometry g = referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, area),
+                                                      referenceScale(window.measurementSet));
+        point = QPoint(referenceX(g, angle), referenceY(g, value));
     }
     QMouseEvent move(QEvent::MouseMove, QPointF(point), QPointF(window.mapToGlobal(point)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
@@ -296,6 +327,103 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     if (!shown.isEmpty())
         QCOMPARE(box->text(), shown);
     languageIndex = 0;
+}
+
+void TestResultsWindow::chartsAreNamedFocusableGraphics_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("ampRef");   // file titles
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("descriptions");
+    QTest::newRow("English, reference file")
+        << 0 << "a_amp.txt a_ref.txt" << QStringList{QStringLiteral("Amplitude"), QStringLiteral("Reference marks")}
+        << QStringList{QString::fromUtf8("Amplitude curves of a_amp.txt: 6 samples from 0.00° to 180.00°"),
+                       QString::fromUtf8("Reference marks of a_ref.txt: 3 entries from 45.00° to 270.00°")};
+    QTest::newRow("German, entries from the amplitude file")
+        << 1 << "a_amp.txt" << QStringList{QStringLiteral("Amplitude"), QStringLiteral("Referenzmarken")}
+        << QStringList{QString::fromUtf8("Amplitudenkurven von a_amp.txt: 6 Messpunkte von 0.00° bis 180.00°"),
+                       QString::fromUtf8("Referenzmarken von a_amp.txt: 3 Einträge von 45.00° bis 270.00°")};
+}
+
+void TestResultsWindow::chartsAreNamedFocusableGraphics()
+{
+    QFETCH(int, language);
+    QFETCH(QString, ampRef);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, descriptions);
+    languageIndex = language;
+    MeasurementFiles files;
+    files.ampFileTitle = ampRef.section(QLatin1Char(' '), 0, 0);
+    files.refFileTitle = ampRef.section(QLatin1Char(' '), 1, 1);
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    fillTwoRevolutions(window.measurementSet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const ChartReadout::Chart charts[] = {ChartReadout::Chart::Amplitude, ChartReadout::Chart::Reference};
+    for (int k = 0; k < 2; ++k) {
+        QWidget *area = window.chartAccessArea(charts[k]);
+        QAccessibleInterface *access = QAccessible::queryAccessibleInterface(area);
+        QVERIFY(access);
+        QCOMPARE(access->role(), QAccessible::Chart);
+        QCOMPARE(access->text(QAccessible::Name), names[k]);
+        QCOMPARE(access->text(QAccessible::Description), descriptions[k]);
+        // Over the plot, where the mouse reaches the window itself.
+        const DeviceRect plot = chartPlotRect(charts[k], window.chartArea());
+        QCOMPARE(area->geometry(), QRect(plot.left, plot.top, plot.width(), plot.height()));
+        QVERIFY(area->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+    // Tab reaches them after the buttons; the Close button keeps the first focus.
+    QCOMPARE(window.focusWidget(), static_cast<QWidget *>(window.closeButton()));
+    QTest::keyClick(&window, Qt::Key_Tab);
+    QTest::keyClick(&window, Qt::Key_Tab);
+    QCOMPARE(window.focusWidget(), window.chartAccessArea(charts[0]));
+    QTest::keyClick(&window, Qt::Key_Tab);
+    QCOMPARE(window.focusWidget(), window.chartAccessArea(charts[1]));
+    languageIndex = 0;
+}
+
+void TestResultsWindow::keysMoveTheReadout_data()
+{
+    QTest::addColumn<QList<int>>("keys");   // pressed on the focused reference chart
+    QTest::addColumn<int>("entry");         // chosen afterwards; -1 none
+    QTest::newRow("Right starts at the first") << QList<int>{Qt::Key_Right} << 0;
+    QTest::newRow("Right, Right") << QList<int>{Qt::Key_Right, Qt::Key_Right} << 1;
+    QTest::newRow("Right, Right, Left") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left} << 0;
+    QTest::newRow("Left starts at the last") << QList<int>{Qt::Key_Left} << 2;
+    QTest::newRow("Right stops at the last") << QList<int>{Qt::Key_End, Qt::Key_Right} << 2;
+    QTest::newRow("Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0;
+    QTest::newRow("leaving forgets") << QList<int>{Qt::Key_Right, Qt::Key_Tab} << -1;
+}
+
+void TestResultsWindow::keysMoveTheReadout()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, entry);
+    MeasurementFiles files;
+    files.ampFileTitle = QStringLiteral("a_amp.txt");
+    ScriptedDialogs dialogs;
+    CErgebnisDlg window(nullptr, files, dialogs);
+    fillTwoRevolutions(window.measurementSet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ChartAccessArea *area = window.chartAccessArea(ChartReadout::Chart::Reference);
+    area->setFocus(Qt::TabFocusReason);
+    for (const int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    const auto *box = window.findChild<QLabel *>(QStringLiteral("readout"));
+    QCOMPARE(area->sample(), entry);
+    QCOMPARE(box->isVisible(), entry >= 0);
+    const QString description = QAccessible::queryAccessibleInterface(area)->text(QAccessible::Description);
+    if (entry < 0) {
+        QVERIFY2(description.startsWith(QStringLiteral("Reference marks of a_amp.txt")), qPrintable(description));
+        return;
+    }
+    const QString readout = chartReadoutText(ChartReadout{ChartReadout::Chart::Reference, 0, entry},
+                                             window.measurementSet);
+    QCOMPARE(box->text(), readout);
+    // What a screen reader speaks.
+    QCOMPARE(description, readout);
 }
 
 void TestResultsWindow::saveNeverReplacesTheMeasurement()
