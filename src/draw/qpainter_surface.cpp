@@ -22,13 +22,15 @@ QBrush toQBrush(const Brush &brush)
     Q_UNREACHABLE();
 }
 
-QPen toQPen(const Pen &pen)
+QPen toQPen(const Pen &pen, bool unitsScaled)
 {
     if (pen.width <= 1) {
         // Square caps make Qt draw both end points in either direction; lineTo then stops
-        // one pixel short itself.
-        QPen hairline(toQColor(pen.colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-        hairline.setCosmetic(true);
+        // one pixel short itself. Where a unit spans several pixels, the line is one unit wide
+        // and is drawn through the middle of its units, so it covers the units whole.
+        QPen hairline(toQColor(pen.colour), unitsScaled ? 1 : 0, Qt::SolidLine, Qt::SquareCap,
+                      Qt::MiterJoin);
+        hairline.setCosmetic(!unitsScaled);
         return hairline;
     }
     return QPen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -60,17 +62,28 @@ Qt::Alignment toQtAlignment(TextAlign align)
     Q_UNREACHABLE();
 }
 
+// A painter that enlarges (a window at a scale factor above 1) gets the picture of an unscaled
+// one, enlarged: hairlines and hatches grow with the unit instead of staying one device pixel.
+// A shrinking or turning painter keeps device-pixel hairlines, which cannot vanish.
+bool enlargesUnits(const QTransform &transform)
+{
+    return transform.type() <= QTransform::TxScale && transform.m11() > 1.0 && transform.m22() > 1.0;
+}
+
 } // namespace
 
 QPainterSurface::QPainterSurface(QPainter &painter, WideLines wideLines)
     : painter_(painter)
+    , unitsScaled_(enlargesUnits(painter.deviceTransform()))
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    if (unitsScaled_)
+        painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, true);
     if (wideLines == WideLines::Stamped)
         raster_ = DirectRaster::of(painter_);
     painter_.setBrushOrigin(0, 0);
     pen_ = {{0, 0, 0}, 1};
-    linePen_ = toQPen(pen_);
+    linePen_ = toQPen(pen_, unitsScaled_);
     applyLinePen();
     selectBrush({BrushStyle::Solid, {255, 255, 255}});
     setBackgroundMode(BackgroundMode::Opaque);
@@ -105,7 +118,7 @@ QPen QPainterSurface::cachedQPen(const Pen &pen)
     }
     if (penCache_.size() >= 16)
         penCache_.erase(penCache_.begin());
-    penCache_.emplace_back(pen, toQPen(pen));
+    penCache_.emplace_back(pen, toQPen(pen, unitsScaled_));
     return penCache_.back().second;
 }
 
@@ -207,10 +220,18 @@ void QPainterSurface::drawHairline(QPoint from, QPoint to)
     const qint64 minorStep = qRound64(double(minor) / double(qAbs(major)));
     const qint64 lastX = to.x() - (xMajor ? majorStep : minorStep);
     const qint64 lastY = to.y() - (xMajor ? minorStep : majorStep);
-    if (lastX == from.x() && lastY == from.y())
-        painter_.drawPoint(from);   // Qt draws nothing for a line of length zero
-    else
-        painter_.drawLine(QLineF(from, QPointF(double(lastX), double(lastY))));
+    if (lastX == from.x() && lastY == from.y()) {
+        // Qt draws nothing for a line of length zero.
+        if (unitsScaled_)
+            painter_.fillRect(QRect(from, QSize(1, 1)), linePen_.color());
+        else
+            painter_.drawPoint(from);
+        return;
+    }
+    const QPointF first(from);
+    const QPointF last{double(lastX), double(lastY)};
+    const QPointF middle = unitsScaled_ ? QPointF(0.5, 0.5) : QPointF();
+    painter_.drawLine(QLineF(first + middle, last + middle));
 }
 
 void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)
@@ -220,7 +241,9 @@ void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int el
     if (!painterHasLinePen_)
         applyLinePen();
     // Qt outlines a rectangle one unit past its width; one less keeps the outline inside.
-    const QRectF outline(rect.left, rect.top, rect.width() - 1.0, rect.height() - 1.0);
+    QRectF outline(rect.left, rect.top, rect.width() - 1.0, rect.height() - 1.0);
+    if (unitsScaled_ && pen_.width <= 1)
+        outline.translate(0.5, 0.5);   // through the middle of its units, as a hairline
     painter_.drawRoundedRect(outline, ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
 }
 
@@ -232,8 +255,11 @@ void QPainterSurface::drawText(const DeviceRect &rect, const QString &text, Text
         selectFont({QStringLiteral("Arial"), 0, 0, 400, FontPitchFamily::SansSerif});
     painter_.setPen(toQColor(textColour_));
     painterHasLinePen_ = false;
-    // Qt clips the text to the rectangle whenever it does not fit.
-    painter_.drawText(toQRect(rect), Qt::TextSingleLine | Qt::AlignVCenter | toQtAlignment(align),
+    // Qt clips the text to the rectangle whenever it does not fit. The alignment is the one
+    // asked for and numbers read left to right ("-30"), whatever the layout direction.
+    painter_.drawText(toQRect(rect),
+                      Qt::TextSingleLine | Qt::TextForceLeftToRight | Qt::AlignVCenter
+                          | toQtAlignment(align),
                       text);
 }
 
