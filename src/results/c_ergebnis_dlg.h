@@ -50,10 +50,12 @@ public:
     // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref".
     static QString captionFor(const MeasurementFiles &files);
 
-    // The client area in device pixels, where the charts are laid out.
+    // The client area in logical pixels, where the charts are laid out.
     DeviceRect chartArea() const;
 
-    // Moves the two buttons to the bottom right, from the window's and client's sizes.
+    // Moves the two buttons to the bottom right, from the window's and client's sizes; on a
+    // client area too low for them beside the reference chart's degree labels, down below those
+    // labels, made lower if need be.
     void placeButtons();
     // Puts the window back at the origin of the primary screen's work area, at full-screen size.
     void pinWindow();
@@ -104,6 +106,7 @@ private:
     ChartTools tools_;
     QPushButton *closeButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
+    int buttonHeight_ = 0;   // the template's, whatever height the last placement gave
     QLabel *readout_ = nullptr;
     Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
     bool pinning_ = false;
