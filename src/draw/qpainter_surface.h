@@ -23,8 +23,10 @@ QColor toQColor(Colour colour);
 //
 // How the operations land in pixels:
 // - A painter that enlarges (a window at a scale factor above 1) draws the unscaled picture
-//   enlarged: a unit covers several pixels, and hairlines and hatches cover whole units. Short
-//   wide segments are then stroked by QPainter, as on every target but a plain image.
+//   enlarged: a unit covers several pixels, fills and hatches cover whole units, and hairlines
+//   run the length of their units, as many whole pixels wide as a unit holds (2 at a scale of
+//   2, 1 at 1.5). Short wide segments are then stroked by QPainter, as on every target but a
+//   plain image.
 // - A pen of width 0 or 1 is a one-unit hairline, and lineTo leaves its end point out.
 //   Wider pens are w units wide with round ends and joins, so successive segments meet
 //   smoothly; their end caps are drawn. On an image that the painter writes straight into,
@@ -72,7 +74,7 @@ private:
     QPen cachedQPen(const Pen &pen);
 
     QPainter &painter_;
-    bool unitsScaled_ = false;   // one unit covers more than one device pixel
+    double hairlineWidth_ = 0.0;   // in units where the painter enlarges, else 0 (cosmetic)
     FontMatcher fonts_;
     Pen pen_;
     QPen linePen_;

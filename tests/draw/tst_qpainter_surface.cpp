@@ -234,16 +234,19 @@ void TestQPainterSurface::stampedSegmentsAreThePaintersPixels()
 void TestQPainterSurface::enlargingPainterDrawsThePictureEnlarged_data()
 {
     QTest::addColumn<double>("scale");
-    QTest::newRow("2") << 2.0;
-    QTest::newRow("1.5") << 1.5;
-    QTest::newRow("3") << 3.0;
+    QTest::addColumn<int>("hairline");   // whole device pixels across a hairline
+    QTest::newRow("2") << 2.0 << 2;
+    QTest::newRow("1.5") << 1.5 << 1;
+    QTest::newRow("3") << 3.0 << 3;
 }
 
-// As a window at a scale factor above 1 paints: hairlines, frames, fills and hatches cover
-// whole units, so every device pixel shows the unscaled picture's unit under its centre.
+// As a window at a scale factor above 1 paints: every device pixel shows the unscaled picture's
+// unit under it, except that a hairline keeps only as many whole pixels across as a unit holds
+// (a sharp line of one width, wherever it falls).
 void TestQPainterSurface::enlargingPainterDrawsThePictureEnlarged()
 {
     QFETCH(double, scale);
+    QFETCH(int, hairline);
     const auto draw = [](QPainterSurface &s) {
         s.setBackgroundMode(BackgroundMode::Opaque);
         s.setBackgroundColour({128, 128, 128});
@@ -266,10 +269,26 @@ void TestQPainterSurface::enlargingPainterDrawsThePictureEnlarged()
     const auto unitAt = [&](int pixel) { return qCeil((pixel + 0.5) / scale) - 1; };
     QPoint firstWrong(-1, -1);
     for (int y = 0; y < enlarged.height() && firstWrong.x() < 0; ++y)
-        for (int x = 0; x < enlarged.width() && firstWrong.x() < 0; ++x)
-            if (enlarged.pixel(x, y) != unit.pixel(unitAt(x), unitAt(y)))
+        for (int x = 0; x < enlarged.width() && firstWrong.x() < 0; ++x) {
+            const QRgb shown = enlarged.pixel(x, y);
+            const QRgb expected = unit.pixel(unitAt(x), unitAt(y));
+            // What a thinner hairline leaves of its units shows what lies beside: the
+            // background, or a frame's fill.
+            const bool beside = shown == white || shown == qRgb(255, 128, 128);
+            if (shown != expected && !(expected == black && beside))
                 firstWrong = QPoint(x, y);
+        }
     QCOMPARE(firstWrong, QPoint(-1, -1));
+    // Across the level line at unit row 24 and the plumb one at unit column 35, both at unit 20.
+    const int middle = int(20.5 * scale);
+    int across = 0;
+    int down = 0;
+    for (int i = 0; i < enlarged.height(); ++i)
+        across += unitAt(i) == 24 && enlarged.pixel(middle, i) == black;
+    for (int i = 0; i < enlarged.width(); ++i)
+        down += unitAt(i) == 35 && enlarged.pixel(i, middle) == black;
+    QCOMPARE(across, hairline);
+    QCOMPARE(down, hairline);
 }
 
 void TestQPainterSurface::fillRectExcludesRightColumnAndBottomRow()
