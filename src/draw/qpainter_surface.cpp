@@ -3,6 +3,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 QColor toQColor(Colour colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
@@ -22,9 +25,12 @@ QBrush toQBrush(const Brush &brush)
     Q_UNREACHABLE();
 }
 
-QPen toQPen(const Pen &pen)
+// hairlineWidth: 0 for a cosmetic one-pixel hairline, else its width in units.
+QPen toQPen(const Pen &pen, double hairlineWidth)
 {
     if (pen.width <= 1) {
+        if (hairlineWidth > 0)
+            return QPen(toQColor(pen.colour), hairlineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         // Square caps make Qt draw both end points in either direction; lineTo then stops
         // one pixel short itself.
         QPen hairline(toQColor(pen.colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
@@ -60,17 +66,33 @@ Qt::Alignment toQtAlignment(TextAlign align)
     Q_UNREACHABLE();
 }
 
+// A painter that enlarges (a window at a scale factor above 1) gets the picture of an unscaled
+// one, enlarged: hairlines and hatches grow with the unit instead of staying one device pixel.
+// A hairline is as many whole pixels wide as a unit holds, so that at 1.5 every grid line is
+// one sharp pixel rather than one or two by where it falls. A shrinking or turning painter
+// keeps cosmetic hairlines (0), which cannot vanish.
+double hairlineWidthFor(const QTransform &transform)
+{
+    const double scale = std::min(transform.m11(), transform.m22());
+    if (transform.type() > QTransform::TxScale || scale <= 1.0)
+        return 0.0;
+    return std::floor(scale) / scale;
+}
+
 } // namespace
 
 QPainterSurface::QPainterSurface(QPainter &painter, WideLines wideLines)
     : painter_(painter)
+    , hairlineWidth_(hairlineWidthFor(painter.deviceTransform()))
 {
     painter_.setRenderHint(QPainter::Antialiasing, false);
+    if (hairlineWidth_ > 0)
+        painter_.setRenderHint(QPainter::NonCosmeticBrushPatterns, true);
     if (wideLines == WideLines::Stamped)
         raster_ = DirectRaster::of(painter_);
     painter_.setBrushOrigin(0, 0);
     pen_ = {{0, 0, 0}, 1};
-    linePen_ = toQPen(pen_);
+    linePen_ = toQPen(pen_, hairlineWidth_);
     applyLinePen();
     selectBrush({BrushStyle::Solid, {255, 255, 255}});
     setBackgroundMode(BackgroundMode::Opaque);
@@ -105,7 +127,7 @@ QPen QPainterSurface::cachedQPen(const Pen &pen)
     }
     if (penCache_.size() >= 16)
         penCache_.erase(penCache_.begin());
-    penCache_.emplace_back(pen, toQPen(pen));
+    penCache_.emplace_back(pen, toQPen(pen, hairlineWidth_));
     return penCache_.back().second;
 }
 
@@ -207,10 +229,18 @@ void QPainterSurface::drawHairline(QPoint from, QPoint to)
     const qint64 minorStep = qRound64(double(minor) / double(qAbs(major)));
     const qint64 lastX = to.x() - (xMajor ? majorStep : minorStep);
     const qint64 lastY = to.y() - (xMajor ? minorStep : majorStep);
-    if (lastX == from.x() && lastY == from.y())
+    if (hairlineWidth_ > 0) {
+        // Through the middle of its units, from the near edge of the first to the far edge of
+        // the last, so that it covers them whole along its length.
+        const QPointF half = QPointF(double(dx), double(dy)) / (2.0 * double(qAbs(major)));
+        const QPointF middle(0.5, 0.5);
+        painter_.drawLine(QLineF(QPointF(from) + middle - half,
+                                 QPointF(double(lastX), double(lastY)) + middle + half));
+    } else if (lastX == from.x() && lastY == from.y()) {
         painter_.drawPoint(from);   // Qt draws nothing for a line of length zero
-    else
+    } else {
         painter_.drawLine(QLineF(from, QPointF(double(lastX), double(lastY))));
+    }
 }
 
 void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)
@@ -220,7 +250,9 @@ void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int el
     if (!painterHasLinePen_)
         applyLinePen();
     // Qt outlines a rectangle one unit past its width; one less keeps the outline inside.
-    const QRectF outline(rect.left, rect.top, rect.width() - 1.0, rect.height() - 1.0);
+    QRectF outline(rect.left, rect.top, rect.width() - 1.0, rect.height() - 1.0);
+    if (hairlineWidth_ > 0 && pen_.width <= 1)
+        outline.translate(0.5, 0.5);   // through the middle of its units, as a hairline
     painter_.drawRoundedRect(outline, ellipseWidth / 2.0, ellipseHeight / 2.0, Qt::AbsoluteSize);
 }
 
@@ -232,8 +264,11 @@ void QPainterSurface::drawText(const DeviceRect &rect, const QString &text, Text
         selectFont({QStringLiteral("Arial"), 0, 0, 400, FontPitchFamily::SansSerif});
     painter_.setPen(toQColor(textColour_));
     painterHasLinePen_ = false;
-    // Qt clips the text to the rectangle whenever it does not fit.
-    painter_.drawText(toQRect(rect), Qt::TextSingleLine | Qt::AlignVCenter | toQtAlignment(align),
+    // Qt clips the text to the rectangle whenever it does not fit. The alignment is the one
+    // asked for and numbers read left to right ("-30"), whatever the layout direction.
+    painter_.drawText(toQRect(rect),
+                      Qt::TextSingleLine | Qt::TextForceLeftToRight | Qt::AlignVCenter
+                          | toQtAlignment(align),
                       text);
 }
 

@@ -22,7 +22,12 @@ QColor toQColor(Colour colour);
 // background mode on white, black text, current position (0, 0).
 //
 // How the operations land in pixels:
-// - A pen of width 0 or 1 is a one-pixel hairline, and lineTo leaves its end point out.
+// - A painter that enlarges (a window at a scale factor above 1) draws the unscaled picture
+//   enlarged: a unit covers several pixels, fills and hatches cover whole units, and hairlines
+//   run the length of their units, as many whole pixels wide as a unit holds (2 at a scale of
+//   2, 1 at 1.5). Short wide segments are then stroked by QPainter, as on every target but a
+//   plain image.
+// - A pen of width 0 or 1 is a one-unit hairline, and lineTo leaves its end point out.
 //   Wider pens are w units wide with round ends and joins, so successive segments meet
 //   smoothly; their end caps are drawn. On an image that the painter writes straight into,
 //   short wide segments are copied from SegmentStamps (the same pixels, far faster); the
@@ -32,7 +37,8 @@ QColor toQColor(Colour colour);
 // - A ForwardDiagonal brush draws "\" lines 8 units apart; in opaque mode the gaps take the
 //   background colour, in transparent mode they show what lies below.
 // - drawText clips to its rectangle (nothing for an empty one) and, in opaque mode, fills the
-//   text's own box with the background colour.
+//   text's own box with the background colour. Left and right are absolute and the text runs
+//   left to right, also where the application's layout runs right to left.
 class QPainterSurface : public Surface {
 public:
     // PainterOnly strokes every segment through QPainter: for tests that check the stamps.
@@ -68,6 +74,7 @@ private:
     QPen cachedQPen(const Pen &pen);
 
     QPainter &painter_;
+    double hairlineWidth_ = 0.0;   // in units where the painter enlarges, else 0 (cosmetic)
     FontMatcher fonts_;
     Pen pen_;
     QPen linePen_;

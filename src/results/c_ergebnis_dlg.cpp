@@ -1,6 +1,7 @@
 #include "results/c_ergebnis_dlg.h"
 
 #include "charts/chart_colours.h"
+#include "charts/chart_geometry.h"
 #include "charts/chart_readout.h"
 #include "charts/charts.h"
 #include "draw/device_units.h"
@@ -22,6 +23,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 
 CErgebnisDlg *resultsWindow = nullptr;
@@ -52,6 +56,7 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     const DialogUnits units(font());
     units.place(closeButton_, 370, 340, 105, 20);
     units.place(printButton_, 285, 340, 80, 20);
+    buttonHeight_ = closeButton_->height();
     // Tab order follows the template: Close, then Print.
     setTabOrder(closeButton_, printButton_);
     closeButton_->setFocus();
@@ -89,24 +94,12 @@ ChartAccessArea *CErgebnisDlg::chartAccessArea(ChartReadout::Chart chart) const
 
 // The charts are laid out in device pixels (see paintEvent). These two functions are the only
 // conversions between that layout and the widget's positions.
-QPoint CErgebnisDlg::toChartPoint(QPoint position) const
-{
-    const qreal ratio = devicePixelRatioF();
-    return {truncToInt(position.x() * ratio), truncToInt(position.y() * ratio)};
-}
-
-QPoint CErgebnisDlg::fromChartPoint(QPoint chartPoint) const
-{
-    const qreal ratio = devicePixelRatioF();
-    return {truncToInt(chartPoint.x() / ratio), truncToInt(chartPoint.y() / ratio)};
-}
-
 void CErgebnisDlg::placeChartAccessAreas()
 {
     for (ChartAccessArea *area : {amplitudeArea_, referenceArea_}) {
         const DeviceRect plot = chartPlotRect(area->chart(), chartArea());
-        const QPoint topLeft = fromChartPoint({plot.left, plot.top});
-        const QPoint end = fromChartPoint({plot.right, plot.bottom});
+        const QPoint topLeft = QPoint(plot.left, plot.top);
+        const QPoint end = QPoint(plot.right, plot.bottom);
         area->setGeometry(QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())));
     }
 }
@@ -131,8 +124,8 @@ void CErgebnisDlg::leaveEvent(QEvent *event)
 
 void CErgebnisDlg::showReadout(QPoint position)
 {
-    const QPoint point = toChartPoint(position);
-    const std::optional<ChartReadout> found = chartReadoutAt(measurementSet, chartArea(), point.x(), point.y());
+    const std::optional<ChartReadout> found =
+        chartReadoutAt(measurementSet, chartArea(), position.x(), position.y());
     if (!found) {
         readout_->hide();
         return;
@@ -148,7 +141,7 @@ void CErgebnisDlg::showSampleReadout(ChartReadout::Chart chart, int index)
     }
     const QPoint sample = chartSamplePoint(chart, measurementSet, chartArea(), index);
     placeReadout(chartReadoutText(ChartReadout{chart, 0.0, index}, measurementSet),
-                 fromChartPoint(sample));
+                 sample);
 }
 
 void CErgebnisDlg::placeReadout(const QString &text, QPoint beside)
@@ -253,11 +246,11 @@ QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
 
 void CErgebnisDlg::paintEvent(QPaintEvent *)
 {
+    // Logical pixels throughout: at a scale factor s the painter gives every unit s device
+    // pixels, so the charts are the scale-1 picture s times larger, fonts and pens included.
     QPainter painter(this);
-    // The charts' fonts and pens are sizes in device pixels, so their layout must be too: in
-    // Qt's logical pixels a scale factor of 2 would halve the chart under fonts of full size.
-    const qreal ratio = devicePixelRatioF();
-    painter.scale(1.0 / ratio, 1.0 / ratio);
+    // A style sheet may darken the window; the charts' black texts need their own light face.
+    painter.fillRect(rect(), toQColor(resultsWindowBackground));
     QPainterSurface surface(painter);
     screenSurface_ = &surface;
     setWindowTitle(captionFor(files_));
@@ -285,9 +278,47 @@ void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printT
 
 DeviceRect CErgebnisDlg::chartArea() const
 {
-    const QPoint corner = toChartPoint({width(), height()});
-    return {0, 0, corner.x(), corner.y()};
+    return {0, 0, width(), height()};
 }
+
+namespace {
+
+// The reference chart's degree labels on the client area: the lowest texts of the charts, in
+// the strip the buttons share with them.
+std::vector<QRect> degreeLabelRects(const DeviceRect &clientArea)
+{
+    const ReferenceGeometry g =
+        referenceGeometry(referenceFrame(1.0, 1.0, ChartMedium::Screen, clientArea), ReferenceScale{});
+    std::vector<QRect> rects;
+    for (int j = 0; j <= 8; ++j) {
+        const DeviceRect r = columnLabelRect(g.plotRect, g.labels, chartColumnX(g.plotRect, g.colStep, j));
+        rects.emplace_back(r.left, r.top, r.width(), r.height());
+    }
+    return rects;
+}
+
+// On a low client area the buttons' row would cover degree labels. It then moves down just
+// below them, and where the strip left there is lower than the buttons they become as low as
+// the strip, though never lower than their text: below that the screen is too small to keep
+// the labels free.
+void keepClearOfLabels(QRect &close, QRect &print, const std::vector<QRect> &labels, int clientHeight,
+                       int minHeight)
+{
+    const QRect row = close | print;
+    int labelsBottom = -1;
+    for (const QRect &label : labels) {
+        if (label.intersects(row))
+            labelsBottom = std::max(labelsBottom, label.y() + label.height());
+    }
+    if (labelsBottom < 0)
+        return;
+    const int top = std::min(labelsBottom, clientHeight - minHeight);
+    const int height = std::clamp(clientHeight - top, minHeight, close.height());
+    close.setRect(close.x(), top, close.width(), height);
+    print.setRect(print.x(), top, print.width(), height);
+}
+
+} // namespace
 
 void CErgebnisDlg::placeButtons()
 {
@@ -303,14 +334,19 @@ void CErgebnisDlg::placeButtons()
     const int clientH = height();
 
     const int wClose = closeButton_->width();
-    const int hClose = closeButton_->height();
+    // The template's height: the buttons may have been made lower for a smaller client area.
+    const int hClose = buttonHeight_;
     const int wPrint = printButton_->width();
 
     const int closeRight = windowRight + truncToInt(clientW - 1.03 * winW);
     const int closeBottom = windowBottom + truncToInt(clientH - 1.01 * winH);
-    closeButton_->move(closeRight - wClose, closeBottom - hClose);
+    QRect close(closeRight - wClose, closeBottom - hClose, wClose, hClose);
     const int printRight = (closeRight - wClose) - winW / 100;
-    printButton_->setGeometry(printRight - wPrint, closeBottom - hClose, wPrint, hClose);
+    QRect print(printRight - wPrint, closeBottom - hClose, wPrint, hClose);
+    keepClearOfLabels(close, print, degreeLabelRects(chartArea()), clientH,
+                      closeButton_->fontMetrics().height() + 4);
+    closeButton_->setGeometry(close);
+    printButton_->setGeometry(print);
 }
 
 void CErgebnisDlg::pinWindow()

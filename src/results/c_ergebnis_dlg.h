@@ -52,10 +52,12 @@ public:
     // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref".
     static QString captionFor(const MeasurementFiles &files);
 
-    // The client area in device pixels, where the charts are laid out.
+    // The client area in logical pixels, where the charts are laid out.
     DeviceRect chartArea() const;
 
-    // Moves the two buttons to the bottom right, from the window's and client's sizes.
+    // Moves the two buttons to the bottom right, from the window's and client's sizes; on a
+    // client area too low for them beside the reference chart's degree labels, down below those
+    // labels, made lower if need be.
     void placeButtons();
     // Puts the window back at the origin of the primary screen's work area, at full-screen size.
     void pinWindow();
@@ -114,9 +116,6 @@ private:
     void showSampleReadout(ChartReadout::Chart chart, int index);
     // The box with text, beside a point of the window.
     void placeReadout(const QString &text, QPoint beside);
-    // The two conversions between the window's positions and the charts' device points.
-    QPoint toChartPoint(QPoint position) const;
-    QPoint fromChartPoint(QPoint chartPoint) const;
     void placeChartAccessAreas();
     // Writes path through a QSaveFile; on failure shows the error box and returns false.
     bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
@@ -126,6 +125,7 @@ private:
     ChartTools tools_;
     QPushButton *closeButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
+    int buttonHeight_ = 0;   // the template's, whatever height the last placement gave
     QLabel *readout_ = nullptr;
     ChartAccessArea *amplitudeArea_ = nullptr;
     ChartAccessArea *referenceArea_ = nullptr;

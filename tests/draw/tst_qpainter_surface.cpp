@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <QtMath>
 
 #include <climits>
 #include <functional>
@@ -66,6 +67,8 @@ private slots:
     void widePenCoversItsWidth();
     void stampedSegmentsAreThePaintersPixels_data();
     void stampedSegmentsAreThePaintersPixels();
+    void enlargingPainterDrawsThePictureEnlarged_data();
+    void enlargingPainterDrawsThePictureEnlarged();
     void fillRectExcludesRightColumnAndBottomRow();
     void roundRectStaysInsideItsRectangle();
     void textStaysInsideItsRectangle_data();
@@ -175,13 +178,15 @@ void TestQPainterSurface::stampedSegmentsAreThePaintersPixels_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("format");
     QTest::addColumn<QPoint>("shift");
+    QTest::addColumn<double>("scale");
     QTest::addColumn<bool>("clipped");
     QTest::addColumn<bool>("stamps");
-    QTest::newRow("2, RGB32") << 2 << int(QImage::Format_RGB32) << QPoint() << false << true;
-    QTest::newRow("2, premultiplied, shifted") << 2 << int(QImage::Format_ARGB32_Premultiplied) << QPoint(7, -5) << false << true;
-    QTest::newRow("3, ARGB32") << 3 << int(QImage::Format_ARGB32) << QPoint() << false << true;
-    QTest::newRow("7, clip set") << 7 << int(QImage::Format_RGB32) << QPoint() << true << false;
-    QTest::newRow("2, 16-bit image") << 2 << int(QImage::Format_RGB16) << QPoint() << false << false;
+    QTest::newRow("2, RGB32") << 2 << int(QImage::Format_RGB32) << QPoint() << 1.0 << false << true;
+    QTest::newRow("2, premultiplied, shifted") << 2 << int(QImage::Format_ARGB32_Premultiplied) << QPoint(7, -5) << 1.0 << false << true;
+    QTest::newRow("3, ARGB32") << 3 << int(QImage::Format_ARGB32) << QPoint() << 1.0 << false << true;
+    QTest::newRow("7, clip set") << 7 << int(QImage::Format_RGB32) << QPoint() << 1.0 << true << false;
+    QTest::newRow("2, 16-bit image") << 2 << int(QImage::Format_RGB16) << QPoint() << 1.0 << false << false;
+    QTest::newRow("2, scaled by 2") << 2 << int(QImage::Format_RGB32) << QPoint() << 2.0 << false << false;
 }
 
 // Every offset a curve's short segments take, long ones and ones cut by the image's edges, in
@@ -191,6 +196,7 @@ void TestQPainterSurface::stampedSegmentsAreThePaintersPixels()
     QFETCH(int, width);
     QFETCH(int, format);
     QFETCH(QPoint, shift);
+    QFETCH(double, scale);
     QFETCH(bool, clipped);
     QFETCH(bool, stamps);
     bool stamped = false;
@@ -214,6 +220,7 @@ void TestQPainterSurface::stampedSegmentsAreThePaintersPixels()
     };
     const auto prepare = [&](QPainter &painter) {
         painter.translate(shift);
+        painter.scale(scale, scale);
         if (clipped)
             painter.setClipRect(30, 30, 200, 150);
     };
@@ -222,6 +229,66 @@ void TestQPainterSurface::stampedSegmentsAreThePaintersPixels()
     QVERIFY(!stamped);
     QCOMPARE(paint({300, 240}, draw, QPainterSurface::WideLines::Stamped, imageFormat, prepare), painted);
     QCOMPARE(stamped, stamps);
+}
+
+void TestQPainterSurface::enlargingPainterDrawsThePictureEnlarged_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("hairline");   // whole device pixels across a hairline
+    QTest::newRow("2") << 2.0 << 2;
+    QTest::newRow("1.5") << 1.5 << 1;
+    QTest::newRow("3") << 3.0 << 3;
+}
+
+// As a window at a scale factor above 1 paints: every device pixel shows the unscaled picture's
+// unit under it, except that a hairline keeps only as many whole pixels across as a unit holds
+// (a sharp line of one width, wherever it falls).
+void TestQPainterSurface::enlargingPainterDrawsThePictureEnlarged()
+{
+    QFETCH(double, scale);
+    QFETCH(int, hairline);
+    const auto draw = [](QPainterSurface &s) {
+        s.setBackgroundMode(BackgroundMode::Opaque);
+        s.setBackgroundColour({128, 128, 128});
+        s.fillRect(DeviceRect{2, 2, 30, 20}, Brush{BrushStyle::ForwardDiagonal, {220, 220, 220}});
+        s.fillRect(DeviceRect{33, 3, 38, 9}, Colour{255, 0, 0});
+        s.selectPen({{0, 0, 0}, 1});
+        for (const QLine &line : {QLine(1, 24, 38, 24), QLine(38, 27, 1, 27), QLine(35, 12, 35, 30),
+                                  QLine(31, 30, 31, 12), QLine(5, 30, 6, 30)}) {
+            s.moveTo(line.x1(), line.y1());
+            s.lineTo(line.x2(), line.y2());
+        }
+        s.selectBrush({BrushStyle::Solid, {255, 128, 128}});
+        s.roundRect({10, 28, 20, 33}, 0, 0);
+    };
+    const QImage unit = paint({40, 34}, draw);
+    const QImage enlarged = paint({qCeil(40 * scale), qCeil(34 * scale)}, draw,
+                                  QPainterSurface::WideLines::Stamped, QImage::Format_RGB32,
+                                  [&](QPainter &painter) { painter.scale(scale, scale); });
+    // A centre on the edge between two units belongs to the first, as Qt fills.
+    const auto unitAt = [&](int pixel) { return qCeil((pixel + 0.5) / scale) - 1; };
+    QPoint firstWrong(-1, -1);
+    for (int y = 0; y < enlarged.height() && firstWrong.x() < 0; ++y)
+        for (int x = 0; x < enlarged.width() && firstWrong.x() < 0; ++x) {
+            const QRgb shown = enlarged.pixel(x, y);
+            const QRgb expected = unit.pixel(unitAt(x), unitAt(y));
+            // What a thinner hairline leaves of its units shows what lies beside: the
+            // background, or a frame's fill.
+            const bool beside = shown == white || shown == qRgb(255, 128, 128);
+            if (shown != expected && !(expected == black && beside))
+                firstWrong = QPoint(x, y);
+        }
+    QCOMPARE(firstWrong, QPoint(-1, -1));
+    // Across the level line at unit row 24 and the plumb one at unit column 35, both at unit 20.
+    const int middle = int(20.5 * scale);
+    int across = 0;
+    int down = 0;
+    for (int i = 0; i < enlarged.height(); ++i)
+        across += unitAt(i) == 24 && enlarged.pixel(middle, i) == black;
+    for (int i = 0; i < enlarged.width(); ++i)
+        down += unitAt(i) == 35 && enlarged.pixel(i, middle) == black;
+    QCOMPARE(across, hairline);
+    QCOMPARE(down, hairline);
 }
 
 void TestQPainterSurface::fillRectExcludesRightColumnAndBottomRow()

@@ -1,6 +1,7 @@
 #include "doubles/scripted_dialogs.h"
 #include "doubles/test_files.h"
 #include "charts/chart_geometry.h"
+#include "charts/chart_image.h"
 #include "lang/ui_texts.h"
 #include "report/report_export.h"
 #include "results/c_ergebnis_dlg.h"
@@ -33,7 +34,10 @@ private slots:
     void captionNamesTheFiles_data();
     void captionNamesTheFiles();
     void startsEmptyWithToolsAndFocus();
+    void buttonsFollowWindowSize_data();
     void buttonsFollowWindowSize();
+    void chartsKeepTheirLookUnderStyleAndDirection_data();
+    void chartsKeepTheirLookUnderStyleAndDirection();
     void anyMoveReturnsToTheOrigin();
     void printUsesTheWindowsOwnTexts();
     void contextMenuCommands_data();
@@ -95,14 +99,27 @@ void TestResultsWindow::startsEmptyWithToolsAndFocus()
     QCOMPARE(window.palette().color(QPalette::Window), QColor(240, 240, 240));
 }
 
+void TestResultsWindow::buttonsFollowWindowSize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("byTheRule");   // false: moved down below the degree labels
+    QTest::newRow("1000 x 700") << QSize(1000, 700) << true;
+    QTest::newRow("800 x 600") << QSize(800, 600) << true;
+    QTest::newRow("1366 x 768 at scale 2") << QSize(683, 364) << false;
+    QTest::newRow("smallest kept free") << QSize(600, 320) << false;
+}
+
 void TestResultsWindow::buttonsFollowWindowSize()
 {
+    QFETCH(QSize, size);
+    QFETCH(bool, byTheRule);
     MeasurementFiles files;
     ScriptedDialogs dialogs;
     CErgebnisDlg window(nullptr, files, dialogs);
-    window.setGeometry(0, 0, 1000, 700);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Sized once shown and pinned, as on a screen of that size.
+    window.resize(size);
     window.repaint();
     const QRect frame = window.frameGeometry();
     const int winW = frame.width();
@@ -110,15 +127,60 @@ void TestResultsWindow::buttonsFollowWindowSize()
     const int closeRight = frame.x() + winW + int(std::trunc(window.width() - 1.03 * winW));
     const int closeBottom = frame.y() + winH + int(std::trunc(window.height() - 1.01 * winH));
     const QRect close = window.closeButton()->geometry();
-    QCOMPARE(close.x() + close.width(), closeRight);
-    QCOMPARE(close.y() + close.height(), closeBottom);
     const QRect print = window.printButton()->geometry();
+    QCOMPARE(close.x() + close.width(), closeRight);
     QCOMPARE(print.x() + print.width(), close.x() - winW / 100);
     QCOMPARE(print.y(), close.y());
     QCOMPARE(print.height(), close.height());
+    // Never over the reference chart's degree labels, never past the client area.
+    const ReferenceGeometry g =
+        referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, window.chartArea()), {});
+    for (int j = 0; j <= 8; ++j) {
+        const DeviceRect r = columnLabelRect(g.plotRect, g.labels, chartColumnX(g.plotRect, g.colStep, j));
+        const QRect label(r.left, r.top, r.width(), r.height());
+        QVERIFY2(!label.intersects(close) && !label.intersects(print), qPrintable(QString::number(j)));
+    }
+    QVERIFY(close.bottom() < window.height());
+    if (byTheRule)
+        QCOMPARE(close.y() + close.height(), closeBottom);
+    else
+        QCOMPARE(close.y(), g.plotRect.bottom + 1 + g.labels.columnHeight);
     // Repeated repaints leave them where they are.
     window.repaint();
     QCOMPARE(window.closeButton()->geometry(), close);
+}
+
+void TestResultsWindow::chartsKeepTheirLookUnderStyleAndDirection_data()
+{
+    QTest::addColumn<QString>("styleSheet");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("dark style sheet")
+        << "QWidget { background: #202020; color: #e0e0e0; }" << false;
+    QTest::newRow("right to left") << QString() << true;
+}
+
+// The charts are the very picture the command line writes, whatever style darkens the widgets
+// and whichever way the layout runs: "-30" stays "-30", labels stay beside their axis.
+void TestResultsWindow::chartsKeepTheirLookUnderStyleAndDirection()
+{
+    QFETCH(QString, styleSheet);
+    QFETCH(bool, rightToLeft);
+    const QSize size(640, 480);
+    MeasurementFiles files;
+    ScriptedDialogs dialogs;
+    CErgebnisDlg plain(nullptr, files, dialogs);
+    const QImage expected = renderChartImage(size, plain.measurementSet, plain.tools());
+    if (rightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    CErgebnisDlg window(nullptr, files, dialogs);
+    window.setStyleSheet(styleSheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(size);
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    const QRect charts(0, 0, size.width(), size.height() - size.height() / 10);
+    QCOMPARE(shown.copy(charts), expected.copy(charts));
 }
 
 void TestResultsWindow::anyMoveReturnsToTheOrigin()
