@@ -181,12 +181,15 @@ void CVELKViewDlg::saveConfig()
 
 void CVELKViewDlg::accept()
 {
+    // A read blocked on a stalled file system must not keep the program from ending.
+    cancelRead();
     saveConfig();
     QDialog::accept();
 }
 
 void CVELKViewDlg::reject()
 {
+    cancelRead();
     saveConfig();
     QDialog::reject();
 }

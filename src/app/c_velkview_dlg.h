@@ -2,6 +2,7 @@
 
 #include "app/config_file.h"
 #include "app/recent_file_list.h"
+#include "data/measurement_loader.h"
 #include "data/measurement_reader.h"
 #include "data/measurement_set.h"
 
@@ -12,6 +13,7 @@
 
 class ModalDialogs;
 class QComboBox;
+class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -67,6 +69,11 @@ private:
 
     bool chooseFile();
     void openMeasurement(OpenKind kind = OpenKind::New);
+    // Reads ampPath_ and refPath_ in the worker while the windows stay live; nothing when the
+    // read was cancelled or abandoned.
+    std::optional<LoadedMeasurement> readInBackground();
+    // Abandons a read running and lets its open return at once.
+    void cancelRead();
     // The error box of a read that did not succeed, and what it does to the results window.
     void showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
                          const QString &cannotOpenReason);
@@ -98,6 +105,8 @@ private:
     void saveConfig();
 
     ModalDialogs &dialogs_;
+    MeasurementLoader loader_;
+    QEventLoop *readLoop_ = nullptr;   // the loop of the read running, if any
     ConfigLocation config_;
     QString lastFilePath_;
     RecentFileList recent_;

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -104,36 +105,69 @@ void CVELKViewDlg::reloadShown()
 
 void CVELKViewDlg::openMeasurement(OpenKind kind)
 {
+    // One read at a time: a command given while one runs waits for none.
+    if (readLoop_)
+        return;
     const bool wasShown = resultsWindow != nullptr;
     // Reading again keeps the window as it is; any other open brings it up first.
     if (kind == OpenKind::New)
         showResultsWindow();
-    // Read into a set of its own: while the progress display lets the windows repaint, the
-    // results window keeps what it showed, and it only ever gets a complete, accepted read.
-    const auto read = std::make_unique<MeasurementSet>();
-    MeasurementFiles readFiles = files_;
-    QString cannotOpenReason;
-    const QString fileName = QFileInfo(ampPath_).fileName();
-    const ReadOutcome outcome = readMeasurement(
-        ampPath_, refPath_, *read, readFiles, &cannotOpenReason, [this, &fileName](qint64 done, qint64 total) {
-            return dialogs_.showReadProgress(this, fileName, done, total);
-        });
-    dialogs_.endReadProgress();
+    const std::optional<LoadedMeasurement> loaded = readInBackground();
     // Cancelling means the file was not opened; the user chose it, so no message, and whatever
     // was shown before stays shown.
-    if (outcome == ReadOutcome::Cancelled || !resultsWindow) {
+    if (!loaded || loaded->outcome == ReadOutcome::Cancelled || !resultsWindow) {
         if (!wasShown)
             closeResultsWindow();
         return;
     }
-    if (outcome != ReadOutcome::Read) {
-        showReadFailure(kind, outcome, readFiles, cannotOpenReason);
+    if (loaded->outcome != ReadOutcome::Read) {
+        showReadFailure(kind, loaded->outcome, loaded->files, loaded->cannotOpenReason);
         return;
     }
-    files_ = readFiles;
-    resultsWindow->measurementSet = *read;
+    files_ = loaded->files;
+    resultsWindow->measurementSet = *loaded->data;
     addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
     resultsWindow->update();
+}
+
+std::optional<LoadedMeasurement> CVELKViewDlg::readInBackground()
+{
+    // The read runs in a worker thread while this loop keeps the windows painting and Cancel
+    // acting at once, even on a file system that has stopped answering. The results window
+    // keeps what it showed and only ever gets a complete, accepted read.
+    std::optional<LoadedMeasurement> loaded;
+    QEventLoop loop;
+    readLoop_ = &loop;
+    const QString fileName = QFileInfo(ampPath_).fileName();
+    const auto stop = [this, &loop] {
+        loader_.cancel();
+        loop.quit();
+    };
+    const QMetaObject::Connection progress = connect(
+        &loader_, &MeasurementLoader::progress, this, [this, &fileName, stop](qint64 done, qint64 total) {
+            if (!dialogs_.showReadProgress(this, fileName, done, total))
+                stop();
+        });
+    const QMetaObject::Connection finished =
+        connect(&loader_, &MeasurementLoader::finished, this, [&loaded, &loop](const LoadedMeasurement &result) {
+            loaded = result;
+            loop.quit();
+        });
+    dialogs_.startReadProgress(this, fileName, stop);
+    loader_.start(ampPath_, refPath_, files_);
+    loop.exec();
+    disconnect(progress);
+    disconnect(finished);
+    dialogs_.endReadProgress();
+    readLoop_ = nullptr;
+    return loaded;
+}
+
+void CVELKViewDlg::cancelRead()
+{
+    loader_.cancel();
+    if (readLoop_)
+        readLoop_->quit();
 }
 
 void CVELKViewDlg::showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
@@ -189,6 +223,8 @@ void CVELKViewDlg::showResultsWindow()
 
 void CVELKViewDlg::closeResultsWindow()
 {
+    // A read for a window that is gone is not waited for.
+    cancelRead();
     if (resultsWindow) {
         // The request may come from inside one of the window's own handlers, so the object
         // goes once that handler has returned.

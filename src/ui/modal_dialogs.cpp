@@ -2,7 +2,6 @@
 
 #include "lang/ui_texts.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,8 +13,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 QtModalDialogs::QtModalDialogs() = default;
 QtModalDialogs::~QtModalDialogs() = default;
@@ -93,46 +94,45 @@ int QtModalDialogs::runDialog(QDialog &dialog)
     return dialog.exec();
 }
 
-bool QtModalDialogs::showReadProgress(QWidget *owner, const QString &fileName, qint64 done,
-                                      qint64 total)
+void QtModalDialogs::startReadProgress(QWidget *owner, const QString &fileName,
+                                       const std::function<void()> &cancel)
 {
-    // A quick read shows nothing; a slow one gets the dialog, brought up to date a few dozen
-    // times a second, which is also when the windows repaint and Cancel is seen.
-    constexpr qint64 showAfterMs = 300;
-    constexpr qint64 updateEveryMs = 40;
-    if (!readTimer_.isValid())
-        readTimer_.start();
-    if (!progress_) {
-        if (readTimer_.elapsed() < showAfterMs)
-            return true;
-        progress_ = std::make_unique<QProgressDialog>(owner);
-        progress_->setWindowModality(Qt::ApplicationModal);
-        progress_->setMinimumDuration(0);
-        progress_->setAutoReset(false);
-        progress_->setAutoClose(false);
-        progress_->setCancelButtonText(uiText(UiText::Cancel));
-        progress_->setWindowTitle(QStringLiteral("VELKView"));
-    } else if (updateTimer_.isValid() && updateTimer_.elapsed() < updateEveryMs) {
-        return !progress_->wasCanceled();
-    }
-    updateTimer_.start();
+    endReadProgress();
+    // A quick read shows nothing; a slow or stalled one gets the dialog after a moment.
+    constexpr int showAfterMs = 300;
+    progress_ = std::make_unique<QProgressDialog>(owner);
+    progress_->setWindowModality(Qt::ApplicationModal);
+    // The dialog's own timing would show it only once progress comes: the timer below decides.
+    progress_->setMinimumDuration(std::numeric_limits<int>::max());
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    progress_->setCancelButtonText(uiText(UiText::Cancel));
+    progress_->setWindowTitle(QStringLiteral("VELKView"));
     progress_->setLabelText(fileName);
+    progress_->setRange(0, 0);   // a busy indicator until the first progress
+    QObject::connect(progress_.get(), &QProgressDialog::canceled, progress_.get(), cancel);
+    showTimer_ = std::make_unique<QTimer>();
+    showTimer_->setSingleShot(true);
+    QProgressDialog *dialog = progress_.get();
+    QObject::connect(showTimer_.get(), &QTimer::timeout, dialog, [dialog] { dialog->show(); });
+    showTimer_->start(showAfterMs);
+}
+
+bool QtModalDialogs::showReadProgress(QWidget *, const QString &, qint64 done, qint64 total)
+{
+    if (!progress_)
+        return true;
     if (total > 0) {
         progress_->setRange(0, 1000);
         progress_->setValue(int(std::min<qint64>(done, total) * 1000 / total));
-    } else {
-        progress_->setRange(0, 0);   // a busy indicator
-        progress_->setValue(0);
     }
-    QCoreApplication::processEvents();
     return !progress_->wasCanceled();
 }
 
 void QtModalDialogs::endReadProgress()
 {
+    showTimer_.reset();
     progress_.reset();
-    readTimer_.invalidate();
-    updateTimer_.invalidate();
 }
 
 std::optional<QString> QtModalDialogs::chooseSaveFile(QWidget *owner, const SaveFileRequest &request)

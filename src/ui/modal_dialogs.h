@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +10,7 @@
 class QDialog;
 class QPrinter;
 class QProgressDialog;
+class QTimer;
 class QWidget;
 
 // What the open-file dialog is asked to show.
@@ -43,9 +43,13 @@ public:
     virtual bool runPrintDialog(QWidget *owner, QPrinter &printer) = 0;
     // Runs one of the program's own dialogs modally and returns its result.
     virtual int runDialog(QDialog &dialog) = 0;
+    // A read of fileName has begun. One that takes longer than a moment shows a modal progress
+    // display with a Cancel button, even while no progress comes (a stalled file system);
+    // Cancel calls cancel at once.
+    virtual void startReadProgress(QWidget *owner, const QString &fileName,
+                                   const std::function<void()> &cancel) = 0;
     // Tells how far reading fileName has come (done of total bytes; total < 0 when unknown).
-    // A read that takes longer than a moment shows a modal progress display with a Cancel
-    // button. Returns false once the user has cancelled.
+    // Returns false once the user has cancelled.
     virtual bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done,
                                   qint64 total) = 0;
     // Removes the progress display of the read that has ended, if one was shown.
@@ -70,11 +74,11 @@ public:
     int runDialog(QDialog &dialog) override;
     std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) override;
     void runPrintPreview(QWidget *owner, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
+    void startReadProgress(QWidget *owner, const QString &fileName, const std::function<void()> &cancel) override;
     bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;
     void endReadProgress() override;
 
 private:
     std::unique_ptr<QProgressDialog> progress_;
-    QElapsedTimer readTimer_;      // since the read began
-    QElapsedTimer updateTimer_;    // since the display was last brought up to date
+    std::unique_ptr<QTimer> showTimer_;   // brings the display up after a moment
 };

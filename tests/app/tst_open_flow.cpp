@@ -5,6 +5,9 @@
 #include "results/c_ergebnis_dlg.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QSemaphore>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -49,6 +52,7 @@ private slots:
     void keysAndDropsOpenAsTheOpenCommand();
     void keysRunTheirCommands_data();
     void keysRunTheirCommands();
+    void stalledReadKeepsWindowLiveAndCancels();
 
 private:
     QPushButton *button(CVELKViewDlg &window, int id)
@@ -514,6 +518,61 @@ void TestOpenFlow::keysRunTheirCommands()
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("VELKView.cfg"))));
     }
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A file system that stops answering: the read blocks until the test releases it. The window
+// keeps painting meanwhile, Cancel returns at once, and the abandoned read is never shown.
+void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
+{
+    QTemporaryDir dir;
+    const QString path = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
+    ScriptedDialogs dialogs;
+    CVELKViewDlg window(dialogs, 0, dir.path());
+    window.show();
+    openPath(window, dialogs, path);
+    QVERIFY(resultsWindow);
+    QVERIFY(QTest::qWaitForWindowExposed(resultsWindow));
+
+    QSemaphore release;
+    QSemaphore returned;
+    window.loader_.setReadFunction([&](const QString &, const QString &, MeasurementSet &data, MeasurementFiles &,
+                                       QString *, const ReadProgress &) {
+        release.acquire();
+        data.ampCount = 1;
+        returned.release();
+        return ReadOutcome::Read;
+    });
+    PaintCounter counter;
+    resultsWindow->installEventFilter(&counter);
+    QTimer::singleShot(50, resultsWindow, [] { resultsWindow->update(); });
+    QElapsedTimer sinceCancel;
+    int paintsWhileBlocked = 0;
+    QTimer::singleShot(250, resultsWindow, [&] {
+        paintsWhileBlocked = counter.paints;
+        sinceCancel.start();
+        dialogs.cancelRead();
+    });
+    window.reloadShown();
+    const qint64 cancelTook = sinceCancel.elapsed();
+    release.release();
+    QVERIFY(returned.tryAcquire(1, 5000));
+    QTest::qWait(50);
+
+    QVERIFY(paintsWhileBlocked > 0);
+    QVERIFY2(cancelTook < 100, qPrintable(QString::number(cancelTook)));
+    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    QVERIFY(dialogs.errors.isEmpty());
 }
 
 QTEST_MAIN(TestOpenFlow)

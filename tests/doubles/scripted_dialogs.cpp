@@ -36,6 +36,11 @@ int ScriptedDialogs::runDialog(QDialog &dialog)
     return QDialog::Rejected;
 }
 
+void ScriptedDialogs::startReadProgress(QWidget *, const QString &, const std::function<void()> &cancel)
+{
+    cancelRead = cancel;
+}
+
 bool ScriptedDialogs::showReadProgress(QWidget *, const QString &, qint64, qint64)
 {
     ++progressReports;
@@ -45,6 +50,7 @@ bool ScriptedDialogs::showReadProgress(QWidget *, const QString &, qint64, qint6
 void ScriptedDialogs::endReadProgress()
 {
     ++progressEnds;
+    cancelRead = nullptr;
 }
 
 std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget *, const SaveFileRequest &request)

@@ -39,12 +39,15 @@ public:
     int progressReports = 0;
     int progressEnds = 0;
     int cancelProgressAfter = -1;
+    // The Cancel of the read begun last, as the progress display's button would call it.
+    std::function<void()> cancelRead;
 
     std::optional<QString> chooseOpenFile(QWidget *owner, const OpenFileRequest &request) override;
     void showError(QWidget *owner, const QString &caption, const QString &text,
                    const QString &details = QString()) override;
     bool runPrintDialog(QWidget *owner, QPrinter &printer) override;
     int runDialog(QDialog &dialog) override;
+    void startReadProgress(QWidget *owner, const QString &fileName, const std::function<void()> &cancel) override;
     bool showReadProgress(QWidget *owner, const QString &fileName, qint64 done, qint64 total) override;
     void endReadProgress() override;
     std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) override;
