@@ -12,9 +12,12 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <memory>
+
+#include <fcntl.h>
 
 namespace {
 
@@ -69,10 +72,22 @@ QStringList argumentList(int argc, char **argv)
     return arguments;
 }
 
+// Started with a standard stream closed, the next file opened would take its descriptor, and
+// --dump would write into a measurement or an output. A closed stream is held by /dev/null,
+// read-only, so writes to it fail and are reported instead.
+void keepStandardStreamsApart()
+{
+    for (int descriptor = 0; descriptor <= 2; ++descriptor) {
+        if (::fcntl(descriptor, F_GETFD) < 0 && errno == EBADF)
+            ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    keepStandardStreamsApart();
 #ifdef SIGXFSZ
     // Past a file-size limit a write must fail (EFBIG), so that the output writer removes its
     // temporary file and reports; the signal's default action would end the process and

@@ -11,7 +11,9 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -87,8 +89,15 @@ int runDump(const CommandLine &line)
     if (!measurement)
         return 1;
     const QByteArray json = measurementJson(measurement->data, measurement->files);
-    const bool written = std::fwrite(json.constData(), 1, size_t(json.size()), stdout) == size_t(json.size());
-    return written && std::fflush(stdout) == 0 ? 0 : 3;
+    errno = 0;
+    if (std::fwrite(json.constData(), 1, size_t(json.size()), stdout) == size_t(json.size()) && std::fflush(stdout) == 0)
+        return 0;
+    // A reader that went away (| head) has what it wanted; anything else is said.
+    const int error = errno;
+    if (error != EPIPE)
+        printLine(QStringLiteral("cannot write the measurement to standard output: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO))));
+    return 3;
 }
 
 // The steps --chart and --report share: refuse an output that is an input before reading, read,

@@ -45,12 +45,8 @@ QString openRegularFile(const QString &path, QFile &file)
         ::close(descriptor);
         return S_ISREG(status.st_mode) ? systemReason(error) : notRegularFileReason();
     }
-    const int flags = ::fcntl(descriptor, F_GETFL);
-    if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        const int error = errno;
-        ::close(descriptor);
-        return systemReason(error);
-    }
+    // O_NONBLOCK stays: regular files ignore it, but a kernel file that only looks regular
+    // (/proc/kmsg) would otherwise block for ever; there a read fails with EAGAIN instead.
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         return file.errorString();

@@ -239,6 +239,9 @@ CErgebnisDlg::~CErgebnisDlg() = default;
 
 QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
 {
+    // A new window waiting for its first measurement keeps the plain caption.
+    if (files.ampFileTitle.isEmpty())
+        return QStringLiteral("VELKView");
     if (!files.refFileTitle.isEmpty())
         return QStringLiteral("VELKView - \"%1\", \"%2\"").arg(files.ampFileTitle, files.refFileTitle);
     return QStringLiteral("VELKView - \"%1\"").arg(files.ampFileTitle);

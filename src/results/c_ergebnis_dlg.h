@@ -49,7 +49,8 @@ public:
     // The Print command.
     void printReport();
 
-    // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref".
+    // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref"; VELKView before
+    // any file was read.
     static QString captionFor(const MeasurementFiles &files);
 
     // The client area in logical pixels, where the charts are laid out.

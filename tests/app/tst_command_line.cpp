@@ -27,10 +27,14 @@ struct Run {
 
 // sizeLimit > 0 runs the viewer under that RLIMIT_FSIZE, as a full disk would stop it; the
 // signal keeps its default action, as under a shell's ulimit. memoryLimit > 0 limits its
-// address space (RLIMIT_AS), as a machine short of memory would.
-Run runViewer(const QStringList &arguments, rlim_t sizeLimit = 0, rlim_t memoryLimit = 0)
+// address space (RLIMIT_AS), as a machine short of memory would. standardOutput, when given, is
+// the file the viewer's standard output goes to.
+Run runViewer(const QStringList &arguments, rlim_t sizeLimit = 0, rlim_t memoryLimit = 0,
+              const QString &standardOutput = QString())
 {
     QProcess process;
+    if (!standardOutput.isEmpty())
+        process.setStandardOutputFile(standardOutput);
     process.setChildProcessModifier([sizeLimit, memoryLimit] {
         if (sizeLimit > 0) {
             std::signal(SIGXFSZ, SIG_DFL);
@@ -163,6 +167,12 @@ void TestCommandLine::dumpIsParsedBack()
     QCOMPARE(reference[2].toArray()[0].toDouble(), -80.0);
     QCOMPARE(reference[3].toArray()[0].toDouble(), -20.0);
     QCOMPARE(reference[4].toArray()[0].toDouble(), 30.0);
+
+    // Standard output that takes nothing: said, with exit 3.
+    const Run full = runViewer({QStringLiteral("--dump"), amp}, 0, 0, QStringLiteral("/dev/full"));
+    QCOMPARE(full.status, 3);
+    QVERIFY2(full.err.contains("cannot write the measurement to standard output: No space left on device"),
+             full.err.constData());
 }
 
 void TestCommandLine::unreadableInputExitsOne_data()

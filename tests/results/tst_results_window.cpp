@@ -58,6 +58,7 @@ void TestResultsWindow::captionNamesTheFiles_data()
     QTest::addColumn<QString>("caption");
     QTest::newRow("amplitude only") << "a_amp.txt" << "" << "VELKView - \"a_amp.txt\"";
     QTest::newRow("with reference") << "a_amp.txt" << "a_ref.txt" << "VELKView - \"a_amp.txt\", \"a_ref.txt\"";
+    QTest::newRow("nothing read yet") << "" << "" << "VELKView";
 }
 
 void TestResultsWindow::captionNamesTheFiles()
