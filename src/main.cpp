@@ -9,12 +9,14 @@
 #include "ui/modal_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QTimer>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <fcntl.h>
@@ -72,6 +74,51 @@ QStringList argumentList(int argc, char **argv)
     return arguments;
 }
 
+// Whether a name taken from the command line still holds the bytes that were given: a name
+// that is not valid in the locale's encoding comes back with replacement characters, and
+// reading or writing under it would use another file.
+bool keepsItsBytes(const QString &name, int argc, char **argv)
+{
+    const QByteArray encoded = QFile::encodeName(name);
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray::fromRawData(argv[i], qsizetype(std::strlen(argv[i]))).contains(encoded))
+            return true;
+    }
+    return false;
+}
+
+// A batch mode refuses names it cannot use as given: exit 1 for the measurement, 3 for the
+// output, as for any file that cannot be opened or written.
+int refusedName(const CommandLine &line, int argc, char **argv)
+{
+    const QString reason = QStringLiteral("the name cannot be shown in this locale");
+    if (!line.amplitudeFile.isEmpty() && !keepsItsBytes(line.amplitudeFile, argc, argv)) {
+        printTo(stderr, QStringLiteral("%1\n%2: %3\n").arg(uiText(UiText::ErrorWhileOpeningFile), line.amplitudeFile, reason));
+        return 1;
+    }
+    if (!line.outputPath.isEmpty() && !keepsItsBytes(line.outputPath, argc, argv)) {
+        printTo(stderr, QStringLiteral("cannot write %1: %2\n").arg(line.outputPath, reason));
+        return 3;
+    }
+    return 0;
+}
+
+// --dump, --chart and --report, without a display.
+int runBatch(const CommandLine &line, int argc, char **argv)
+{
+    if (const int refused = refusedName(line, argc, argv))
+        return refused;
+    if (line.mode == CommandLine::Mode::Dump) {
+        QCoreApplication app(argc, argv);
+        fixNumericLocale();
+        return runDump(line);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    fixNumericLocale();
+    return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
+}
+
 // Started with a standard stream closed, the next file opened would take its descriptor, and
 // --dump would write into a measurement or an output. A closed stream is held by /dev/null,
 // read-only, so writes to it fail and are reported instead.
@@ -113,18 +160,10 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Version:
         printTo(stdout, QStringLiteral("velkview %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
-    case CommandLine::Mode::Dump: {
-        QCoreApplication app(argc, argv);
-        fixNumericLocale();
-        return runDump(line);
-    }
+    case CommandLine::Mode::Dump:
     case CommandLine::Mode::Chart:
-    case CommandLine::Mode::Report: {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        fixNumericLocale();
-        return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
-    }
+    case CommandLine::Mode::Report:
+        return runBatch(line, argc, argv);
     case CommandLine::Mode::Gui:
         break;
     }

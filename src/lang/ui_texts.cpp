@@ -59,6 +59,7 @@ const char *const uiTexts[languageCount][uiTextRowCount] = {
         "Reference marks of %1: %2 entries from %3° to %4°",
         "Remark line %1",
         "Recent file %1",
+        "The name cannot be shown in this locale",
     },
     {
         "Ungültiges Dateiformat !\n\nDatensatz konnte nicht geöffnet werden.",
@@ -111,6 +112,7 @@ const char *const uiTexts[languageCount][uiTextRowCount] = {
         "Referenzmarken von %1: %2 Einträge von %3° bis %4°",
         "Bemerkungszeile %1",
         "Letzte Datei %1",
+        "Der Name kann in dieser Locale nicht dargestellt werden",
     },
     {
         "Format de fichier invalide!\n\nOuverture des données impossible.",
@@ -163,6 +165,7 @@ const char *const uiTexts[languageCount][uiTextRowCount] = {
         "Repères de référence de %1 : %2 entrées de %3° à %4°",
         "Ligne de remarque %1",
         "Fichier récent %1",
+        "Le nom ne peut pas être affiché dans cette locale",
     },
     {
         "Formato file non valido!\n\nNon è stato possibile aprire i dati.",
@@ -215,6 +218,7 @@ const char *const uiTexts[languageCount][uiTextRowCount] = {
         "Marche di riferimento di %1: %2 voci da %3° a %4°",
         "Riga di nota %1",
         "File recente %1",
+        "Il nome non può essere mostrato in questa localizzazione",
     },
     {
         "¡Formato de archivo no válido!\n\nNo pudo abrirse el conjunto de datos.",
@@ -267,6 +271,7 @@ const char *const uiTexts[languageCount][uiTextRowCount] = {
         "Marcas de referencia de %1: %2 entradas de %3° a %4°",
         "Línea de observación %1",
         "Archivo reciente %1",
+        "El nombre no se puede mostrar en esta configuración regional",
     },
 };
 

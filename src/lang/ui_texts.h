@@ -58,10 +58,11 @@ enum class UiText {
     ReferenceChartDescription, // accessible description: %1 file, %2 entries, %3 and %4 degrees
     RemarkLine,              // accessible name of a report-text field: %1 is 1 to 3
     RecentFile,              // accessible name of a recent-file button: %1 its file
+    ReasonNameNotInLocale,   // message box detail: a file name not valid in the locale
 };
 
 inline constexpr int languageCount = 5;
-inline constexpr int uiTextRowCount = 50;
+inline constexpr int uiTextRowCount = 51;
 
 // A language of the interface; its position in languages is its column in uiTexts and its
 // languageIndex.

@@ -30,7 +30,11 @@ QString reasonText(const QString &systemReason)
 
 QString fileDetails(const QString &path, const QString &systemReason)
 {
-    return QDir::toNativeSeparators(path) + QLatin1Char('\n') + reasonText(systemReason);
+    // A name whose bytes are not valid in the locale reaches us with replacement characters
+    // and so names no file: "not found" would be wrong.
+    const bool lossy = path.contains(QChar::ReplacementCharacter) && systemReason == QLatin1String("No such file or directory");
+    return QDir::toNativeSeparators(path) + QLatin1Char('\n')
+        + (lossy ? uiText(UiText::ReasonNameNotInLocale) : reasonText(systemReason));
 }
 
 QString writeChosenFile(const QString &path, const QString &ampPath,

@@ -13,7 +13,8 @@ class QIODevice;
 QString reasonText(const QString &systemReason);
 
 // A message box's informative text for a file: its native path on one line, the reason (in the
-// viewer's language, see reasonText) on the next.
+// viewer's language, see reasonText) on the next. A name that could not be decoded in the
+// locale gets "The name cannot be shown in this locale" instead of "not found".
 QString fileDetails(const QString &path, const QString &systemReason);
 
 // Writes a file whose name the user chose (a save, a print to a file): refused before anything

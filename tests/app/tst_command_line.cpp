@@ -76,6 +76,7 @@ private slots:
     void chartAndReportWriteFiles();
     void refusedOutputExitsThree_data();
     void refusedOutputExitsThree();
+    void namesNotValidInTheLocaleAreRefused();
     void stoppedWriteLeavesNoTemporaryFile_data();
     void stoppedWriteLeavesNoTemporaryFile();
     void guiWithoutDisplaySaysSo();
@@ -303,6 +304,37 @@ void TestCommandLine::refusedOutputExitsThree()
     QCOMPARE(ampFile.readAll(), ampBytes);
     struct stat device {};
     QVERIFY(stat("/dev/full", &device) == 0 && S_ISCHR(device.st_mode));
+}
+
+// Names whose bytes are not UTF-8 are refused rather than read or written under another name.
+void TestCommandLine::namesNotValidInTheLocaleAreRefused()
+{
+    QTemporaryDir dir;
+    writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), "1 0 50 60\n");
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    // Only a shell can hand such bytes over; QProcess would encode the names as UTF-8.
+    const struct {
+        const char *command;
+        int status;
+        QByteArray message;
+    } runs[] = {
+        {"\"$0\" --report \"$(printf 'r\\376.pdf')\" m_amp.txt", 3, "cannot write r\xEF\xBF\xBD.pdf: the name cannot"},
+        {"name=$(printf 'b\\377_amp.txt'); cp m_amp.txt \"$name\"; \"$0\" --dump \"$name\"; status=$?; rm \"$name\"; "
+         "exit $status", 1,
+         "b\xEF\xBF\xBD_amp.txt: the name cannot"},
+    };
+    for (const auto &run : runs) {
+        QProcess shell;
+        shell.setWorkingDirectory(dir.path());
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(run.command),
+                                                QStringLiteral(VELKVIEW_BINARY)});
+        QVERIFY(shell.waitForFinished(30000));
+        QCOMPARE(shell.exitCode(), run.status);
+        const QByteArray err = shell.readAllStandardError();
+        QVERIFY2(err.contains(run.message), err.constData());
+        QVERIFY(shell.readAllStandardOutput().isEmpty());
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
 }
 
 void TestCommandLine::stoppedWriteLeavesNoTemporaryFile_data()

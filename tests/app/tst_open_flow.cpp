@@ -143,6 +143,9 @@ void TestOpenFlow::unopenableChoiceShowsOpenError_data()
     QTest::newRow("directory") << "folder.d" << "Is a directory";
     QTest::newRow("FIFO without writer") << "pipe_amp.txt" << "Not a regular file";
     QTest::newRow("link to an endless device") << "zero_amp.txt" << "Not a regular file";
+    // A name the locale could not decode arrives with a replacement character.
+    QTest::newRow("name not valid in the locale") << QString::fromUtf8("bad\uFFFD_amp.txt")
+                                                  << "The name cannot be shown in this locale";
 }
 
 void TestOpenFlow::unopenableChoiceShowsOpenError()
