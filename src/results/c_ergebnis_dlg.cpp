@@ -179,7 +179,13 @@ void CErgebnisDlg::dropEvent(QDropEvent *event)
         emit fileDropped(path);
 }
 
-CErgebnisDlg::~CErgebnisDlg() = default;
+CErgebnisDlg::~CErgebnisDlg()
+{
+    // The chart areas lose the focus while the base class deletes them, and would report that
+    // to a window that is no longer one.
+    for (ChartAccessArea *area : {amplitudeArea_, referenceArea_})
+        disconnect(area, nullptr, this, nullptr);
+}
 
 QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
 {
