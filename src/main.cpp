@@ -1,5 +1,5 @@
 #include "app/batch_modes.h"
-#include "app/c_velkview_dlg.h"
+#include "app/main_window.h"
 #include "app/command_line.h"
 #include "app/first_paint_exit.h"
 #include "app/resources.h"
@@ -46,7 +46,7 @@ int runGui(const CommandLine &line)
 {
     exitAfterFirstResultsPaintIfAsked(*QCoreApplication::instance());
     QtModalDialogs dialogs;
-    CVELKViewDlg mainWindow(dialogs, line.language);
+    MainWindow mainWindow(dialogs, line.language);
     if (!line.amplitudeFile.isEmpty())
         QTimer::singleShot(0, &mainWindow, [&] { mainWindow.openChosenPath(line.amplitudeFile); });
     mainWindow.exec();

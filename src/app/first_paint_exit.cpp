@@ -15,7 +15,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Paint || watched->objectName() != QLatin1String("CErgebnisDlg"))
+        if (event->type() != QEvent::Paint || watched->objectName() != QLatin1String("ResultsWindow"))
             return false;
         // The window paints here, as it would have right after the filter; the moment it has
         // finished is the figure, so the process ends at once, without waiting for events

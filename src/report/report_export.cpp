@@ -1,7 +1,7 @@
 #include "report/report_export.h"
 
 #include "lang/ui_texts.h"
-#include "report/print_report.h"
+#include "report/report_output.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "data/output_file.h"
 #include "lang/ui_texts.h"
-#include "report/print_report.h"
+#include "report/report_output.h"
 #include "report/report_texts.h"
 
 #include <QPageLayout>

@@ -1,9 +1,9 @@
-#include "app/c_about_dlg.h"
-#include "app/c_velkview_dlg.h"
+#include "app/about_dialog.h"
+#include "app/main_window.h"
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
-#include "report/c_protokoll_text.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/report_text_dialog.h"
+#include "results/results_window.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
 
@@ -38,10 +38,10 @@ private slots:
     void noWindowClipsItsTexts();
 
 private:
-    QPushButton *button(CVELKViewDlg &window, int id);
+    QPushButton *button(MainWindow &window, int id);
 };
 
-QPushButton *TestMainWindow::button(CVELKViewDlg &window, int id)
+QPushButton *TestMainWindow::button(MainWindow &window, int id)
 {
     return window.findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
 }
@@ -74,7 +74,7 @@ void TestMainWindow::controlTextsInEveryLanguage()
     QFETCH(QString, recentPrefix);
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, language, dir.path());
+    MainWindow window(dialogs, language, dir.path());
     QCOMPARE(window.windowTitle(), QStringLiteral("VELKView"));
     QCOMPARE(button(window, 1)->text(), exit);
     QCOMPARE(button(window, 1000)->text(), open);
@@ -88,7 +88,7 @@ void TestMainWindow::controlsSitAtTemplatePositionsInTabOrder()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     const DialogUnits units(window.font());
     QCOMPARE(window.size(), QSize(units.x(244), units.y(173)));
     struct Control {
@@ -128,7 +128,7 @@ void TestMainWindow::dropDownListsLanguagesUnsorted()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 3, dir.path());
+    MainWindow window(dialogs, 3, dir.path());
     auto *list = window.findChild<QComboBox *>(QStringLiteral("combo1022"));
     QVERIFY(list);
     QVERIFY(!list->isEditable());
@@ -144,7 +144,7 @@ void TestMainWindow::choosingLanguageReTextsButtons()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     auto *list = window.findChild<QComboBox *>(QStringLiteral("combo1022"));
     list->setCurrentIndex(1);
     emit list->activated(1);
@@ -175,7 +175,7 @@ void TestMainWindow::startsWithFocusOnExitAndEmptyRecentList()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.focusWidget(), button(window, 1));
@@ -205,7 +205,7 @@ void TestMainWindow::everyWayOutSavesConfiguration()
     QFETCH(int, result);
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString configPath = dir.filePath(QStringLiteral("VELKView.cfg"));
@@ -237,7 +237,7 @@ void TestMainWindow::aboutItemOpensGermanAboutBox()
             aboutTexts.append(label->text());
         return int(QDialog::Accepted);
     };
-    CVELKViewDlg window(dialogs, 2, dir.path());
+    MainWindow window(dialogs, 2, dir.path());
     const std::unique_ptr<QMenu> menu = window.createContextMenu();
     const QList<QAction *> actions = menu->actions();
     QCOMPARE(actions.size(), 1);
@@ -262,12 +262,12 @@ void TestMainWindow::noWindowClipsItsTexts()
     QFETCH(int, language);
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg mainWindow(dialogs, language, dir.path());
-    CAboutDlg about(&mainWindow);
+    MainWindow mainWindow(dialogs, language, dir.path());
+    AboutDialog about(&mainWindow);
     MeasurementFiles files;
-    CErgebnisDlg results(&mainWindow, files, dialogs);
+    ResultsWindow results(&mainWindow, files, dialogs);
     ReportTexts texts;
-    CProtokollText textDialog(texts, &results);
+    ReportTextDialog textDialog(texts, &results);
     for (QWidget *window : std::initializer_list<QWidget *>{&mainWindow, &about, &results, &textDialog}) {
         // Window managers draw the caption in the system's title font, bold, beside an icon
         // and three buttons each about a line high.

@@ -1,8 +1,8 @@
-#include "app/c_velkview_dlg.h"
+#include "app/main_window.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/test_files.h"
 #include "lang/ui_texts.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -55,21 +55,21 @@ private slots:
     void stalledReadKeepsWindowLiveAndCancels();
 
 private:
-    QPushButton *button(CVELKViewDlg &window, int id)
+    QPushButton *button(MainWindow &window, int id)
     {
         return window.findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
     }
-    QComboBox *languageList(CVELKViewDlg &window)
+    QComboBox *languageList(MainWindow &window)
     {
         return window.findChild<QComboBox *>(QStringLiteral("combo1022"));
     }
-    void openPath(CVELKViewDlg &window, ScriptedDialogs &dialogs, const QString &path)
+    void openPath(MainWindow &window, ScriptedDialogs &dialogs, const QString &path)
     {
         dialogs.openFileAnswers.append(path);
         window.onOpenFile();
     }
     // Shows the main window with path opened and activates the window the keys go to.
-    QWidget *openAndActivate(CVELKViewDlg &window, ScriptedDialogs &dialogs, const QString &path, bool inResults)
+    QWidget *openAndActivate(MainWindow &window, ScriptedDialogs &dialogs, const QString &path, bool inResults)
     {
         window.show();
         openPath(window, dialogs, path);
@@ -92,7 +92,7 @@ void TestOpenFlow::dialogIsAskedWithTitleFiltersAndStartPath()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     window.onOpenFile();
     QCOMPARE(dialogs.openFileRequests.size(), 1);
     const OpenFileRequest &request = dialogs.openFileRequests.first();
@@ -111,7 +111,7 @@ void TestOpenFlow::dialogStartsAtStoredThenChosenFile()
     const QString chosen = writeTestFile(dir.filePath(QStringLiteral("chosen_amp.txt")), goodLines);
     const QString other = writeTestFile(dir.filePath(QStringLiteral("other_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     QCOMPARE(window.lastFilePath(), stored);
     openPath(window, dialogs, chosen);
     QCOMPARE(dialogs.openFileRequests.last().initialPath, stored);
@@ -127,7 +127,7 @@ void TestOpenFlow::cancelChangesNothing()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     const QString before = window.lastFilePath();
     window.onOpenFile();
     QVERIFY(!resultsWindow);
@@ -157,7 +157,7 @@ void TestOpenFlow::unopenableChoiceShowsOpenError()
     QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe_amp.txt"))).constData(), 0600), 0);
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero_amp.txt"))));
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     const QString before = window.lastFilePath();
     openPath(window, dialogs, dir.filePath(relative));
     QCOMPARE(dialogs.errors.size(), 1);
@@ -174,7 +174,7 @@ void TestOpenFlow::nameWithoutFullStopGetsTxt()
     QVERIFY(!dir.path().contains(QLatin1Char('.')));
     const QString file = writeTestFile(dir.filePath(QStringLiteral("plain.txt")), goodLines);
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, dir.filePath(QStringLiteral("plain")));
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(window.ampPath(), file);
@@ -189,7 +189,7 @@ void TestOpenFlow::openedFileShowsWindowAndEntersList()
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("run 1_amp.txt")), goodLines);
     writeTestFile(dir.filePath(QStringLiteral("run 1_ref.txt")), "1 90 0 0 0 0 120\n");
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
     QVERIFY(dialogs.errors.isEmpty());
     QVERIFY(resultsWindow);
@@ -205,7 +205,7 @@ void TestOpenFlow::openedFileShowsWindowAndEntersList()
     QCOMPARE(window.lastFilePath(), amp);
 
     // Opening again reuses the window.
-    QPointer<CErgebnisDlg> first = resultsWindow;
+    QPointer<ResultsWindow> first = resultsWindow;
     button(window, 1002)->click();
     QCOMPARE(resultsWindow, first.data());
 
@@ -222,7 +222,7 @@ void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
     const QString good = writeTestFile(dir.filePath(QStringLiteral("good_amp.txt")), goodLines);
     const QString bad = writeTestFile(dir.filePath(QStringLiteral("bad_amp.txt")), "Angle Amplitude\n1 2 3 4\n");
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 1, dir.path());
+    MainWindow window(dialogs, 1, dir.path());
     openPath(window, dialogs, good);
     openPath(window, dialogs, bad);
     closeAll();
@@ -245,7 +245,7 @@ void TestOpenFlow::cancelledReadOpensNothing()
     const QString path = writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines);
     writeTestFile(dir.filePath(QStringLiteral("m_ref.txt")), "1 2 3 4\n");
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     // Cancelled at the first report, and at a later one.
     for (const int allowed : {0, 1}) {
         dialogs.progressReports = 0;
@@ -280,7 +280,7 @@ void TestOpenFlow::sameTitleIsListedOnce()
     const QString first = writeTestFile(dir.filePath(QStringLiteral("a/m_amp.txt")), goodLines);
     const QString second = writeTestFile(dir.filePath(QStringLiteral("b/m_amp.txt")), "1 5 10 20\n");
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, first);
     openPath(window, dialogs, first);
     openPath(window, dialogs, second);
@@ -296,7 +296,7 @@ void TestOpenFlow::eighthFileRotatesList()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     for (int n = 1; n <= 8; ++n)
         openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("f%1_amp.txt").arg(n)), goodLines));
     QCOMPARE(window.recentFiles().count(), 7);
@@ -309,7 +309,7 @@ void TestOpenFlow::vanishedRecentFileStaysListed()
     QTemporaryDir dir;
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("gone_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
     emit resultsWindow->closeRequested();
     QVERIFY(QFile::remove(amp));
@@ -328,12 +328,12 @@ void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
     const QString amp = writeTestFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_amp.txt")), goodLines);
     writeTestFile(dir.filePath(QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt")), "1 45 0 0 0 0 0 7\n");
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(window.files().refFileTitle, QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt"));
     QCOMPARE(resultsWindow->measurementSet.refSeries[3][0], 7.0);
-    QCOMPARE(CErgebnisDlg::captionFor(window.files()),
+    QCOMPARE(ResultsWindow::captionFor(window.files()),
              QString::fromUtf8("VELKView - \"Pr\xC3\xBC""fung 3 \"%s\"_amp.txt\", \"Pr\xC3\xBC""fung 3 \"%s\"_ref.txt\""));
 }
 
@@ -342,7 +342,7 @@ void TestOpenFlow::fileDeletedAfterDialogGivesFormatMessage()
     QTemporaryDir dir;
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("brief_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     dialogs.openFileAnswers.append(amp);
     QVERIFY(window.chooseFile());
     QVERIFY(QFile::remove(amp));
@@ -358,7 +358,7 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("one_amp.txt")), goodLines));
     openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("two_amp.txt")), goodLines));
     emit resultsWindow->closeRequested();
@@ -387,12 +387,12 @@ void TestOpenFlow::everyCloseRouteReEnablesLanguage()
     QFETCH(QString, route);
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg main(dialogs, 0, dir.path());
+    MainWindow main(dialogs, 0, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
     auto *language = main.findChild<QComboBox *>(QStringLiteral("combo1022"));
     QVERIFY(resultsWindow);
     QVERIFY(!language->isEnabled());
-    QPointer<CErgebnisDlg> window = resultsWindow;
+    QPointer<ResultsWindow> window = resultsWindow;
     QVERIFY(QTest::qWaitForWindowExposed(window));
     if (route == QLatin1String("button"))
         window->closeButton()->click();
@@ -412,7 +412,7 @@ void TestOpenFlow::buttonTextsFollowLanguageAtCreation()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    CVELKViewDlg main(dialogs, 2, dir.path());
+    MainWindow main(dialogs, 2, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
     QVERIFY(resultsWindow);
     QCOMPARE(resultsWindow->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
@@ -442,7 +442,7 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
     const QString first = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
     const QString second = writeTestFile(dir.filePath(QStringLiteral("b/a_amp.txt")), goodLines + "3 30 62 72\n");
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     QWidget *target = openAndActivate(window, dialogs, first, inResults);
     QVERIFY(target);
 
@@ -506,7 +506,7 @@ void TestOpenFlow::keysRunTheirCommands()
     QTemporaryDir dir;
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     QWidget *target = openAndActivate(window, dialogs, amp, inResults);
     QVERIFY(target);
     QTest::keySequence(target, key);
@@ -541,7 +541,7 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
     QTemporaryDir dir;
     const QString path = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, dir.path());
+    MainWindow window(dialogs, 0, dir.path());
     window.show();
     openPath(window, dialogs, path);
     QVERIFY(resultsWindow);

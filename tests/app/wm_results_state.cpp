@@ -1,8 +1,8 @@
 // The results window's state under a real window manager (run by with_window_manager.sh): the
 // manager, not Qt, decides whether a window is maximised, and some forget it on hide and show.
-#include "app/c_velkview_dlg.h"
+#include "app/main_window.h"
 #include "doubles/scripted_dialogs.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -38,7 +38,7 @@ void TestResultsStateUnderWindowManager::staysMaximisedAndOnScreen()
 {
     QTemporaryDir workingDirectory;
     ScriptedDialogs dialogs;
-    CVELKViewDlg window(dialogs, 0, workingDirectory.path());
+    MainWindow window(dialogs, 0, workingDirectory.path());
     window.show();
     const QString example = QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt");
     // Opening again (Ctrl+O, a drop, a recent file) and reading again (F5), ten times each.

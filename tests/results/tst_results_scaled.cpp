@@ -4,7 +4,7 @@
 #include "charts/chart_geometry.h"
 #include "charts/chart_image.h"
 #include "doubles/scripted_dialogs.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         MeasurementFiles files;
         ScriptedDialogs dialogs;
-        CErgebnisDlg window(nullptr, files, dialogs);
+        ResultsWindow window(nullptr, files, dialogs);
         MeasurementSet &data = window.measurementSet;
         data.ampCount = MeasurementSet::maxAmpCount;
         for (int i = 0; i < data.ampCount; ++i) {

@@ -4,7 +4,7 @@
 #include "charts/chart_image.h"
 #include "lang/ui_texts.h"
 #include "report/report_export.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 #include "results/chart_access_area.h"
 
 #include <QAccessible>
@@ -70,7 +70,7 @@ void TestResultsWindow::captionNamesTheFiles()
     files.ampFileTitle = amp;
     files.refFileTitle = ref;
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.repaint();
@@ -86,7 +86,7 @@ void TestResultsWindow::startsEmptyWithToolsAndFocus()
 {
     MeasurementFiles files;
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     QCOMPARE(window.measurementSet.ampCount, 0);
     QCOMPARE(window.measurementSet.refCount, 0);
     QCOMPARE(window.measurementSet.ampSeries[2][8191], 0.0);
@@ -116,7 +116,7 @@ void TestResultsWindow::buttonsFollowWindowSize()
     QFETCH(bool, byTheRule);
     MeasurementFiles files;
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Sized once shown and pinned, as on a screen of that size.
@@ -169,11 +169,11 @@ void TestResultsWindow::chartsKeepTheirLookUnderStyleAndDirection()
     const QSize size(640, 480);
     MeasurementFiles files;
     ScriptedDialogs dialogs;
-    CErgebnisDlg plain(nullptr, files, dialogs);
+    ResultsWindow plain(nullptr, files, dialogs);
     const QImage expected = renderChartImage(size, plain.measurementSet, plain.tools());
     if (rightToLeft)
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     window.setStyleSheet(styleSheet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -188,7 +188,7 @@ void TestResultsWindow::anyMoveReturnsToTheOrigin()
 {
     MeasurementFiles files;
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     window.setGeometry(0, 0, 600, 400);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -212,7 +212,7 @@ void TestResultsWindow::printUsesTheWindowsOwnTexts()
     files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
     const QString path = dir.filePath(QStringLiteral("window.pdf"));
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     window.measurementSet.ampCount = 2;
     window.measurementSet.ampSeries[0][1] = 359.0;
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("W"), QStringLiteral("note")}, true);
@@ -259,7 +259,7 @@ void TestResultsWindow::contextMenuCommands()
     files.ampFileTitle = QStringLiteral("w1_amp.txt");
     files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     window.resize(640, 480);
     // Preview and PDF ask for the texts, as Print does.
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("B-42"), QString(), QStringLiteral("last entered")},
@@ -364,7 +364,7 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     languageIndex = language;
     MeasurementFiles files;
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     fillTwoRevolutions(window.measurementSet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -419,7 +419,7 @@ void TestResultsWindow::chartsAreNamedFocusableGraphics()
     files.ampFileTitle = ampRef.section(QLatin1Char(' '), 0, 0);
     files.refFileTitle = ampRef.section(QLatin1Char(' '), 1, 1);
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     fillTwoRevolutions(window.measurementSet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -466,7 +466,7 @@ void TestResultsWindow::keysMoveTheReadout()
     MeasurementFiles files;
     files.ampFileTitle = QStringLiteral("a_amp.txt");
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     fillTwoRevolutions(window.measurementSet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -498,7 +498,7 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
     files.ampFileStatus.fullName = writeTestFile(dir.filePath(files.ampFileTitle), lines);
     const QString ref = writeTestFile(dir.filePath(QStringLiteral("w1_ref.txt")), lines);
     ScriptedDialogs dialogs;
-    CErgebnisDlg window(nullptr, files, dialogs);
+    ResultsWindow window(nullptr, files, dialogs);
     dialogs.dialogAnswer = answerTextDialog({}, true);
     dialogs.saveFileAnswers = {files.ampFileStatus.fullName, ref};
     const std::unique_ptr<QMenu> menu = window.createContextMenu();

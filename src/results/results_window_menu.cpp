@@ -1,11 +1,12 @@
 // The results window's context menu: print preview, the report as PDF, the charts as an image
 // file or on the clipboard.
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 
 #include "charts/chart_image.h"
 #include "lang/ui_texts.h"
-#include "report/c_protokoll_text.h"
-#include "report/print_report.h"
+#include "results/report_text_dialog.h"
+#include "report/report_output.h"
+#include "results/print_command.h"
 #include "report/report_export.h"
 #include "report/report_pdf.h"
 #include "ui/file_messages.h"
@@ -31,18 +32,18 @@ QString titleOf(UiText row)
 
 } // namespace
 
-std::unique_ptr<QMenu> CErgebnisDlg::createContextMenu()
+std::unique_ptr<QMenu> ResultsWindow::createContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     const struct {
         UiText text;
         const char *name;
-        void (CErgebnisDlg::*command)();
+        void (ResultsWindow::*command)();
     } items[] = {
-        {UiText::PrintPreview, "printPreview", &CErgebnisDlg::showPrintPreview},
-        {UiText::SaveReportAsPdf, "saveReportAsPdf", &CErgebnisDlg::saveReportAsPdf},
-        {UiText::SaveChartsAsImage, "saveChartsAsImage", &CErgebnisDlg::saveChartsAsImage},
-        {UiText::CopyCharts, "copyCharts", &CErgebnisDlg::copyCharts},
+        {UiText::PrintPreview, "printPreview", &ResultsWindow::showPrintPreview},
+        {UiText::SaveReportAsPdf, "saveReportAsPdf", &ResultsWindow::saveReportAsPdf},
+        {UiText::SaveChartsAsImage, "saveChartsAsImage", &ResultsWindow::saveChartsAsImage},
+        {UiText::CopyCharts, "copyCharts", &ResultsWindow::copyCharts},
     };
     for (const auto &item : items) {
         QAction *action = menu->addAction(uiText(item.text));
@@ -52,24 +53,24 @@ std::unique_ptr<QMenu> CErgebnisDlg::createContextMenu()
     return menu;
 }
 
-void CErgebnisDlg::contextMenuEvent(QContextMenuEvent *event)
+void ResultsWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     const std::unique_ptr<QMenu> menu = createContextMenu();
     menu->exec(event->globalPos());
 }
 
-bool CErgebnisDlg::askReportTexts()
+bool ResultsWindow::askReportTexts()
 {
     // Cancel cancels the command, and the texts entered before stay as they were.
     ReportTexts entered = reportTexts;
-    CProtokollText dialog(entered, this);
+    ReportTextDialog dialog(entered, this);
     if (dialogs_.runDialog(dialog) != QDialog::Accepted)
         return false;
     reportTexts = entered;
     return true;
 }
 
-void CErgebnisDlg::showPrintPreview()
+void ResultsWindow::showPrintPreview()
 {
     if (!askReportTexts())
         return;
@@ -80,7 +81,7 @@ void CErgebnisDlg::showPrintPreview()
     });
 }
 
-bool CErgebnisDlg::saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
+bool ResultsWindow::saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     const QString details = writeChosenFile(path, files_.ampFileStatus.fullName, write);
     if (details.isEmpty())
@@ -89,7 +90,7 @@ bool CErgebnisDlg::saveFile(const QString &path, const std::function<bool(QIODev
     return false;
 }
 
-void CErgebnisDlg::saveReportAsPdf()
+void ResultsWindow::saveReportAsPdf()
 {
     if (!askReportTexts())
         return;
@@ -103,7 +104,7 @@ void CErgebnisDlg::saveReportAsPdf()
     });
 }
 
-void CErgebnisDlg::saveChartsAsImage()
+void ResultsWindow::saveChartsAsImage()
 {
     const QString report = proposedReportPath(files_);
     const QString proposed = report.isEmpty()
@@ -134,7 +135,7 @@ void CErgebnisDlg::saveChartsAsImage()
     saveFile(*chosen, [&](QIODevice &out) { return writeChartPng(out, image); });
 }
 
-void CErgebnisDlg::copyCharts()
+void ResultsWindow::copyCharts()
 {
     const DeviceRect area = chartArea();
     QGuiApplication::clipboard()->setImage(

@@ -3,9 +3,9 @@
 #include <QDialog>
 
 // The About box. Its texts are German in every language.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 };

@@ -1,4 +1,4 @@
-#include "app/c_about_dlg.h"
+#include "app/about_dialog.h"
 
 #include "app/resources.h"
 #include "app/version.h"
@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-CAboutDlg::CAboutDlg(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     initResources();

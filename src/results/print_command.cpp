@@ -1,54 +1,14 @@
-#include "report/print_report.h"
+#include "results/print_command.h"
 
-#include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
-#include "report/c_protokoll_text.h"
 #include "report/report_export.h"
-#include "report/report_page.h"
+#include "report/report_output.h"
 #include "report/report_pdf.h"
-#include "report/report_texts.h"
+#include "results/report_text_dialog.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 
-#include <QDateTime>
-#include <QPainter>
 #include <QPrinter>
-
-ReportContent reportContentFor(const ReportTexts &texts, const MeasurementFiles &files)
-{
-    ReportContent content;
-    content.bearingType = texts.bearingType;
-    for (int line = 0; line < 3; ++line)
-        content.remarkLines[line] = texts.remarkLines[line];
-    content.ampFileTitle = files.ampFileTitle;
-    content.refFileTitle = files.refFileTitle;
-    content.fileDateText = reportDateText(files.ampFileStatus.modificationTime);
-    content.printDateText = reportDateText(QDateTime::currentSecsSinceEpoch());
-    return content;
-}
-
-bool paintReportPage(QPaintDevice &device, QSize printable, const ReportTexts &texts,
-                     const MeasurementFiles &files, const MeasurementSet &data,
-                     const ChartTools &tools)
-{
-    if (printable.width() <= 0 || printable.height() <= 0)
-        return false;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    QPainterSurface surface(painter);
-    drawReportPage(surface, printable.width(), printable.height(), reportContentFor(texts, files),
-                   data, tools);
-    return painter.end();
-}
-
-bool printReportPage(QPrinter &printer, const ReportTexts &texts,
-                     const MeasurementFiles &files, const MeasurementSet &data,
-                     const ChartTools &tools)
-{
-    return paintReportPage(printer, printer.pageRect(QPrinter::DevicePixel).toRect().size(), texts,
-                           files, data, tools);
-}
 
 void proposeReportFile(QPrinter &printer, const MeasurementFiles &files)
 {
@@ -81,7 +41,7 @@ void printToFile(const PrintJob &job, const QPrinter &printer)
 
 void runPrintReport(const PrintJob &job)
 {
-    CProtokollText textDialog(job.texts, job.owner);
+    ReportTextDialog textDialog(job.texts, job.owner);
     job.dialogs.runDialog(textDialog);
 
     QPrinter printer(QPrinter::HighResolution);

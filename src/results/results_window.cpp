@@ -1,4 +1,4 @@
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 
 #include "charts/chart_colours.h"
 #include "charts/chart_geometry.h"
@@ -7,7 +7,7 @@
 #include "draw/device_units.h"
 #include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
-#include "report/print_report.h"
+#include "results/print_command.h"
 #include "results/chart_access_area.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
@@ -26,15 +26,15 @@
 #include <vector>
 
 
-CErgebnisDlg *resultsWindow = nullptr;
+ResultsWindow *resultsWindow = nullptr;
 
-CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs)
+ResultsWindow::ResultsWindow(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , files_(files)
     , dialogs_(dialogs)
     , tools_(createChartTools())
 {
-    setObjectName(QStringLiteral("CErgebnisDlg"));
+    setObjectName(QStringLiteral("ResultsWindow"));
     setWindowTitle(QStringLiteral("VELKView"));
     setModal(false);
     QPalette palette = this->palette();
@@ -61,8 +61,8 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     resize(units.x(479), units.y(362));
     fitTextsToWidths(this);
 
-    connect(closeButton_, &QPushButton::clicked, this, &CErgebnisDlg::accept);
-    connect(printButton_, &QPushButton::clicked, this, &CErgebnisDlg::printReport);
+    connect(closeButton_, &QPushButton::clicked, this, &ResultsWindow::accept);
+    connect(printButton_, &QPushButton::clicked, this, &ResultsWindow::printReport);
     setAcceptDrops(true);
     createShortcuts();
 
@@ -79,20 +79,20 @@ CErgebnisDlg::CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalD
     amplitudeArea_ = new ChartAccessArea(ChartReadout::Chart::Amplitude, measurementSet, files_, this);
     referenceArea_ = new ChartAccessArea(ChartReadout::Chart::Reference, measurementSet, files_, this);
     for (ChartAccessArea *area : {amplitudeArea_, referenceArea_})
-        connect(area, &ChartAccessArea::sampleChosen, this, &CErgebnisDlg::showSampleReadout);
+        connect(area, &ChartAccessArea::sampleChosen, this, &ResultsWindow::showSampleReadout);
     setTabOrder(printButton_, amplitudeArea_);
     setTabOrder(amplitudeArea_, referenceArea_);
     placeChartAccessAreas();
 }
 
-ChartAccessArea *CErgebnisDlg::chartAccessArea(ChartReadout::Chart chart) const
+ChartAccessArea *ResultsWindow::chartAccessArea(ChartReadout::Chart chart) const
 {
     return chart == ChartReadout::Chart::Amplitude ? amplitudeArea_ : referenceArea_;
 }
 
 // The charts are laid out in device pixels (see paintEvent). These two functions are the only
 // conversions between that layout and the widget's positions.
-void CErgebnisDlg::placeChartAccessAreas()
+void ResultsWindow::placeChartAccessAreas()
 {
     for (ChartAccessArea *area : {amplitudeArea_, referenceArea_}) {
         const DeviceRect plot = chartPlotRect(area->chart(), chartArea());
@@ -102,25 +102,25 @@ void CErgebnisDlg::placeChartAccessAreas()
     }
 }
 
-void CErgebnisDlg::resizeEvent(QResizeEvent *event)
+void ResultsWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     placeChartAccessAreas();
 }
 
-void CErgebnisDlg::mouseMoveEvent(QMouseEvent *event)
+void ResultsWindow::mouseMoveEvent(QMouseEvent *event)
 {
     QDialog::mouseMoveEvent(event);
     showReadout(event->position().toPoint());
 }
 
-void CErgebnisDlg::leaveEvent(QEvent *event)
+void ResultsWindow::leaveEvent(QEvent *event)
 {
     QDialog::leaveEvent(event);
     readout_->hide();
 }
 
-void CErgebnisDlg::showReadout(QPoint position)
+void ResultsWindow::showReadout(QPoint position)
 {
     const std::optional<ChartReadout> found =
         chartReadoutAt(measurementSet, chartArea(), position.x(), position.y());
@@ -131,7 +131,7 @@ void CErgebnisDlg::showReadout(QPoint position)
     placeReadout(chartReadoutText(*found, measurementSet), position);
 }
 
-void CErgebnisDlg::showSampleReadout(ChartReadout::Chart chart, int index)
+void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
 {
     if (index < 0) {
         readout_->hide();
@@ -142,7 +142,7 @@ void CErgebnisDlg::showSampleReadout(ChartReadout::Chart chart, int index)
                  sample);
 }
 
-void CErgebnisDlg::placeReadout(const QString &text, QPoint beside)
+void ResultsWindow::placeReadout(const QString &text, QPoint beside)
 {
     readout_->setText(text);
     readout_->adjustSize();
@@ -158,7 +158,7 @@ void CErgebnisDlg::placeReadout(const QString &text, QPoint beside)
     readout_->show();
 }
 
-void CErgebnisDlg::createShortcuts()
+void ResultsWindow::createShortcuts()
 {
     addShortcuts(this, {QKeySequence::Open}, [this] { emit openRequested(); });
     addShortcuts(this, {QKeySequence::Print}, [this] { printReport(); });
@@ -167,19 +167,19 @@ void CErgebnisDlg::createShortcuts()
     addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { emit quitRequested(); });
 }
 
-void CErgebnisDlg::dragEnterEvent(QDragEnterEvent *event)
+void ResultsWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     acceptFileDrag(event);
 }
 
-void CErgebnisDlg::dropEvent(QDropEvent *event)
+void ResultsWindow::dropEvent(QDropEvent *event)
 {
     const QString path = acceptFileDrop(event);
     if (!path.isEmpty())
         emit fileDropped(path);
 }
 
-CErgebnisDlg::~CErgebnisDlg()
+ResultsWindow::~ResultsWindow()
 {
     // The chart areas lose the focus while the base class deletes them, and would report that
     // to a window that is no longer one.
@@ -187,7 +187,7 @@ CErgebnisDlg::~CErgebnisDlg()
         disconnect(area, nullptr, this, nullptr);
 }
 
-QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
+QString ResultsWindow::captionFor(const MeasurementFiles &files)
 {
     // A new window waiting for its first measurement keeps the plain caption.
     if (files.ampFileTitle.isEmpty())
@@ -197,7 +197,7 @@ QString CErgebnisDlg::captionFor(const MeasurementFiles &files)
     return QStringLiteral("VELKView - \"%1\"").arg(files.ampFileTitle);
 }
 
-void CErgebnisDlg::paintEvent(QPaintEvent *)
+void ResultsWindow::paintEvent(QPaintEvent *)
 {
     // Logical pixels throughout: at a scale factor s the painter gives every unit s device
     // pixels, so the charts are the scale-1 picture s times larger, fonts and pens included.
@@ -213,7 +213,7 @@ void CErgebnisDlg::paintEvent(QPaintEvent *)
     screenSurface_ = nullptr;
 }
 
-void CErgebnisDlg::drawAmplitudeChart(double sx, double sy, Surface *printTarget)
+void ResultsWindow::drawAmplitudeChart(double sx, double sy, Surface *printTarget)
 {
     Q_ASSERT(printTarget || screenSurface_);
     Surface &surface = printTarget ? *printTarget : *screenSurface_;
@@ -221,7 +221,7 @@ void CErgebnisDlg::drawAmplitudeChart(double sx, double sy, Surface *printTarget
                          printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
 }
 
-void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printTarget)
+void ResultsWindow::drawReferenceMarksChart(double sx, double sy, Surface *printTarget)
 {
     Q_ASSERT(printTarget || screenSurface_);
     Surface &surface = printTarget ? *printTarget : *screenSurface_;
@@ -229,30 +229,30 @@ void CErgebnisDlg::drawReferenceMarksChart(double sx, double sy, Surface *printT
                               printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
 }
 
-DeviceRect CErgebnisDlg::chartArea() const
+DeviceRect ResultsWindow::chartArea() const
 {
     return {0, 0, width(), height()};
 }
 
-void CErgebnisDlg::hideEvent(QHideEvent *event)
+void ResultsWindow::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
     readout_->hide();
 }
 
-void CErgebnisDlg::closeEvent(QCloseEvent *event)
+void ResultsWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     emit closeRequested();
 }
 
-void CErgebnisDlg::done(int)
+void ResultsWindow::done(int)
 {
     // Enter, Escape and the Close button all end here; the owner removes the window.
     emit closeRequested();
 }
 
-void CErgebnisDlg::printReport()
+void ResultsWindow::printReport()
 {
     runPrintReport(PrintJob{this, dialogs_, reportTexts, files_, measurementSet, tools_});
 }

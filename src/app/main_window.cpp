@@ -1,9 +1,9 @@
-#include "app/c_velkview_dlg.h"
+#include "app/main_window.h"
 
-#include "app/c_about_dlg.h"
+#include "app/about_dialog.h"
 #include "app/resources.h"
 #include "lang/ui_texts.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
 #include "ui/text_fit.h"
@@ -37,7 +37,7 @@ QString aboutItemText()
 
 } // namespace
 
-CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOverride,
+MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverride,
                            const QString &workingDirectory)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
@@ -60,7 +60,7 @@ CVELKViewDlg::CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOve
     addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { accept(); });
 }
 
-CVELKViewDlg::~CVELKViewDlg()
+MainWindow::~MainWindow()
 {
     if (frameworkTranslator_)
         QCoreApplication::removeTranslator(frameworkTranslator_.get());
@@ -69,9 +69,9 @@ CVELKViewDlg::~CVELKViewDlg()
     resultsWindow = nullptr;
 }
 
-void CVELKViewDlg::createControls()
+void MainWindow::createControls()
 {
-    setObjectName(QStringLiteral("CVELKViewDlg"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("VELKView"));
     setFont(dialogFont());
     const DialogUnits units(font());
@@ -82,12 +82,12 @@ void CVELKViewDlg::createControls()
     exitButton_->setObjectName(QStringLiteral("button1"));
     exitButton_->setDefault(true);
     units.place(exitButton_, 10, 45, 70, 20);
-    connect(exitButton_, &QPushButton::clicked, this, &CVELKViewDlg::accept);
+    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::accept);
 
     openButton_ = new QPushButton(this);
     openButton_->setObjectName(QStringLiteral("button1000"));
     units.place(openButton_, 10, 20, 70, 20);
-    connect(openButton_, &QPushButton::clicked, this, &CVELKViewDlg::onOpenFile);
+    connect(openButton_, &QPushButton::clicked, this, &MainWindow::onOpenFile);
 
     recentGroup_ = new QGroupBox(this);
     recentGroup_->setObjectName(QStringLiteral("group1009"));
@@ -114,12 +114,12 @@ void CVELKViewDlg::createControls()
     languageList_->setObjectName(QStringLiteral("combo1022"));
     languageList_->setEditable(false);
     languageList_->setGeometry(units.x(10), units.y(82), units.x(80), languageList_->sizeHint().height());
-    connect(languageList_, &QComboBox::activated, this, &CVELKViewDlg::onLanguageChosen);
+    connect(languageList_, &QComboBox::activated, this, &MainWindow::onLanguageChosen);
     // On Linux Qt names a drop-down by its current text and tells its label as a relation.
     languageLabel_->setBuddy(languageList_);
 }
 
-void CVELKViewDlg::applyLanguageTexts()
+void MainWindow::applyLanguageTexts()
 {
     exitButton_->setText(uiText(UiText::Exit));
     openButton_->setText(uiText(UiText::OpenFile));
@@ -133,7 +133,7 @@ void CVELKViewDlg::applyLanguageTexts()
     fitTextsToWidths(this);
 }
 
-void CVELKViewDlg::nameRecentButtons()
+void MainWindow::nameRecentButtons()
 {
     // The button texts are cut to fit; the name carries the whole title, an empty one its number.
     for (int k = 0; k < RecentFileList::capacity; ++k) {
@@ -142,7 +142,7 @@ void CVELKViewDlg::nameRecentButtons()
     }
 }
 
-void CVELKViewDlg::applyFrameworkLanguage()
+void MainWindow::applyFrameworkLanguage()
 {
     if (frameworkTranslator_)
         QCoreApplication::removeTranslator(frameworkTranslator_.get());
@@ -156,7 +156,7 @@ void CVELKViewDlg::applyFrameworkLanguage()
         QCoreApplication::installTranslator(frameworkTranslator_.get());
 }
 
-void CVELKViewDlg::fillLanguageList()
+void MainWindow::fillLanguageList()
 {
     languageList_->clear();
     for (const Language &language : languages)
@@ -164,7 +164,7 @@ void CVELKViewDlg::fillLanguageList()
     languageList_->setCurrentIndex(languageIndex);
 }
 
-void CVELKViewDlg::onLanguageChosen(int index)
+void MainWindow::onLanguageChosen(int index)
 {
     if (index < 0 || index >= languageCount)
         return;
@@ -174,12 +174,12 @@ void CVELKViewDlg::onLanguageChosen(int index)
     refreshRecentButtons();
 }
 
-void CVELKViewDlg::saveConfig()
+void MainWindow::saveConfig()
 {
     ::saveConfig(config_, lastFilePath_);
 }
 
-void CVELKViewDlg::accept()
+void MainWindow::accept()
 {
     // A read blocked on a stalled file system must not keep the program from ending.
     cancelRead();
@@ -187,21 +187,21 @@ void CVELKViewDlg::accept()
     QDialog::accept();
 }
 
-void CVELKViewDlg::reject()
+void MainWindow::reject()
 {
     cancelRead();
     saveConfig();
     QDialog::reject();
 }
 
-void CVELKViewDlg::showAbout()
+void MainWindow::showAbout()
 {
-    CAboutDlg about(this);
+    AboutDialog about(this);
     dialogs_.runDialog(about);
 }
 
 #ifdef Q_OS_WIN
-void CVELKViewDlg::addAboutItem()
+void MainWindow::addAboutItem()
 {
     // Windows lets a program extend its system menu; the About item goes at its end.
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
@@ -211,7 +211,7 @@ void CVELKViewDlg::addAboutItem()
     AppendMenuW(menu, MF_STRING, aboutCommand, reinterpret_cast<LPCWSTR>(aboutItemText().utf16()));
 }
 
-bool CVELKViewDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
 {
     auto *msg = static_cast<MSG *>(message);
     if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == aboutCommand) {
@@ -222,26 +222,26 @@ bool CVELKViewDlg::nativeEvent(const QByteArray &eventType, void *message, qintp
     return QDialog::nativeEvent(eventType, message, result);
 }
 #else
-void CVELKViewDlg::addAboutItem()
+void MainWindow::addAboutItem()
 {
     // Window managers here offer no way to extend their menu; the item lives in the window's
     // context menu instead (right click or the Menu key).
 }
 #endif
 
-void CVELKViewDlg::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     acceptFileDrag(event);
 }
 
-void CVELKViewDlg::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = acceptFileDrop(event);
     if (!path.isEmpty())
         openChosenPath(path);
 }
 
-void CVELKViewDlg::contextMenuEvent(QContextMenuEvent *event)
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
 #ifdef Q_OS_WIN
     QDialog::contextMenuEvent(event);
@@ -251,11 +251,11 @@ void CVELKViewDlg::contextMenuEvent(QContextMenuEvent *event)
 #endif
 }
 
-std::unique_ptr<QMenu> CVELKViewDlg::createContextMenu()
+std::unique_ptr<QMenu> MainWindow::createContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     QAction *about = menu->addAction(aboutItemText());
     about->setObjectName(QStringLiteral("about%1").arg(aboutCommand));
-    connect(about, &QAction::triggered, this, &CVELKViewDlg::showAbout);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
     return menu;
 }

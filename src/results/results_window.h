@@ -21,14 +21,14 @@ class Surface;
 // The full-screen results window: holds one measurement, draws its two charts at every repaint
 // and offers Print and Close. It never closes itself: every close route emits closeRequested()
 // and the owner removes the window.
-class CErgebnisDlg : public QDialog {
+class ResultsWindow : public QDialog {
     Q_OBJECT
 
 public:
     // owner: the main window; files: the owner's record of the files last read, read at every
     // repaint for the caption and by the printed report; dialogs: the modal dialog seam.
-    CErgebnisDlg(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs);
-    ~CErgebnisDlg() override;
+    ResultsWindow(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs);
+    ~ResultsWindow() override;
 
     // The report texts, written by the report-text dialog at every Print.
     ReportTexts reportTexts;
@@ -143,4 +143,4 @@ private:
 };
 
 // The single results window, or null while none exists. Owned by the main window.
-extern CErgebnisDlg *resultsWindow;
+extern ResultsWindow *resultsWindow;

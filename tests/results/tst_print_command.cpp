@@ -2,7 +2,8 @@
 
 #include "doubles/scripted_dialogs.h"
 #include "lang/ui_texts.h"
-#include "report/print_report.h"
+#include "report/report_output.h"
+#include "results/print_command.h"
 #include "report/report_pdf.h"
 
 #include <QDialog>
@@ -48,7 +49,7 @@ void fillLargest(MeasurementSet &data)
 
 } // namespace
 
-class TestPrintReport : public QObject {
+class TestPrintCommand : public QObject {
     Q_OBJECT
 
 private:
@@ -232,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintReport)
-#include "tst_print_report.moc"
+QTEST_MAIN(TestPrintCommand)
+#include "tst_print_command.moc"

@@ -13,7 +13,7 @@ struct ReportTexts;
 // before. Closing writes the fields exactly once: the entered texts by the OK button, the
 // defaults by Cancel, Escape or the close box. Enter in an edit field does not close it; Enter
 // on a focused button presses that button. The result is 1 (OK) or 2 (Cancel).
-class CProtokollText : public QDialog {
+class ReportTextDialog : public QDialog {
     Q_OBJECT
 
 public:
@@ -29,7 +29,7 @@ public:
     static constexpr int idOkButton = 1019;
 
     // The texts are written into texts; owner is the results window the dialog is modal to.
-    explicit CProtokollText(ReportTexts &texts, QWidget *owner = nullptr);
+    explicit ReportTextDialog(ReportTexts &texts, QWidget *owner = nullptr);
 
     // Puts "ZEPH " into the bearing type and empties the three remark lines.
     void resetReportTexts();

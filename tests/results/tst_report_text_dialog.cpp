@@ -1,7 +1,7 @@
 // The report-text dialog, driven offscreen.
 
 #include "lang/ui_texts.h"
-#include "report/c_protokoll_text.h"
+#include "results/report_text_dialog.h"
 #include "report/report_texts.h"
 
 #include <QAccessible>
@@ -18,12 +18,12 @@ const QString zeph = QStringLiteral("ZEPH ");
 
 } // namespace
 
-class TestProtokollText : public QObject {
+class TestReportTextDialog : public QObject {
     Q_OBJECT
 
 private:
     ReportTexts texts_;
-    std::unique_ptr<CProtokollText> dialog_;
+    std::unique_ptr<ReportTextDialog> dialog_;
 
     QLineEdit *edit(int id) const
     {
@@ -39,7 +39,7 @@ private:
     }
     void open()
     {
-        dialog_ = std::make_unique<CProtokollText>(texts_);
+        dialog_ = std::make_unique<ReportTextDialog>(texts_);
         dialog_->show();
         dialog_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
@@ -244,5 +244,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProtokollText)
-#include "tst_protokoll_text.moc"
+QTEST_MAIN(TestReportTextDialog)
+#include "tst_report_text_dialog.moc"

@@ -23,15 +23,15 @@ class QTranslator;
 // The main window: Open file, the seven recent-file buttons, the language drop-down and Exit.
 // It owns the paths and file records of the measurement being read, the recent-file list and
 // the single results window.
-class CVELKViewDlg : public QDialog {
+class MainWindow : public QDialog {
     Q_OBJECT
 
 public:
     // languageOverride: 0 to 4 to skip detection (the --language option).
     // workingDirectory: where VELKView.cfg lives; the process's working directory by default.
-    explicit CVELKViewDlg(ModalDialogs &dialogs, std::optional<int> languageOverride = std::nullopt,
+    explicit MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverride = std::nullopt,
                           const QString &workingDirectory = QString());
-    ~CVELKViewDlg() override;
+    ~MainWindow() override;
 
     // The Open-file command: the dialog, then the measurement when a file was chosen.
     void onOpenFile();

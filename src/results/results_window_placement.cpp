@@ -1,6 +1,6 @@
 // Where the results window stands: maximised or full screen whatever the window manager
 // answers, pinned at the origin, and its two buttons placed from the window's size.
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 
 #include "charts/chart_geometry.h"
 #include "draw/device_units.h"
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <vector>
 
-void CErgebnisDlg::showOnTop()
+void ResultsWindow::showOnTop()
 {
     // Hiding a shown window first would bring it to the top too, but window managers may then
     // forget that it was maximised.
@@ -31,7 +31,7 @@ void CErgebnisDlg::showOnTop()
     activateWindow();
 }
 
-void CErgebnisDlg::toggleFullScreen()
+void ResultsWindow::toggleFullScreen()
 {
     stateRequests_ = 0;
     if (isFullScreen()) {
@@ -44,7 +44,7 @@ void CErgebnisDlg::toggleFullScreen()
     }
 }
 
-void CErgebnisDlg::changeEvent(QEvent *event)
+void ResultsWindow::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || wantedState_ == Qt::WindowNoState)
@@ -55,7 +55,7 @@ void CErgebnisDlg::changeEvent(QEvent *event)
         restoreWantedState();
 }
 
-void CErgebnisDlg::restoreWantedState()
+void ResultsWindow::restoreWantedState()
 {
     // A manager that refuses the state for good must not keep both sides busy.
     constexpr int maxRequests = 3;
@@ -107,7 +107,7 @@ void keepClearOfLabels(QRect &close, QRect &print, const std::vector<QRect> &lab
 
 } // namespace
 
-void CErgebnisDlg::placeButtons()
+void ResultsWindow::placeButtons()
 {
     // The window rectangle as it stands when pinned at the origin, with an exclusive right and
     // bottom edge. Its real position does not count: a window manager may put a maximised
@@ -136,7 +136,7 @@ void CErgebnisDlg::placeButtons()
     printButton_->setGeometry(print);
 }
 
-void CErgebnisDlg::pinWindow()
+void ResultsWindow::pinWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -160,7 +160,7 @@ void CErgebnisDlg::pinWindow()
     update();
 }
 
-void CErgebnisDlg::moveEvent(QMoveEvent *event)
+void ResultsWindow::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
     if (pinning_ || isMaximized() || isFullScreen())

@@ -1,13 +1,13 @@
 // The open commands of the main window: the open-file dialog, the recent-file buttons and the
 // life of the results window.
-#include "app/c_velkview_dlg.h"
+#include "app/main_window.h"
 
 #include "data/measurement_reader.h"
 #include "data/ref_path.h"
 #include "data/regular_file.h"
 #include "lang/text_limit.h"
 #include "lang/ui_texts.h"
-#include "results/c_ergebnis_dlg.h"
+#include "results/results_window.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 #include "ui/text_fit.h"
@@ -40,24 +40,24 @@ QStringList qtFilters(const QString &row)
 
 } // namespace
 
-QString CVELKViewDlg::applicationName()
+QString MainWindow::applicationName()
 {
     return QStringLiteral("velkview");
 }
 
-void CVELKViewDlg::onOpenFile()
+void MainWindow::onOpenFile()
 {
     if (chooseFile())
         openMeasurement();
 }
 
-void CVELKViewDlg::openChosenPath(const QString &path)
+void MainWindow::openChosenPath(const QString &path)
 {
     if (tryOpenChosen(path))
         openMeasurement();
 }
 
-bool CVELKViewDlg::chooseFile()
+bool MainWindow::chooseFile()
 {
     const OpenFileRequest request{uiText(UiText::OpenLogFiles), qtFilters(uiText(UiText::FileFilter)),
                                   lastFilePath_};
@@ -67,7 +67,7 @@ bool CVELKViewDlg::chooseFile()
     return tryOpenChosen(*chosen);
 }
 
-bool CVELKViewDlg::tryOpenChosen(const QString &path)
+bool MainWindow::tryOpenChosen(const QString &path)
 {
     ampPath_ = QFileInfo(path).absoluteFilePath();
     if (!ampPath_.contains(QLatin1Char('.')))
@@ -85,7 +85,7 @@ bool CVELKViewDlg::tryOpenChosen(const QString &path)
     return true;
 }
 
-void CVELKViewDlg::onRecentFile(int k)
+void MainWindow::onRecentFile(int k)
 {
     if (k < 0 || k >= recent_.count())
         return;
@@ -94,7 +94,7 @@ void CVELKViewDlg::onRecentFile(int k)
     openMeasurement();
 }
 
-void CVELKViewDlg::reloadShown()
+void MainWindow::reloadShown()
 {
     if (!resultsWindow || files_.ampFileStatus.fullName.isEmpty())
         return;
@@ -103,7 +103,7 @@ void CVELKViewDlg::reloadShown()
     openMeasurement(OpenKind::ReadAgain);
 }
 
-void CVELKViewDlg::openMeasurement(OpenKind kind)
+void MainWindow::openMeasurement(OpenKind kind)
 {
     // One read at a time: a command given while one runs waits for none.
     if (readLoop_)
@@ -130,7 +130,7 @@ void CVELKViewDlg::openMeasurement(OpenKind kind)
     resultsWindow->update();
 }
 
-std::optional<LoadedMeasurement> CVELKViewDlg::readInBackground()
+std::optional<LoadedMeasurement> MainWindow::readInBackground()
 {
     // The read runs in a worker thread while this loop keeps the windows painting and Cancel
     // acting at once, even on a file system that has stopped answering. The results window
@@ -163,14 +163,14 @@ std::optional<LoadedMeasurement> CVELKViewDlg::readInBackground()
     return loaded;
 }
 
-void CVELKViewDlg::cancelRead()
+void MainWindow::cancelRead()
 {
     loader_.cancel();
     if (readLoop_)
         readLoop_->quit();
 }
 
-void CVELKViewDlg::showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
+void MainWindow::showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
                                    const QString &cannotOpenReason)
 {
     const QString details = fileDetails(ampPath_, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
@@ -189,13 +189,13 @@ void CVELKViewDlg::showReadFailure(OpenKind kind, ReadOutcome outcome, const Mea
     dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::InvalidFileFormat), details);
 }
 
-void CVELKViewDlg::addRecentFile(const QString &title, const QString &path)
+void MainWindow::addRecentFile(const QString &title, const QString &path)
 {
     if (recent_.add(title, path))
         refreshRecentButtons();
 }
 
-void CVELKViewDlg::refreshRecentButtons()
+void MainWindow::refreshRecentButtons()
 {
     for (int k = 0; k < recent_.count(); ++k) {
         recentButtons_[k]->setEnabled(true);
@@ -207,21 +207,21 @@ void CVELKViewDlg::refreshRecentButtons()
     fitTextsToWidths(this);
 }
 
-void CVELKViewDlg::showResultsWindow()
+void MainWindow::showResultsWindow()
 {
     if (!resultsWindow) {
-        resultsWindow = new CErgebnisDlg(this, files_, dialogs_);
-        connect(resultsWindow, &CErgebnisDlg::closeRequested, this, &CVELKViewDlg::closeResultsWindow);
-        connect(resultsWindow, &CErgebnisDlg::openRequested, this, &CVELKViewDlg::onOpenFile);
-        connect(resultsWindow, &CErgebnisDlg::reloadRequested, this, &CVELKViewDlg::reloadShown);
-        connect(resultsWindow, &CErgebnisDlg::quitRequested, this, &CVELKViewDlg::accept);
-        connect(resultsWindow, &CErgebnisDlg::fileDropped, this, &CVELKViewDlg::openChosenPath);
+        resultsWindow = new ResultsWindow(this, files_, dialogs_);
+        connect(resultsWindow, &ResultsWindow::closeRequested, this, &MainWindow::closeResultsWindow);
+        connect(resultsWindow, &ResultsWindow::openRequested, this, &MainWindow::onOpenFile);
+        connect(resultsWindow, &ResultsWindow::reloadRequested, this, &MainWindow::reloadShown);
+        connect(resultsWindow, &ResultsWindow::quitRequested, this, &MainWindow::accept);
+        connect(resultsWindow, &ResultsWindow::fileDropped, this, &MainWindow::openChosenPath);
     }
     resultsWindow->showOnTop();
     languageList_->setEnabled(false);
 }
 
-void CVELKViewDlg::closeResultsWindow()
+void MainWindow::closeResultsWindow()
 {
     // A read for a window that is gone is not waited for.
     cancelRead();

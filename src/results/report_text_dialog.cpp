@@ -1,4 +1,4 @@
-#include "report/c_protokoll_text.h"
+#include "results/report_text_dialog.h"
 
 #include "lang/ui_texts.h"
 #include "report/report_texts.h"
@@ -62,7 +62,7 @@ QString fieldName(UiText label)
 
 } // namespace
 
-CProtokollText::CProtokollText(ReportTexts &texts, QWidget *owner)
+ReportTextDialog::ReportTextDialog(ReportTexts &texts, QWidget *owner)
     : QDialog(owner), texts_(texts)
 {
     setFont(dialogFont());
@@ -72,7 +72,7 @@ CProtokollText::CProtokollText(ReportTexts &texts, QWidget *owner)
     cancelButton_->setFocus();
 }
 
-void CProtokollText::createControls()
+void ReportTextDialog::createControls()
 {
     const DialogUnits units(font());
     setFixedSize(units.x(184), units.y(112));
@@ -103,11 +103,11 @@ void CProtokollText::createControls()
     // Neither button is the default: Enter presses only a button that has the focus.
     cancelButton_->setAutoDefault(false);
     okButton_->setAutoDefault(false);
-    connect(cancelButton_, &QPushButton::clicked, this, &CProtokollText::reject);
-    connect(okButton_, &QPushButton::clicked, this, &CProtokollText::okClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &ReportTextDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &ReportTextDialog::okClicked);
 }
 
-QLineEdit *CProtokollText::createEdit(int id, int maxLength)
+QLineEdit *ReportTextDialog::createEdit(int id, int maxLength)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(idName("edit", id));
@@ -116,7 +116,7 @@ QLineEdit *CProtokollText::createEdit(int id, int maxLength)
     return edit;
 }
 
-void CProtokollText::labelControls()
+void ReportTextDialog::labelControls()
 {
     setWindowTitle(uiText(UiText::EnterRemarks));
     for (QLabel *label : {bearingTypeLabel_, remarksLabel_})
@@ -130,14 +130,14 @@ void CProtokollText::labelControls()
     fitTextsToWidths(this);
 }
 
-void CProtokollText::resetReportTexts()
+void ReportTextDialog::resetReportTexts()
 {
     bearingTypeEdit_->setText(defaultBearingType());
     for (QLineEdit *edit : remarkEdits_)
         edit->setText(QString());
 }
 
-void CProtokollText::storeReportTexts()
+void ReportTextDialog::storeReportTexts()
 {
     ReportTexts entered;
     entered.bearingType = bearingTypeEdit_->text();
@@ -146,13 +146,13 @@ void CProtokollText::storeReportTexts()
     texts_ = entered.cut();
 }
 
-void CProtokollText::okClicked()
+void ReportTextDialog::okClicked()
 {
     storeReportTexts();
     done(idOk);
 }
 
-void CProtokollText::reject()
+void ReportTextDialog::reject()
 {
     // Whatever was typed is thrown away: a cancelled dialog hands over the defaults.
     resetReportTexts();
@@ -160,7 +160,7 @@ void CProtokollText::reject()
     done(idCancel);
 }
 
-void CProtokollText::keyPressEvent(QKeyEvent *event)
+void ReportTextDialog::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter) {
