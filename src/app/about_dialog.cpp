@@ -19,7 +19,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     setFixedSize(units.x(235), units.y(55));
 
     auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("icon132"));
+    icon->setObjectName(QStringLiteral("aboutIcon"));
     units.place(icon, 11, 17, 20, 20);
     icon->setPixmap(QIcon(QStringLiteral(":/icon132.svg")).pixmap(icon->size()));
 
@@ -32,7 +32,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     units.place(notice, 40, 25, 119, 8);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("button1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     units.place(ok, 178, 7, 50, 14);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -79,27 +79,27 @@ void MainWindow::createControls()
 
     // Created in template order, which is also the tab order.
     exitButton_ = new QPushButton(this);
-    exitButton_->setObjectName(QStringLiteral("button1"));
+    exitButton_->setObjectName(QStringLiteral("exitButton"));
     exitButton_->setDefault(true);
     units.place(exitButton_, 10, 45, 70, 20);
     connect(exitButton_, &QPushButton::clicked, this, &MainWindow::accept);
 
     openButton_ = new QPushButton(this);
-    openButton_->setObjectName(QStringLiteral("button1000"));
+    openButton_->setObjectName(QStringLiteral("openButton"));
     units.place(openButton_, 10, 20, 70, 20);
     connect(openButton_, &QPushButton::clicked, this, &MainWindow::onOpenFile);
 
     recentGroup_ = new QGroupBox(this);
-    recentGroup_->setObjectName(QStringLiteral("group1009"));
+    recentGroup_->setObjectName(QStringLiteral("recentGroup"));
     units.place(recentGroup_, 100, 5, 135, 155);
 
     auto *spare = new QLabel(this);
-    spare->setObjectName(QStringLiteral("static1001"));
+    spare->setObjectName(QStringLiteral("spareLabel"));
     units.place(spare, 167, 158, 70, 8);
 
     for (int k = 0; k < RecentFileList::capacity; ++k) {
         auto *button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("button%1").arg(1002 + k));
+        button->setObjectName(QStringLiteral("recentButton%1").arg(k + 1));
         button->setEnabled(false);
         units.place(button, 105, 20 + 20 * k, 125, 15);
         connect(button, &QPushButton::clicked, this, [this, k] { onRecentFile(k); });
@@ -107,11 +107,11 @@ void MainWindow::createControls()
     }
 
     languageLabel_ = new QLabel(this);
-    languageLabel_->setObjectName(QStringLiteral("static1021"));
+    languageLabel_->setObjectName(QStringLiteral("languageLabel"));
     units.place(languageLabel_, 11, 70, 78, 8);
 
     languageList_ = new QComboBox(this);
-    languageList_->setObjectName(QStringLiteral("combo1022"));
+    languageList_->setObjectName(QStringLiteral("languageBox"));
     languageList_->setEditable(false);
     languageList_->setGeometry(units.x(10), units.y(82), units.x(80), languageList_->sizeHint().height());
     connect(languageList_, &QComboBox::activated, this, &MainWindow::onLanguageChosen);

@@ -46,11 +46,6 @@ private:
     QLineEdit *edit_;
 };
 
-QString idName(const char *kind, int id)
-{
-    return QLatin1String(kind) + QString::number(id);
-}
-
 // A label as a field's accessible name: without the colon that ends it on screen.
 QString fieldName(UiText label)
 {
@@ -79,7 +74,7 @@ void ReportTextDialog::createControls()
 
     // Creation order is the tab order: Cancel first, so it has the focus at opening.
     cancelButton_ = new QPushButton(this);
-    cancelButton_->setObjectName(idName("button", idCancel));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     units.place(cancelButton_, 120, 30, 50, 14);
 
     bearingTypeEdit_ = createEdit(idBearingTypeEdit, bearingTypeLimit);
@@ -90,14 +85,14 @@ void ReportTextDialog::createControls()
     }
 
     bearingTypeLabel_ = new QLabel(this);
-    bearingTypeLabel_->setObjectName(idName("label", idBearingTypeLabel));
+    bearingTypeLabel_->setObjectName(QStringLiteral("bearingTypeLabel"));
     units.place(bearingTypeLabel_, 15, 5, 90, 15);
     remarksLabel_ = new QLabel(this);
-    remarksLabel_->setObjectName(idName("label", idRemarksLabel));
+    remarksLabel_->setObjectName(QStringLiteral("remarksLabel"));
     units.place(remarksLabel_, 15, 40, 90, 15);
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(idName("button", idOkButton));
+    okButton_->setObjectName(QStringLiteral("okButton"));
     units.place(okButton_, 120, 10, 50, 15);
 
     // Neither button is the default: Enter presses only a button that has the focus.
@@ -110,7 +105,8 @@ void ReportTextDialog::createControls()
 QLineEdit *ReportTextDialog::createEdit(int id, int maxLength)
 {
     auto *edit = new QLineEdit(this);
-    edit->setObjectName(idName("edit", id));
+    edit->setObjectName(id == idBearingTypeEdit ? QStringLiteral("bearingTypeEdit")
+                                               : QStringLiteral("remarkEdit%1").arg(id - idRemarkEdit1 + 1));
     edit->setMaxLength(maxLength);
     edit->setValidator(new VisibleWidthValidator(edit));
     return edit;

@@ -17,7 +17,7 @@ class ReportTextDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Control ids of the dialog template, also in the widgets' object names ("edit1010").
+    // Control ids of the dialog template.
     static constexpr int idOk = 1;
     static constexpr int idCancel = 2;
     static constexpr int idBearingTypeEdit = 1010;

@@ -45,10 +45,10 @@ ResultsWindow::ResultsWindow(QWidget *owner, const MeasurementFiles &files, Moda
 
     // Template positions, in dialog units of the 8-point face; the first repaint moves them.
     printButton_ = new QPushButton(uiText(UiText::Print), this);
-    printButton_->setObjectName(QStringLiteral("button1037"));
+    printButton_->setObjectName(QStringLiteral("printButton"));
     printButton_->setAutoDefault(false);
     closeButton_ = new QPushButton(uiText(UiText::CloseWindow), this);
-    closeButton_->setObjectName(QStringLiteral("button1"));
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
     closeButton_->setDefault(true);
     setFont(dialogFont());
     const DialogUnits units(font());

@@ -43,7 +43,11 @@ private:
 
 QPushButton *TestMainWindow::button(MainWindow &window, int id)
 {
-    return window.findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
+    // The template's ids: 1 Exit, 1000 Open file, 1002 to 1008 the recent files.
+        const QString name = id == 1 ? QStringLiteral("exitButton")
+            : id == 1000             ? QStringLiteral("openButton")
+                                     : QStringLiteral("recentButton%1").arg(id - 1001);
+        return window.findChild<QPushButton *>(name);
 }
 
 void TestMainWindow::controlTextsInEveryLanguage_data()
@@ -78,8 +82,8 @@ void TestMainWindow::controlTextsInEveryLanguage()
     QCOMPARE(window.windowTitle(), QStringLiteral("VELKView"));
     QCOMPARE(button(window, 1)->text(), exit);
     QCOMPARE(button(window, 1000)->text(), open);
-    QCOMPARE(window.findChild<QGroupBox *>(QStringLiteral("group1009"))->title(), group);
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("static1021"))->text(), label);
+    QCOMPARE(window.findChild<QGroupBox *>(QStringLiteral("recentGroup"))->title(), group);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("languageLabel"))->text(), label);
     for (int k = 0; k < 7; ++k)
         QCOMPARE(button(window, 1002 + k)->text(), recentPrefix + QString::number(k + 1));
 }
@@ -96,16 +100,16 @@ void TestMainWindow::controlsSitAtTemplatePositionsInTabOrder()
         int x, y, width, height;
     };
     const Control controls[] = {
-        {"button1", 10, 45, 70, 20},   {"button1000", 10, 20, 70, 20}, {"group1009", 100, 5, 135, 155},
-        {"static1001", 167, 158, 70, 8}, {"button1002", 105, 20, 125, 15}, {"button1005", 105, 80, 125, 15},
-        {"button1008", 105, 140, 125, 15}, {"static1021", 11, 70, 78, 8},
+        {"exitButton", 10, 45, 70, 20},   {"openButton", 10, 20, 70, 20}, {"recentGroup", 100, 5, 135, 155},
+        {"spareLabel", 167, 158, 70, 8}, {"recentButton1", 105, 20, 125, 15}, {"recentButton4", 105, 80, 125, 15},
+        {"recentButton7", 105, 140, 125, 15}, {"languageLabel", 11, 70, 78, 8},
     };
     for (const Control &control : controls) {
         const QWidget *widget = window.findChild<QWidget *>(QString::fromLatin1(control.name));
         QVERIFY2(widget, control.name);
         QCOMPARE(widget->geometry(), units.rect(control.x, control.y, control.width, control.height));
     }
-    const QWidget *list = window.findChild<QWidget *>(QStringLiteral("combo1022"));
+    const QWidget *list = window.findChild<QWidget *>(QStringLiteral("languageBox"));
     QCOMPARE(list->pos(), QPoint(units.x(10), units.y(82)));
     QCOMPARE(list->width(), units.x(80));
 
@@ -118,10 +122,10 @@ void TestMainWindow::controlsSitAtTemplatePositionsInTabOrder()
         while (widget->focusPolicy() == Qt::NoFocus || (!widget->inherits("QAbstractButton") && !widget->inherits("QComboBox")))
             widget = widget->nextInFocusChain();
     }
-    QCOMPARE(order, (QStringList{QStringLiteral("button1"), QStringLiteral("button1000"), QStringLiteral("button1002"),
-                                 QStringLiteral("button1003"), QStringLiteral("button1004"), QStringLiteral("button1005"),
-                                 QStringLiteral("button1006"), QStringLiteral("button1007"), QStringLiteral("button1008"),
-                                 QStringLiteral("combo1022")}));
+    QCOMPARE(order, (QStringList{QStringLiteral("exitButton"), QStringLiteral("openButton"), QStringLiteral("recentButton1"),
+                                 QStringLiteral("recentButton2"), QStringLiteral("recentButton3"), QStringLiteral("recentButton4"),
+                                 QStringLiteral("recentButton5"), QStringLiteral("recentButton6"), QStringLiteral("recentButton7"),
+                                 QStringLiteral("languageBox")}));
 }
 
 void TestMainWindow::dropDownListsLanguagesUnsorted()
@@ -129,7 +133,7 @@ void TestMainWindow::dropDownListsLanguagesUnsorted()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 3, dir.path());
-    auto *list = window.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("languageBox"));
     QVERIFY(list);
     QVERIFY(!list->isEditable());
     QStringList entries;
@@ -145,7 +149,7 @@ void TestMainWindow::choosingLanguageReTextsButtons()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
-    auto *list = window.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("languageBox"));
     list->setCurrentIndex(1);
     emit list->activated(1);
     QCOMPARE(languageIndex, 1);

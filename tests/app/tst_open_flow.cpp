@@ -57,11 +57,15 @@ private slots:
 private:
     QPushButton *button(MainWindow &window, int id)
     {
-        return window.findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
+        // The template's ids: 1 Exit, 1000 Open file, 1002 to 1008 the recent files.
+        const QString name = id == 1 ? QStringLiteral("exitButton")
+            : id == 1000             ? QStringLiteral("openButton")
+                                     : QStringLiteral("recentButton%1").arg(id - 1001);
+        return window.findChild<QPushButton *>(name);
     }
     QComboBox *languageList(MainWindow &window)
     {
-        return window.findChild<QComboBox *>(QStringLiteral("combo1022"));
+        return window.findChild<QComboBox *>(QStringLiteral("languageBox"));
     }
     void openPath(MainWindow &window, ScriptedDialogs &dialogs, const QString &path)
     {
@@ -389,7 +393,7 @@ void TestOpenFlow::everyCloseRouteReEnablesLanguage()
     ScriptedDialogs dialogs;
     MainWindow main(dialogs, 0, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
-    auto *language = main.findChild<QComboBox *>(QStringLiteral("combo1022"));
+    auto *language = main.findChild<QComboBox *>(QStringLiteral("languageBox"));
     QVERIFY(resultsWindow);
     QVERIFY(!language->isEnabled());
     QPointer<ResultsWindow> window = resultsWindow;

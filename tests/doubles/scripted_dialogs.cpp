@@ -75,10 +75,10 @@ std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok)
 {
     return [typed, ok](QDialog &dialog) {
         dialog.show();
-        const char *edits[] = {"edit1010", "edit1011", "edit1012", "edit1013"};
+        const char *edits[] = {"bearingTypeEdit", "remarkEdit1", "remarkEdit2", "remarkEdit3"};
         for (int i = 0; i < typed.size(); ++i)
             QTest::keyClicks(dialog.findChild<QLineEdit *>(QLatin1String(edits[i])), typed[i]);
-        const char *button = ok ? "button1019" : "button2";
+        const char *button = ok ? "okButton" : "cancelButton";
         QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
         return dialog.result();
     };

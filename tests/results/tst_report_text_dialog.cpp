@@ -27,11 +27,15 @@ private:
 
     QLineEdit *edit(int id) const
     {
-        return dialog_->findChild<QLineEdit *>(QStringLiteral("edit%1").arg(id));
+        const QString name = id == ReportTextDialog::idBearingTypeEdit
+            ? QStringLiteral("bearingTypeEdit")
+            : QStringLiteral("remarkEdit%1").arg(id - ReportTextDialog::idRemarkEdit1 + 1);
+        return dialog_->findChild<QLineEdit *>(name);
     }
     QPushButton *button(int id) const
     {
-        return dialog_->findChild<QPushButton *>(QStringLiteral("button%1").arg(id));
+        return dialog_->findChild<QPushButton *>(id == ReportTextDialog::idCancel ? QStringLiteral("cancelButton")
+                                                                                  : QStringLiteral("okButton"));
     }
     QStringList fields() const
     {
@@ -233,8 +237,8 @@ private slots:
         open();
         const QStringList shown{
             dialog_->windowTitle(),
-            dialog_->findChild<QLabel *>(QStringLiteral("label1015"))->text(),
-            dialog_->findChild<QLabel *>(QStringLiteral("label1016"))->text(),
+            dialog_->findChild<QLabel *>(QStringLiteral("bearingTypeLabel"))->text(),
+            dialog_->findChild<QLabel *>(QStringLiteral("remarksLabel"))->text(),
             button(2)->text(), button(1019)->text()};
         QCOMPARE(shown, texts);
         QStringList names;
