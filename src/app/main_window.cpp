@@ -65,8 +65,8 @@ MainWindow::~MainWindow()
     if (frameworkTranslator_)
         QCoreApplication::removeTranslator(frameworkTranslator_.get());
     // The results window is owned here; it must not outlive the records it reads.
-    delete resultsWindow;
-    resultsWindow = nullptr;
+    delete resultsWindow_;
+    resultsWindow_ = nullptr;
 }
 
 void MainWindow::createControls()

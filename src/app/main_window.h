@@ -13,6 +13,7 @@
 
 class ModalDialogs;
 class QComboBox;
+class ResultsWindow;
 class QEventLoop;
 class QGroupBox;
 class QLabel;
@@ -46,6 +47,13 @@ public:
     const RecentFileList &recentFiles() const { return recent_; }
     const MeasurementFiles &files() const { return files_; }
 
+    // The menu that holds the About item where the system menu cannot (right click).
+    std::unique_ptr<QMenu> createContextMenu();
+    // Reads measurements in the background; a test or a benchmark may give it a stand-in read.
+    MeasurementLoader &measurementLoader() { return loader_; }
+    // The results window while one is shown, else null. Owned by this window.
+    ResultsWindow *resultsWindow() const { return resultsWindow_; }
+
 public slots:
     void accept() override;
     void reject() override;
@@ -59,9 +67,6 @@ protected:
 #endif
 
 private:
-    // The window tests reach the steps of the open flow directly.
-    friend class TestMainWindow;
-    friend class TestOpenFlow;
 
     // New: the Open-file command, a recent file, a drop; a failed read closes the results window.
     // ReadAgain (F5): a failed read keeps the measurement shown.
@@ -92,9 +97,6 @@ private:
     void onLanguageChosen(int index);
 
     const QString &ampPath() const { return ampPath_; }
-
-    // The menu that holds the About item where the system menu cannot (right click).
-    std::unique_ptr<QMenu> createContextMenu();
     // The program's name, the caption of the open error message box.
     static QString applicationName();
 
@@ -105,6 +107,7 @@ private:
     void saveConfig();
 
     ModalDialogs &dialogs_;
+    ResultsWindow *resultsWindow_ = nullptr;
     MeasurementLoader loader_;
     QEventLoop *readLoop_ = nullptr;   // the loop of the read running, if any
     ConfigLocation config_;

@@ -96,7 +96,7 @@ void MainWindow::onRecentFile(int k)
 
 void MainWindow::reloadShown()
 {
-    if (!resultsWindow || files_.ampFileStatus.fullName.isEmpty())
+    if (!resultsWindow_ || files_.ampFileStatus.fullName.isEmpty())
         return;
     ampPath_ = files_.ampFileStatus.fullName;
     refPath_ = deriveRefPath(ampPath_);
@@ -108,14 +108,14 @@ void MainWindow::openMeasurement(OpenKind kind)
     // One read at a time: a command given while one runs waits for none.
     if (readLoop_)
         return;
-    const bool wasShown = resultsWindow != nullptr;
+    const bool wasShown = resultsWindow_ != nullptr;
     // Reading again keeps the window as it is; any other open brings it up first.
     if (kind == OpenKind::New)
         showResultsWindow();
     const std::optional<LoadedMeasurement> loaded = readInBackground();
     // Cancelling means the file was not opened; the user chose it, so no message, and whatever
     // was shown before stays shown.
-    if (!loaded || loaded->outcome == ReadOutcome::Cancelled || !resultsWindow) {
+    if (!loaded || loaded->outcome == ReadOutcome::Cancelled || !resultsWindow_) {
         if (!wasShown)
             closeResultsWindow();
         return;
@@ -125,9 +125,8 @@ void MainWindow::openMeasurement(OpenKind kind)
         return;
     }
     files_ = loaded->files;
-    resultsWindow->measurementSet = *loaded->data;
+    resultsWindow_->setMeasurement(*loaded->data, files_);
     addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
-    resultsWindow->update();
 }
 
 std::optional<LoadedMeasurement> MainWindow::readInBackground()
@@ -209,15 +208,15 @@ void MainWindow::refreshRecentButtons()
 
 void MainWindow::showResultsWindow()
 {
-    if (!resultsWindow) {
-        resultsWindow = new ResultsWindow(this, files_, dialogs_);
-        connect(resultsWindow, &ResultsWindow::closeRequested, this, &MainWindow::closeResultsWindow);
-        connect(resultsWindow, &ResultsWindow::openRequested, this, &MainWindow::onOpenFile);
-        connect(resultsWindow, &ResultsWindow::reloadRequested, this, &MainWindow::reloadShown);
-        connect(resultsWindow, &ResultsWindow::quitRequested, this, &MainWindow::accept);
-        connect(resultsWindow, &ResultsWindow::fileDropped, this, &MainWindow::openChosenPath);
+    if (!resultsWindow_) {
+        resultsWindow_ = new ResultsWindow(dialogs_, this);
+        connect(resultsWindow_, &ResultsWindow::closeRequested, this, &MainWindow::closeResultsWindow);
+        connect(resultsWindow_, &ResultsWindow::openRequested, this, &MainWindow::onOpenFile);
+        connect(resultsWindow_, &ResultsWindow::reloadRequested, this, &MainWindow::reloadShown);
+        connect(resultsWindow_, &ResultsWindow::quitRequested, this, &MainWindow::accept);
+        connect(resultsWindow_, &ResultsWindow::fileDropped, this, &MainWindow::openChosenPath);
     }
-    resultsWindow->showOnTop();
+    resultsWindow_->showOnTop();
     languageList_->setEnabled(false);
 }
 
@@ -225,12 +224,12 @@ void MainWindow::closeResultsWindow()
 {
     // A read for a window that is gone is not waited for.
     cancelRead();
-    if (resultsWindow) {
+    if (resultsWindow_) {
         // The request may come from inside one of the window's own handlers, so the object
         // goes once that handler has returned.
-        resultsWindow->hide();
-        resultsWindow->deleteLater();
-        resultsWindow = nullptr;
+        resultsWindow_->hide();
+        resultsWindow_->deleteLater();
+        resultsWindow_ = nullptr;
     }
     languageList_->setEnabled(true);
 }

@@ -3,9 +3,8 @@
 #include "charts/chart_colours.h"
 #include "charts/chart_geometry.h"
 #include "charts/chart_readout.h"
-#include "charts/charts.h"
+#include "charts/chart_image.h"
 #include "draw/device_units.h"
-#include "draw/qpainter_surface.h"
 #include "lang/ui_texts.h"
 #include "results/print_command.h"
 #include "results/chart_access_area.h"
@@ -25,12 +24,8 @@
 #include <algorithm>
 #include <vector>
 
-
-ResultsWindow *resultsWindow = nullptr;
-
-ResultsWindow::ResultsWindow(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs)
+ResultsWindow::ResultsWindow(ModalDialogs &dialogs, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , files_(files)
     , dialogs_(dialogs)
     , tools_(createChartTools())
 {
@@ -41,7 +36,6 @@ ResultsWindow::ResultsWindow(QWidget *owner, const MeasurementFiles &files, Moda
     palette.setColor(QPalette::Window, toQColor(resultsWindowBackground));
     setPalette(palette);
     setAutoFillBackground(true);
-    measurementSet.clear();
 
     // Template positions, in dialog units of the 8-point face; the first repaint moves them.
     printButton_ = new QPushButton(uiText(UiText::Print), this);
@@ -76,8 +70,8 @@ ResultsWindow::ResultsWindow(QWidget *owner, const MeasurementFiles &files, Moda
     setMouseTracking(true);
 
     // After the buttons in the tab order; the Close button keeps the first focus.
-    amplitudeArea_ = new ChartAccessArea(ChartReadout::Chart::Amplitude, measurementSet, files_, this);
-    referenceArea_ = new ChartAccessArea(ChartReadout::Chart::Reference, measurementSet, files_, this);
+    amplitudeArea_ = new ChartAccessArea(ChartReadout::Chart::Amplitude, measurement_, files_, this);
+    referenceArea_ = new ChartAccessArea(ChartReadout::Chart::Reference, measurement_, files_, this);
     for (ChartAccessArea *area : {amplitudeArea_, referenceArea_})
         connect(area, &ChartAccessArea::sampleChosen, this, &ResultsWindow::showSampleReadout);
     setTabOrder(printButton_, amplitudeArea_);
@@ -90,8 +84,6 @@ ChartAccessArea *ResultsWindow::chartAccessArea(ChartReadout::Chart chart) const
     return chart == ChartReadout::Chart::Amplitude ? amplitudeArea_ : referenceArea_;
 }
 
-// The charts are laid out in device pixels (see paintEvent). These two functions are the only
-// conversions between that layout and the widget's positions.
 void ResultsWindow::placeChartAccessAreas()
 {
     for (ChartAccessArea *area : {amplitudeArea_, referenceArea_}) {
@@ -105,6 +97,7 @@ void ResultsWindow::placeChartAccessAreas()
 void ResultsWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    placeButtons();
     placeChartAccessAreas();
 }
 
@@ -123,12 +116,12 @@ void ResultsWindow::leaveEvent(QEvent *event)
 void ResultsWindow::showReadout(QPoint position)
 {
     const std::optional<ChartReadout> found =
-        chartReadoutAt(measurementSet, chartArea(), position.x(), position.y());
+        chartReadoutAt(measurement_, chartArea(), position.x(), position.y());
     if (!found) {
         readout_->hide();
         return;
     }
-    placeReadout(chartReadoutText(*found, measurementSet), position);
+    placeReadout(chartReadoutText(*found, measurement_), position);
 }
 
 void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
@@ -137,8 +130,8 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
         readout_->hide();
         return;
     }
-    const QPoint sample = chartSamplePoint(chart, measurementSet, chartArea(), index);
-    placeReadout(chartReadoutText(ChartReadout{chart, 0.0, index}, measurementSet),
+    const QPoint sample = chartSamplePoint(chart, measurement_, chartArea(), index);
+    placeReadout(chartReadoutText(ChartReadout{chart, 0.0, index}, measurement_),
                  sample);
 }
 
@@ -197,36 +190,21 @@ QString ResultsWindow::captionFor(const MeasurementFiles &files)
     return QStringLiteral("VELKView - \"%1\"").arg(files.ampFileTitle);
 }
 
+void ResultsWindow::setMeasurement(const MeasurementSet &data, const MeasurementFiles &files)
+{
+    measurement_ = data;
+    files_ = files;
+    setWindowTitle(captionFor(files_));
+    update();
+}
+
 void ResultsWindow::paintEvent(QPaintEvent *)
 {
     // Logical pixels throughout: at a scale factor s the painter gives every unit s device
     // pixels, so the charts are the scale-1 picture s times larger, fonts and pens included.
+    // The route is the one of --chart, the clipboard and the image saves.
     QPainter painter(this);
-    // A style sheet may darken the window; the charts' black texts need their own light face.
-    painter.fillRect(rect(), toQColor(resultsWindowBackground));
-    QPainterSurface surface(painter);
-    screenSurface_ = &surface;
-    setWindowTitle(captionFor(files_));
-    drawAmplitudeChart(1.0, 1.0);
-    drawReferenceMarksChart(1.0, 1.0);
-    placeButtons();
-    screenSurface_ = nullptr;
-}
-
-void ResultsWindow::drawAmplitudeChart(double sx, double sy, Surface *printTarget)
-{
-    Q_ASSERT(printTarget || screenSurface_);
-    Surface &surface = printTarget ? *printTarget : *screenSurface_;
-    ::drawAmplitudeChart(surface, measurementSet, tools_, sx, sy,
-                         printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
-}
-
-void ResultsWindow::drawReferenceMarksChart(double sx, double sy, Surface *printTarget)
-{
-    Q_ASSERT(printTarget || screenSurface_);
-    Surface &surface = printTarget ? *printTarget : *screenSurface_;
-    ::drawReferenceMarksChart(surface, measurementSet, tools_, sx, sy,
-                              printTarget ? ChartMedium::Paper : ChartMedium::Screen, chartArea());
+    paintChartClientArea(painter, size(), measurement_, tools_);
 }
 
 DeviceRect ResultsWindow::chartArea() const
@@ -254,5 +232,5 @@ void ResultsWindow::done(int)
 
 void ResultsWindow::printReport()
 {
-    runPrintReport(PrintJob{this, dialogs_, reportTexts, files_, measurementSet, tools_});
+    runPrintReport(PrintJob{this, dialogs_, reportTexts_, files_, measurement_, tools_});
 }

@@ -16,35 +16,28 @@ class QIODevice;
 class QLabel;
 class QMenu;
 class QPushButton;
-class Surface;
 
 // The full-screen results window: holds one measurement, draws its two charts at every repaint
 // and offers Print and Close. It never closes itself: every close route emits closeRequested()
-// and the owner removes the window.
+// and its owner, the main window, removes it.
 class ResultsWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // owner: the main window; files: the owner's record of the files last read, read at every
-    // repaint for the caption and by the printed report; dialogs: the modal dialog seam.
-    ResultsWindow(QWidget *owner, const MeasurementFiles &files, ModalDialogs &dialogs);
+    // owner: the main window; dialogs: the modal dialog seam. The window starts with an empty
+    // measurement (both counts 0) and the caption "VELKView".
+    ResultsWindow(ModalDialogs &dialogs, QWidget *owner = nullptr);
     ~ResultsWindow() override;
 
-    // The report texts, written by the report-text dialog at every Print.
-    ReportTexts reportTexts;
-
-    // The measurement shown; zero-filled when the window is created.
-    MeasurementSet measurementSet;
-
+    // Shows data, read from the files described by files: stores both, sets the caption from
+    // the file titles and schedules a repaint.
+    void setMeasurement(const MeasurementSet &data, const MeasurementFiles &files);
+    const MeasurementSet &measurement() const { return measurement_; }
     const MeasurementFiles &files() const { return files_; }
-    const ChartTools &tools() const { return tools_; }
-    ModalDialogs &dialogs() const { return dialogs_; }
 
-    // The chart routines with the window's tools. Without a printTarget they draw on the window
-    // and may only be called from its paint handler; with one, on that page at sx, sy printer
-    // dots per millimetre.
-    void drawAmplitudeChart(double sx, double sy, Surface *printTarget = nullptr);
-    void drawReferenceMarksChart(double sx, double sy, Surface *printTarget = nullptr);
+    // The bearing type and remarks entered last in the report-text dialog (Print, preview, PDF).
+    const ReportTexts &reportTexts() const { return reportTexts_; }
+    const ChartTools &tools() const { return tools_; }
 
     // The Print command.
     void printReport();
@@ -121,8 +114,10 @@ private:
     // Writes path through a QSaveFile; on failure shows the error box and returns false.
     bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
-    const MeasurementFiles &files_;
     ModalDialogs &dialogs_;
+    MeasurementSet measurement_;
+    MeasurementFiles files_;
+    ReportTexts reportTexts_;
     ChartTools tools_;
     QPushButton *closeButton_ = nullptr;
     QPushButton *printButton_ = nullptr;
@@ -130,7 +125,6 @@ private:
     QLabel *readout_ = nullptr;
     ChartAccessArea *amplitudeArea_ = nullptr;
     ChartAccessArea *referenceArea_ = nullptr;
-    Surface *screenSurface_ = nullptr;   // set only while the paint handler runs
     // Asks for wantedState_ again, a few times at most, after the window manager dropped it.
     void restoreWantedState();
 
@@ -141,6 +135,3 @@ private:
     int stateRequests_ = 0;
     bool awaitingPlacement_ = false;   // our last pin is waiting for the window manager's answer
 };
-
-// The single results window, or null while none exists. Owned by the main window.
-extern ResultsWindow *resultsWindow;

@@ -62,11 +62,11 @@ void ResultsWindow::contextMenuEvent(QContextMenuEvent *event)
 bool ResultsWindow::askReportTexts()
 {
     // Cancel cancels the command, and the texts entered before stay as they were.
-    ReportTexts entered = reportTexts;
+    ReportTexts entered = reportTexts_;
     ReportTextDialog dialog(entered, this);
     if (dialogs_.runDialog(dialog) != QDialog::Accepted)
         return false;
-    reportTexts = entered;
+    reportTexts_ = entered;
     return true;
 }
 
@@ -77,7 +77,7 @@ void ResultsWindow::showPrintPreview()
     QPrinter printer(QPrinter::HighResolution);
     setUpReportPrinter(printer);
     dialogs_.runPrintPreview(this, printer, [this](QPrinter &target) {
-        printReportPage(target, reportTexts, files_, measurementSet, tools_);
+        printReportPage(target, reportTexts_, files_, measurement_, tools_);
     });
 }
 
@@ -100,7 +100,7 @@ void ResultsWindow::saveReportAsPdf()
     if (!chosen)
         return;
     saveFile(*chosen, [this](QIODevice &out) {
-        return writeReportPdfTo(out, reportTexts, measurementSet, files_, tools_);
+        return writeReportPdfTo(out, reportTexts_, measurement_, files_, tools_);
     });
 }
 
@@ -122,11 +122,11 @@ void ResultsWindow::saveChartsAsImage()
     const QSize size(area.width(), area.height());
     if (svg) {
         saveFile(*chosen, [&](QIODevice &out) {
-            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurementSet, tools_);
+            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement_, tools_);
         });
         return;
     }
-    const QImage image = renderChartImage(size, measurementSet, tools_);
+    const QImage image = renderChartImage(size, measurement_, tools_);
     if (image.isNull()) {
         dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::FileNotSaved),
                            fileDetails(*chosen, notEnoughMemoryFor(size)));
@@ -139,5 +139,5 @@ void ResultsWindow::copyCharts()
 {
     const DeviceRect area = chartArea();
     QGuiApplication::clipboard()->setImage(
-        renderChartImage(QSize(area.width(), area.height()), measurementSet, tools_));
+        renderChartImage(QSize(area.width(), area.height()), measurement_, tools_));
 }

@@ -162,6 +162,8 @@ void ResultsWindow::pinWindow()
 
 void ResultsWindow::moveEvent(QMoveEvent *event)
 {
+    // The frame around the client area may be known only now; the buttons depend on it.
+    placeButtons();
     QDialog::moveEvent(event);
     if (pinning_ || isMaximized() || isFullScreen())
         return;

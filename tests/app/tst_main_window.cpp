@@ -268,8 +268,7 @@ void TestMainWindow::noWindowClipsItsTexts()
     ScriptedDialogs dialogs;
     MainWindow mainWindow(dialogs, language, dir.path());
     AboutDialog about(&mainWindow);
-    MeasurementFiles files;
-    ResultsWindow results(&mainWindow, files, dialogs);
+    ResultsWindow results(dialogs, &mainWindow);
     ReportTexts texts;
     ReportTextDialog textDialog(texts, &results);
     for (QWidget *window : std::initializer_list<QWidget *>{&mainWindow, &about, &results, &textDialog}) {

@@ -77,7 +77,7 @@ private:
     {
         window.show();
         openPath(window, dialogs, path);
-        QWidget *target = inResults ? static_cast<QWidget *>(resultsWindow) : &window;
+        QWidget *target = inResults ? static_cast<QWidget *>(window.resultsWindow()) : &window;
         target->activateWindow();
         return QTest::qWaitForWindowActive(target) ? target : nullptr;
     }
@@ -134,7 +134,7 @@ void TestOpenFlow::cancelChangesNothing()
     MainWindow window(dialogs, 0, dir.path());
     const QString before = window.lastFilePath();
     window.onOpenFile();
-    QVERIFY(!resultsWindow);
+    QVERIFY(!window.resultsWindow());
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(window.lastFilePath(), before);
 }
@@ -168,7 +168,7 @@ void TestOpenFlow::unopenableChoiceShowsOpenError()
     QCOMPARE(dialogs.errors.first().caption, QStringLiteral("velkview"));
     QCOMPARE(dialogs.errors.first().text, QStringLiteral("Error while opening file!"));
     QCOMPARE(dialogs.errors.first().details, dir.filePath(relative) + QLatin1Char('\n') + reason);
-    QVERIFY(!resultsWindow);
+    QVERIFY(!window.resultsWindow());
     QCOMPARE(window.lastFilePath(), before);
 }
 
@@ -181,10 +181,10 @@ void TestOpenFlow::nameWithoutFullStopGetsTxt()
     MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, dir.filePath(QStringLiteral("plain")));
     QVERIFY(dialogs.errors.isEmpty());
-    QCOMPARE(window.ampPath(), file);
+    QCOMPARE(window.files().ampFileStatus.fullName, file);
     QCOMPARE(window.lastFilePath(), file);
-    QVERIFY(resultsWindow);
-    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    QVERIFY(window.resultsWindow());
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
 }
 
 void TestOpenFlow::openedFileShowsWindowAndEntersList()
@@ -196,26 +196,26 @@ void TestOpenFlow::openedFileShowsWindowAndEntersList()
     MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
     QVERIFY(dialogs.errors.isEmpty());
-    QVERIFY(resultsWindow);
-    QVERIFY(resultsWindow->isVisible());
+    QVERIFY(window.resultsWindow());
+    QVERIFY(window.resultsWindow()->isVisible());
     QVERIFY(!languageList(window)->isEnabled());
     QCOMPARE(window.files().ampFileTitle, QStringLiteral("run 1_amp.txt"));
     QCOMPARE(window.files().refFileTitle, QStringLiteral("run 1_ref.txt"));
-    QCOMPARE(resultsWindow->measurementSet.refCount, 1);
-    QCOMPARE(resultsWindow->measurementSet.refSeries[1][0], 120.0);
+    QCOMPARE(window.resultsWindow()->measurement().refCount, 1);
+    QCOMPARE(window.resultsWindow()->measurement().refSeries[1][0], 120.0);
     QCOMPARE(button(window, 1002)->text(), QStringLiteral("run 1_amp.txt"));
     QVERIFY(button(window, 1002)->isEnabled());
     QVERIFY(!button(window, 1003)->isEnabled());
     QCOMPARE(window.lastFilePath(), amp);
 
     // Opening again reuses the window.
-    QPointer<ResultsWindow> first = resultsWindow;
+    QPointer<ResultsWindow> first = window.resultsWindow();
     button(window, 1002)->click();
-    QCOMPARE(resultsWindow, first.data());
+    QCOMPARE(window.resultsWindow(), first.data());
 
-    emit resultsWindow->closeRequested();
+    emit window.resultsWindow()->closeRequested();
     closeAll();
-    QVERIFY(!resultsWindow);
+    QVERIFY(!window.resultsWindow());
     QVERIFY(first.isNull());
     QVERIFY(languageList(window)->isEnabled());
 }
@@ -230,7 +230,7 @@ void TestOpenFlow::refusedFileRemovesWindowWithGermanMessage()
     openPath(window, dialogs, good);
     openPath(window, dialogs, bad);
     closeAll();
-    QVERIFY(!resultsWindow);
+    QVERIFY(!window.resultsWindow());
     QVERIFY(languageList(window)->isEnabled());
     QCOMPARE(dialogs.errors.size(), 1);
     QCOMPARE(dialogs.errors.first().caption, QStringLiteral("Fehler"));
@@ -256,7 +256,7 @@ void TestOpenFlow::cancelledReadOpensNothing()
         dialogs.cancelProgressAfter = allowed;
         openPath(window, dialogs, path);
         closeAll();
-        QVERIFY(!resultsWindow);
+        QVERIFY(!window.resultsWindow());
         QCOMPARE(dialogs.progressReports, allowed + 1);
     }
     QCOMPARE(dialogs.progressEnds, 2);
@@ -272,8 +272,8 @@ void TestOpenFlow::cancelledReadOpensNothing()
     dialogs.cancelProgressAfter = 0;
     openPath(window, dialogs, other);
     closeAll();
-    QVERIFY(resultsWindow);
-    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    QVERIFY(window.resultsWindow());
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
     QCOMPARE(window.files().ampFileStatus.fullName, path);
     QVERIFY(dialogs.errors.isEmpty());
 }
@@ -291,7 +291,7 @@ void TestOpenFlow::sameTitleIsListedOnce()
     QCOMPARE(window.recentFiles().count(), 1);
     QCOMPARE(window.recentFiles().path(0), first);
     button(window, 1002)->click();
-    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
     // The recent button does not move the dialog's start.
     QCOMPARE(window.lastFilePath(), second);
 }
@@ -315,11 +315,11 @@ void TestOpenFlow::vanishedRecentFileStaysListed()
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, amp);
-    emit resultsWindow->closeRequested();
+    emit window.resultsWindow()->closeRequested();
     QVERIFY(QFile::remove(amp));
     button(window, 1002)->click();
     closeAll();
-    QVERIFY(!resultsWindow);
+    QVERIFY(!window.resultsWindow());
     QCOMPARE(dialogs.errors.size(), 1);
     QCOMPARE(dialogs.errors.first().text, QStringLiteral("Invalid file format!\n\nData set could not be opened."));
     QCOMPARE(window.recentFiles().count(), 1);
@@ -336,7 +336,7 @@ void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
     openPath(window, dialogs, amp);
     QVERIFY(dialogs.errors.isEmpty());
     QCOMPARE(window.files().refFileTitle, QString::fromUtf8("Pr\xC3\xBC""fung 3 \"%s\"_ref.txt"));
-    QCOMPARE(resultsWindow->measurementSet.refSeries[3][0], 7.0);
+    QCOMPARE(window.resultsWindow()->measurement().refSeries[3][0], 7.0);
     QCOMPARE(ResultsWindow::captionFor(window.files()),
              QString::fromUtf8("VELKView - \"Pr\xC3\xBC""fung 3 \"%s\"_amp.txt\", \"Pr\xC3\xBC""fung 3 \"%s\"_ref.txt\""));
 }
@@ -347,12 +347,15 @@ void TestOpenFlow::fileDeletedAfterDialogGivesFormatMessage()
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("brief_amp.txt")), goodLines);
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
-    dialogs.openFileAnswers.append(amp);
-    QVERIFY(window.chooseFile());
-    QVERIFY(QFile::remove(amp));
-    window.openMeasurement();
+    // Gone between the dialog's check and the read.
+    window.measurementLoader().setReadFunction([](const QString &ampPath, const QString &refPath, MeasurementSet &data,
+                                                  MeasurementFiles &files, QString *reason, const ReadProgress &progress) {
+        QFile::remove(ampPath);
+        return readMeasurement(ampPath, refPath, data, files, reason, progress);
+    });
+    openPath(window, dialogs, amp);
     closeAll();
-    QVERIFY(!resultsWindow);
+    QVERIFY(!window.resultsWindow());
     QCOMPARE(dialogs.errors.size(), 1);
     QCOMPARE(dialogs.errors.first().caption, QStringLiteral("Error"));
     QCOMPARE(window.recentFiles().count(), 0);
@@ -365,7 +368,7 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
     MainWindow window(dialogs, 0, dir.path());
     openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("one_amp.txt")), goodLines));
     openPath(window, dialogs, writeTestFile(dir.filePath(QStringLiteral("two_amp.txt")), goodLines));
-    emit resultsWindow->closeRequested();
+    emit window.resultsWindow()->closeRequested();
     closeAll();
     languageList(window)->setCurrentIndex(2);
     emit languageList(window)->activated(2);
@@ -394,9 +397,9 @@ void TestOpenFlow::everyCloseRouteReEnablesLanguage()
     MainWindow main(dialogs, 0, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
     auto *language = main.findChild<QComboBox *>(QStringLiteral("languageBox"));
-    QVERIFY(resultsWindow);
+    QVERIFY(main.resultsWindow());
     QVERIFY(!language->isEnabled());
-    QPointer<ResultsWindow> window = resultsWindow;
+    QPointer<ResultsWindow> window = main.resultsWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     if (route == QLatin1String("button"))
         window->closeButton()->click();
@@ -408,7 +411,7 @@ void TestOpenFlow::everyCloseRouteReEnablesLanguage()
         window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(window.isNull());
-    QVERIFY(!resultsWindow);
+    QVERIFY(!main.resultsWindow());
     QVERIFY(language->isEnabled());
 }
 
@@ -418,9 +421,9 @@ void TestOpenFlow::buttonTextsFollowLanguageAtCreation()
     ScriptedDialogs dialogs;
     MainWindow main(dialogs, 2, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
-    QVERIFY(resultsWindow);
-    QCOMPARE(resultsWindow->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
-    QCOMPARE(resultsWindow->printButton()->text(), QStringLiteral("Imprimer"));
+    QVERIFY(main.resultsWindow());
+    QCOMPARE(main.resultsWindow()->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
+    QCOMPARE(main.resultsWindow()->printButton()->text(), QStringLiteral("Imprimer"));
 }
 
 void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand_data()
@@ -475,8 +478,8 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
     if (route.startsWith(QLatin1String("F5 "))) {
         // A failed read again says why and keeps the measurement on screen, unchanged.
         closeAll();
-        QVERIFY(resultsWindow && resultsWindow->isVisible());
-        QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+        QVERIFY(window.resultsWindow() && window.resultsWindow()->isVisible());
+        QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
         QCOMPARE(window.files().ampFileStatus.fullName, first);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(dialogs.errors[0].text, uiText(route.endsWith(QLatin1String("deleted"))
@@ -485,8 +488,8 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
         return;
     }
     QVERIFY(dialogs.errors.isEmpty());
-    QVERIFY(resultsWindow);
-    QCOMPARE(resultsWindow->measurementSet.ampCount, 3);
+    QVERIFY(window.resultsWindow());
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 3);
     QCOMPARE(window.files().ampFileStatus.fullName, expected);
     QCOMPARE(window.lastFilePath(), route == QLatin1String("F5") ? first : expected);
     QCOMPARE(button(window, 1002)->toolTip(), QDir::toNativeSeparators(first));
@@ -518,9 +521,9 @@ void TestOpenFlow::keysRunTheirCommands()
         QCOMPARE(dialogs.dialogCount, 1);
         QCOMPARE(dialogs.printDialogCount, 1);
     } else if (key == QKeySequence(Qt::Key_F11)) {
-        QVERIFY(resultsWindow->isFullScreen());
+        QVERIFY(window.resultsWindow()->isFullScreen());
         QTest::keySequence(target, key);
-        QVERIFY(!resultsWindow->isFullScreen());
+        QVERIFY(!window.resultsWindow()->isFullScreen());
     } else {
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("VELKView.cfg"))));
@@ -548,12 +551,12 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
     MainWindow window(dialogs, 0, dir.path());
     window.show();
     openPath(window, dialogs, path);
-    QVERIFY(resultsWindow);
-    QVERIFY(QTest::qWaitForWindowExposed(resultsWindow));
+    QVERIFY(window.resultsWindow());
+    QVERIFY(QTest::qWaitForWindowExposed(window.resultsWindow()));
 
     QSemaphore release;
     QSemaphore returned;
-    window.loader_.setReadFunction([&](const QString &, const QString &, MeasurementSet &data, MeasurementFiles &,
+    window.measurementLoader().setReadFunction([&](const QString &, const QString &, MeasurementSet &data, MeasurementFiles &,
                                        QString *, const ReadProgress &) {
         release.acquire();
         data.ampCount = 1;
@@ -561,11 +564,11 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
         return ReadOutcome::Read;
     });
     PaintCounter counter;
-    resultsWindow->installEventFilter(&counter);
-    QTimer::singleShot(50, resultsWindow, [] { resultsWindow->update(); });
+    window.resultsWindow()->installEventFilter(&counter);
+    QTimer::singleShot(50, window.resultsWindow(), [&window] { window.resultsWindow()->update(); });
     QElapsedTimer sinceCancel;
     int paintsWhileBlocked = 0;
-    QTimer::singleShot(250, resultsWindow, [&] {
+    QTimer::singleShot(250, window.resultsWindow(), [&] {
         paintsWhileBlocked = counter.paints;
         sinceCancel.start();
         dialogs.cancelRead();
@@ -578,7 +581,7 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
 
     QVERIFY(paintsWhileBlocked > 0);
     QVERIFY2(cancelTook < 100, qPrintable(QString::number(cancelTook)));
-    QCOMPARE(resultsWindow->measurementSet.ampCount, 2);
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
     QVERIFY(dialogs.errors.isEmpty());
 }
 

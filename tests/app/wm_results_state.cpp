@@ -17,15 +17,16 @@ private slots:
 
 private:
     // Waits until the manager has answered and nothing moves any more.
-    static bool settledMaximised()
+    static bool settledMaximised(const MainWindow &window)
     {
-        if (!QTest::qWaitFor([] { return resultsWindow && resultsWindow->isMaximized(); }, 3000))
+        if (!QTest::qWaitFor([&window] { return window.resultsWindow() && window.resultsWindow()->isMaximized(); }, 3000))
             return false;
         QTest::qWait(250);
-        return resultsWindow->isMaximized() && !resultsWindow->isFullScreen();
+        return window.resultsWindow()->isMaximized() && !window.resultsWindow()->isFullScreen();
     }
-    static bool fitsTheScreen()
+    static bool fitsTheScreen(const MainWindow &window)
     {
+        const ResultsWindow *resultsWindow = window.resultsWindow();
         const QRect room = resultsWindow->screen()->availableGeometry();
         const QPushButton *close = resultsWindow->closeButton();
         return resultsWindow->width() <= room.width() && resultsWindow->height() <= room.height()
@@ -44,22 +45,22 @@ void TestResultsStateUnderWindowManager::staysMaximisedAndOnScreen()
     // Opening again (Ctrl+O, a drop, a recent file) and reading again (F5), ten times each.
     for (int round = 0; round < 10; ++round) {
         window.openChosenPath(example);
-        QVERIFY2(settledMaximised(), qPrintable(QStringLiteral("open %1").arg(round + 1)));
-        QVERIFY(fitsTheScreen());
+        QVERIFY2(settledMaximised(window), qPrintable(QStringLiteral("open %1").arg(round + 1)));
+        QVERIFY(fitsTheScreen(window));
         window.reloadShown();
-        QVERIFY2(settledMaximised(), qPrintable(QStringLiteral("read again %1").arg(round + 1)));
+        QVERIFY2(settledMaximised(window), qPrintable(QStringLiteral("read again %1").arg(round + 1)));
     }
     QVERIFY(dialogs.errors.isEmpty());
 
     // F11 twice returns exactly to the state and size before.
-    const QSize before = resultsWindow->size();
+    const QSize before = window.resultsWindow()->size();
     for (int round = 0; round < 2; ++round) {
-        resultsWindow->toggleFullScreen();
-        QVERIFY(QTest::qWaitFor([] { return resultsWindow->isFullScreen(); }, 3000));
-        resultsWindow->toggleFullScreen();
-        QVERIFY(settledMaximised());
-        QCOMPARE(resultsWindow->size(), before);
-        QVERIFY(fitsTheScreen());
+        window.resultsWindow()->toggleFullScreen();
+        QVERIFY(QTest::qWaitFor([&window] { return window.resultsWindow()->isFullScreen(); }, 3000));
+        window.resultsWindow()->toggleFullScreen();
+        QVERIFY(settledMaximised(window));
+        QCOMPARE(window.resultsWindow()->size(), before);
+        QVERIFY(fitsTheScreen(window));
     }
 }
 

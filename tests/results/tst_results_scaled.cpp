@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <memory>
+
 #include <cmath>
 
 namespace {
@@ -37,16 +39,17 @@ private slots:
     void chartsAreTheScaleOnePictureEnlarged()
     {
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
-        MeasurementFiles files;
         ScriptedDialogs dialogs;
-        ResultsWindow window(nullptr, files, dialogs);
-        MeasurementSet &data = window.measurementSet;
+        ResultsWindow window(dialogs);
+        const auto measurement = std::make_unique<MeasurementSet>();
+        MeasurementSet &data = *measurement;
         data.ampCount = MeasurementSet::maxAmpCount;
         for (int i = 0; i < data.ampCount; ++i) {
             data.ampSeries[0][i] = 360.0 * i / data.ampCount;
             data.ampSeries[1][i] = 50.0 + 30.0 * std::sin(i / 40.0);
             data.ampSeries[2][i] = 45.0 + 25.0 * std::cos(i / 90.0);
         }
+        window.setMeasurement(data, MeasurementFiles());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize logical = window.size();

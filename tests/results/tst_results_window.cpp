@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <memory>
 
 class TestResultsWindow : public QObject {
     Q_OBJECT
@@ -70,26 +71,25 @@ void TestResultsWindow::captionNamesTheFiles()
     files.ampFileTitle = amp;
     files.refFileTitle = ref;
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.repaint();
+    ResultsWindow window(dialogs);
+    const auto data = std::make_unique<MeasurementSet>();
+    window.setMeasurement(*data, files);
     QCOMPARE(window.windowTitle(), caption);
-    // Rebuilt at every repaint.
+    // Set again with each measurement shown.
     files.ampFileTitle = QStringLiteral("b_amp.txt");
     files.refFileTitle.clear();
-    window.repaint();
+    window.setMeasurement(*data, files);
     QCOMPARE(window.windowTitle(), QStringLiteral("VELKView - \"b_amp.txt\""));
 }
 
 void TestResultsWindow::startsEmptyWithToolsAndFocus()
 {
-    MeasurementFiles files;
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
-    QCOMPARE(window.measurementSet.ampCount, 0);
-    QCOMPARE(window.measurementSet.refCount, 0);
-    QCOMPARE(window.measurementSet.ampSeries[2][8191], 0.0);
+    ResultsWindow window(dialogs);
+    QCOMPARE(window.measurement().ampCount, 0);
+    QCOMPARE(window.measurement().refCount, 0);
+    QCOMPARE(window.measurement().ampSeries[2][8191], 0.0);
+    QCOMPARE(window.windowTitle(), QStringLiteral("VELKView"));
     QCOMPARE(window.tools().limitPen, (Pen{{0, 224, 0}, 2}));
     QCOMPARE(window.tools().labelFont.height, -8);
     QCOMPARE(window.tools().labelFont.width, -6);
@@ -114,9 +114,8 @@ void TestResultsWindow::buttonsFollowWindowSize()
 {
     QFETCH(QSize, size);
     QFETCH(bool, byTheRule);
-    MeasurementFiles files;
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
+    ResultsWindow window(dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Sized once shown and pinned, as on a screen of that size.
@@ -167,13 +166,12 @@ void TestResultsWindow::chartsKeepTheirLookUnderStyleAndDirection()
     QFETCH(QString, styleSheet);
     QFETCH(bool, rightToLeft);
     const QSize size(640, 480);
-    MeasurementFiles files;
     ScriptedDialogs dialogs;
-    ResultsWindow plain(nullptr, files, dialogs);
-    const QImage expected = renderChartImage(size, plain.measurementSet, plain.tools());
+    ResultsWindow plain(dialogs);
+    const QImage expected = renderChartImage(size, plain.measurement(), plain.tools());
     if (rightToLeft)
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
-    ResultsWindow window(nullptr, files, dialogs);
+    ResultsWindow window(dialogs);
     window.setStyleSheet(styleSheet);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -186,9 +184,8 @@ void TestResultsWindow::chartsKeepTheirLookUnderStyleAndDirection()
 
 void TestResultsWindow::anyMoveReturnsToTheOrigin()
 {
-    MeasurementFiles files;
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
+    ResultsWindow window(dialogs);
     window.setGeometry(0, 0, 600, 400);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -212,9 +209,11 @@ void TestResultsWindow::printUsesTheWindowsOwnTexts()
     files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
     const QString path = dir.filePath(QStringLiteral("window.pdf"));
-    ResultsWindow window(nullptr, files, dialogs);
-    window.measurementSet.ampCount = 2;
-    window.measurementSet.ampSeries[0][1] = 359.0;
+    ResultsWindow window(dialogs);
+    const auto data = std::make_unique<MeasurementSet>();
+    data->ampCount = 2;
+    data->ampSeries[0][1] = 359.0;
+    window.setMeasurement(*data, files);
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("W"), QStringLiteral("note")}, true);
     // The print dialog offers the report's PDF beside the measurement for printing to a file.
     QString proposed;
@@ -224,8 +223,8 @@ void TestResultsWindow::printUsesTheWindowsOwnTexts()
     };
     QTest::mouseClick(window.printButton(), Qt::LeftButton);
     QCOMPARE(proposed, dir.filePath(QStringLiteral("w1_report.pdf")));
-    QCOMPARE(window.reportTexts.bearingType, QStringLiteral("ZEPH W"));
-    QCOMPARE(window.reportTexts.remarkLines[0], QStringLiteral("note"));
+    QCOMPARE(window.reportTexts().bearingType, QStringLiteral("ZEPH W"));
+    QCOMPARE(window.reportTexts().remarkLines[0], QStringLiteral("note"));
     QVERIFY(pdfText(path).contains(QStringLiteral("note")));
 }
 
@@ -259,7 +258,8 @@ void TestResultsWindow::contextMenuCommands()
     files.ampFileTitle = QStringLiteral("w1_amp.txt");
     files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
+    ResultsWindow window(dialogs);
+    window.setMeasurement(*std::make_unique<MeasurementSet>(), files);
     window.resize(640, 480);
     // Preview and PDF ask for the texts, as Print does.
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("B-42"), QString(), QStringLiteral("last entered")},
@@ -364,8 +364,10 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     languageIndex = language;
     MeasurementFiles files;
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
-    fillTwoRevolutions(window.measurementSet);
+    ResultsWindow window(dialogs);
+    const auto data = std::make_unique<MeasurementSet>();
+    fillTwoRevolutions(*data);
+    window.setMeasurement(*data, files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -378,7 +380,7 @@ void TestResultsWindow::readoutShowsTheNearestValues()
                           : QPoint(amplitudeX(g, angle), amplitudeY(g, value));
     } else {
         const ReferenceGeometry g = referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, area),
-                                                      referenceScale(window.measurementSet));
+                                                      referenceScale(window.measurement()));
         point = QPoint(referenceX(g, angle), referenceY(g, value));
     }
     QMouseEvent move(QEvent::MouseMove, QPointF(point), QPointF(window.mapToGlobal(point)), Qt::NoButton,
@@ -419,8 +421,10 @@ void TestResultsWindow::chartsAreNamedFocusableGraphics()
     files.ampFileTitle = ampRef.section(QLatin1Char(' '), 0, 0);
     files.refFileTitle = ampRef.section(QLatin1Char(' '), 1, 1);
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
-    fillTwoRevolutions(window.measurementSet);
+    ResultsWindow window(dialogs);
+    const auto data = std::make_unique<MeasurementSet>();
+    fillTwoRevolutions(*data);
+    window.setMeasurement(*data, files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const ChartReadout::Chart charts[] = {ChartReadout::Chart::Amplitude, ChartReadout::Chart::Reference};
@@ -466,8 +470,10 @@ void TestResultsWindow::keysMoveTheReadout()
     MeasurementFiles files;
     files.ampFileTitle = QStringLiteral("a_amp.txt");
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
-    fillTwoRevolutions(window.measurementSet);
+    ResultsWindow window(dialogs);
+    const auto data = std::make_unique<MeasurementSet>();
+    fillTwoRevolutions(*data);
+    window.setMeasurement(*data, files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     ChartAccessArea *area = window.chartAccessArea(ChartReadout::Chart::Reference);
@@ -483,7 +489,7 @@ void TestResultsWindow::keysMoveTheReadout()
         return;
     }
     const QString readout = chartReadoutText(ChartReadout{ChartReadout::Chart::Reference, 0, entry},
-                                             window.measurementSet);
+                                             window.measurement());
     QCOMPARE(box->text(), readout);
     // What a screen reader speaks.
     QCOMPARE(description, readout);
@@ -498,7 +504,8 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
     files.ampFileStatus.fullName = writeTestFile(dir.filePath(files.ampFileTitle), lines);
     const QString ref = writeTestFile(dir.filePath(QStringLiteral("w1_ref.txt")), lines);
     ScriptedDialogs dialogs;
-    ResultsWindow window(nullptr, files, dialogs);
+    ResultsWindow window(dialogs);
+    window.setMeasurement(*std::make_unique<MeasurementSet>(), files);
     dialogs.dialogAnswer = answerTextDialog({}, true);
     dialogs.saveFileAnswers = {files.ampFileStatus.fullName, ref};
     const std::unique_ptr<QMenu> menu = window.createContextMenu();
