@@ -1,4 +1,4 @@
-#include "app/first_paint_exit.h"
+#include "first_paint_exit.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -29,8 +29,7 @@ protected:
 
 } // namespace
 
-void exitAfterFirstResultsPaintIfAsked(QCoreApplication &app)
+void exitAfterFirstResultsPaint(QCoreApplication &app)
 {
-    if (qEnvironmentVariableIsSet("VELKVIEW_EXIT_AFTER_FIRST_PAINT"))
-        app.installEventFilter(new FirstPaintExit(&app));
+    app.installEventFilter(new FirstPaintExit(&app));
 }
