@@ -8,7 +8,7 @@
 #include "charts/chart_image.h"
 #include "charts/chart_tools.h"
 
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -191,7 +191,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    languageIndex = 0;
+    setLanguage(0);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,6 +7,8 @@ packages=(
   g++ make cmake
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   qt6-translations-l10n   # Qt's own dialog texts in the user's language
+  qt6-tools-dev qt6-l10n-tools
+                          # Qt Linguist's tools: the .ts files become .qm files at build time
   fonts-liberation        # metric-compatible stand-ins for Arial
   libbenchmark-dev        # bench/
   poppler-utils           # tests read the report PDF back with pdftotext

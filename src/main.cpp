@@ -4,13 +4,14 @@
 #include "app/resources.h"
 #include "app/version.h"
 #include "data/output_file.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "ui/modal_dialogs.h"
 
 #ifdef VELKVIEW_BENCH_FIRST_PAINT
 #include "first_paint_exit.h"
 #endif
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
@@ -99,7 +100,7 @@ int refusedName(const CommandLine &line, int argc, char **argv)
 {
     const QString reason = QStringLiteral("the name cannot be shown in this locale");
     if (!line.amplitudeFile.isEmpty() && !keepsItsBytes(line.amplitudeFile, argc, argv)) {
-        printTo(stderr, QStringLiteral("%1\n%2: %3\n").arg(uiText(UiText::ErrorWhileOpeningFile), line.amplitudeFile, reason));
+        printTo(stderr, QStringLiteral("%1\n%2: %3\n").arg(QCoreApplication::translate("BatchModes", "Error while opening file!"), line.amplitudeFile, reason));
         return 1;
     }
     if (!line.outputPath.isEmpty() && !keepsItsBytes(line.outputPath, argc, argv)) {

@@ -6,9 +6,10 @@
 #include "data/measurement_reader.h"
 #include "data/output_file.h"
 #include "data/ref_path.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "report/report_pdf.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -28,7 +29,7 @@ void chooseLanguage(const CommandLine &line)
 {
     detectLanguage();
     if (line.language)
-        languageIndex = *line.language;
+        setLanguage(*line.language);
 }
 
 void printLine(const QString &text)
@@ -50,7 +51,7 @@ std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
     case ReadOutcome::Read:
         return measurement;
     case ReadOutcome::CannotOpen:
-        printLine(uiText(UiText::ErrorWhileOpeningFile) + QLatin1Char('\n') + line.amplitudeFile
+        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n') + line.amplitudeFile
                   + QStringLiteral(": ") + reason);
         return nullptr;
     case ReadOutcome::Refused:
@@ -58,7 +59,7 @@ std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
     case ReadOutcome::Cancelled:   // the batch modes ask for no progress, so never
         break;
     }
-    printLine(uiText(UiText::InvalidFileFormat));
+    printLine(QCoreApplication::translate("BatchModes", "Invalid file format!\n\nData set could not be opened."));
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

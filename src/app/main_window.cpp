@@ -2,7 +2,7 @@
 
 #include "app/about_dialog.h"
 #include "app/resources.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "results/results_window.h"
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
@@ -48,7 +48,7 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
     setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
     detectLanguage();
     if (languageOverride)
-        languageIndex = *languageOverride;
+        setLanguage(*languageOverride);
     applyLanguageTexts();
     applyFrameworkLanguage();
     fillLanguageList();
@@ -121,14 +121,14 @@ void MainWindow::createControls()
 
 void MainWindow::applyLanguageTexts()
 {
-    exitButton_->setText(uiText(UiText::Exit));
-    openButton_->setText(uiText(UiText::OpenFile));
+    exitButton_->setText(tr("Exit"));
+    openButton_->setText(tr("Open file"));
     for (int k = 0; k < RecentFileList::capacity; ++k)
-        recentButtons_[k]->setText(uiText(UiText::File) + QString::number(k + 1));
-    languageLabel_->setText(uiText(UiText::Language));
-    recentGroup_->setTitle(uiText(UiText::ShowLastFiles));
+        recentButtons_[k]->setText(tr("File:") + QString::number(k + 1));
+    languageLabel_->setText(tr("Language"));
+    recentGroup_->setTitle(tr("Show last files"));
     // Elsewhere its own name; without one it is announced by its value ("English").
-    languageList_->setAccessibleName(uiText(UiText::Language));
+    languageList_->setAccessibleName(tr("Language"));
     nameRecentButtons();
     fitTextsToWidths(this);
 }
@@ -138,7 +138,7 @@ void MainWindow::nameRecentButtons()
     // The button texts are cut to fit; the name carries the whole title, an empty one its number.
     for (int k = 0; k < RecentFileList::capacity; ++k) {
         const QString file = k < recent_.count() ? recent_.title(k) : QString::number(k + 1);
-        recentButtons_[k]->setAccessibleName(uiText(UiText::RecentFile).arg(file));
+        recentButtons_[k]->setAccessibleName(tr("Recent file %1").arg(file));
     }
 }
 
@@ -168,9 +168,17 @@ void MainWindow::onLanguageChosen(int index)
 {
     if (index < 0 || index >= languageCount)
         return;
-    languageIndex = index;
-    applyLanguageTexts();
+    // Installing the translations sends the windows a LanguageChange (see changeEvent).
+    setLanguage(index);
     applyFrameworkLanguage();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    applyLanguageTexts();
     refreshRecentButtons();
 }
 

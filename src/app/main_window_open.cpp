@@ -6,7 +6,6 @@
 #include "data/ref_path.h"
 #include "data/regular_file.h"
 #include "lang/text_limit.h"
-#include "lang/ui_texts.h"
 #include "results/results_window.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
@@ -59,7 +58,7 @@ void MainWindow::openChosenPath(const QString &path)
 
 bool MainWindow::chooseFile()
 {
-    const OpenFileRequest request{uiText(UiText::OpenLogFiles), qtFilters(uiText(UiText::FileFilter)),
+    const OpenFileRequest request{tr("Open log files"), qtFilters(tr("VELKORA files (*_amp.txt) |*_amp.txt|Text files (*.txt) |*.txt|All files (*.*) |*.*||")),
                                   lastFilePath_};
     const std::optional<QString> chosen = dialogs_.chooseOpenFile(this, request);
     if (!chosen)
@@ -77,7 +76,7 @@ bool MainWindow::tryOpenChosen(const QString &path)
     QFile file;
     const QString reason = openRegularFile(ampPath_, file);
     if (!reason.isEmpty()) {
-        dialogs_.showError(this, applicationName(), uiText(UiText::ErrorWhileOpeningFile),
+        dialogs_.showError(this, applicationName(), tr("Error while opening file!"),
                            fileDetails(ampPath_, reason));
         return false;
     }
@@ -173,19 +172,19 @@ void MainWindow::showReadFailure(OpenKind kind, ReadOutcome outcome, const Measu
                                    const QString &cannotOpenReason)
 {
     const QString details = fileDetails(ampPath_, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
-                                                   : outcome == ReadOutcome::Refused ? uiText(UiText::ReasonLetters)
-                                                                                      : uiText(UiText::ReasonReadError));
+                                                   : outcome == ReadOutcome::Refused ? tr("The file contains letters (characters A to z)")
+                                                                                      : tr("The file could not be read to its end"));
     // A failed read again leaves the measurement on screen, and its records with it.
     if (kind == OpenKind::ReadAgain) {
         const bool cannotOpen = outcome == ReadOutcome::CannotOpen;
-        dialogs_.showError(this, cannotOpen ? applicationName() : uiText(UiText::Error),
-                           uiText(cannotOpen ? UiText::ErrorWhileOpeningFile : UiText::InvalidFileFormat),
+        dialogs_.showError(this, cannotOpen ? applicationName() : tr("Error"),
+                           cannotOpen ? tr("Error while opening file!") : tr("Invalid file format!\n\nData set could not be opened."),
                            details);
         return;
     }
     files_ = readFiles;
     closeResultsWindow();
-    dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::InvalidFileFormat), details);
+    dialogs_.showError(this, tr("Error"), tr("Invalid file format!\n\nData set could not be opened."), details);
 }
 
 void MainWindow::addRecentFile(const QString &title, const QString &path)

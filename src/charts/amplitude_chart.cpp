@@ -3,7 +3,8 @@
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
 
-#include "lang/ui_texts.h"
+#include <QCoreApplication>
+
 
 #include <algorithm>
 #include <cstdlib>
@@ -43,7 +44,7 @@ void drawTitle(Surface &surface, const AmplitudeGeometry &g, const ChartFrame &f
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    surface.drawText(g.titleBand, uiText(UiText::Amplitude), TextAlign::Left);
+    surface.drawText(g.titleBand, QCoreApplication::translate("Charts", "Amplitude"), TextAlign::Left);
 }
 
 // The plot's background and the hatched bands above 100 % and below 30 %. The hatch gaps show

@@ -2,7 +2,8 @@
 
 #include "charts/chart_geometry.h"
 #include "charts/charts.h"
-#include "lang/ui_texts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -92,9 +93,9 @@ QString number(double value)
     return QString::number(value, 'f', 2);
 }
 
-QString line(UiText label, const QString &value)
+QString line(const char *label, const QString &value)
 {
-    return uiText(label) + QStringLiteral(": ") + value;
+    return QCoreApplication::translate("Charts", label) + QStringLiteral(": ") + value;
 }
 
 QString degrees(double angle)
@@ -165,24 +166,24 @@ QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data
 {
     const int i = readout.index;
     if (i < 0)
-        return line(UiText::Angle, degrees(readout.angle));
+        return line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(readout.angle));
     QStringList lines;
     switch (readout.chart) {
     case Chart::Amplitude:
-        lines << line(UiText::Angle, degrees(data.ampSeries[0][i]))
-              << line(UiText::Curve1, number(data.ampSeries[1][i]) + QLatin1Char('%'))
-              << line(UiText::Curve2, number(data.ampSeries[2][i]) + QLatin1Char('%'))
-              << line(UiText::LineOfFile, QString::number(data.ampLineNumbers[i]));
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.ampSeries[0][i]))
+              << line(QT_TRANSLATE_NOOP("Charts", "Curve 1"), number(data.ampSeries[1][i]) + QLatin1Char('%'))
+              << line(QT_TRANSLATE_NOOP("Charts", "Curve 2"), number(data.ampSeries[2][i]) + QLatin1Char('%'))
+              << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.ampLineNumbers[i]));
         break;
     case Chart::Reference:
-        lines << line(UiText::Angle, degrees(data.refSeries[0][i]))
-              << line(UiText::RedLine, number(data.refSeries[3][i]))
-              << line(UiText::BlueLine, number(data.refSeries[4][i]));
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.refSeries[0][i]))
+              << line(QT_TRANSLATE_NOOP("Charts", "Red line"), number(data.refSeries[3][i]))
+              << line(QT_TRANSLATE_NOOP("Charts", "Blue line"), number(data.refSeries[4][i]));
         if (data.refSeries[1][i] != 0.0)
-            lines << line(UiText::RedMark, number(data.refSeries[1][i]));
+            lines << line(QT_TRANSLATE_NOOP("Charts", "Red mark"), number(data.refSeries[1][i]));
         if (data.refSeries[2][i] != 0.0)
-            lines << line(UiText::BlueMark, number(data.refSeries[2][i]));
-        lines << line(UiText::LineOfFile, QString::number(data.refLineNumbers[i]));
+            lines << line(QT_TRANSLATE_NOOP("Charts", "Blue mark"), number(data.refSeries[2][i]));
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.refLineNumbers[i]));
         break;
     }
     return lines.join(QLatin1Char('\n'));
@@ -194,8 +195,8 @@ QString chartDescription(Chart chart, const MeasurementSet &data, const QString 
     const double *angles = amplitude ? data.ampSeries[0] : data.refSeries[0];
     const int count = chartSampleCount(chart, data);
     const auto [lowest, highest] = std::minmax_element(angles, angles + count);
-    const QString text = uiText(amplitude ? UiText::AmplitudeChartDescription
-                                          : UiText::ReferenceChartDescription);
+    const QString text = amplitude ? QCoreApplication::translate("Charts", "Amplitude curves of %1: %2 samples from %3° to %4°")
+                                   : QCoreApplication::translate("Charts", "Reference marks of %1: %2 entries from %3° to %4°");
     return text.arg(fileTitle, QString::number(count), number(count ? *lowest : 0.0),
                     number(count ? *highest : 0.0));
 }

@@ -3,7 +3,8 @@
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
 
-#include "lang/ui_texts.h"
+#include <QCoreApplication>
+
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ void drawFrame(Surface &surface, const ReferenceGeometry &g, const ChartFrame &f
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    surface.drawText(g.titleBand, uiText(UiText::ReferenceMarks), TextAlign::Left);
+    surface.drawText(g.titleBand, QCoreApplication::translate("Charts", "Reference marks"), TextAlign::Left);
 
     surface.setBackgroundMode(BackgroundMode::Opaque);
     surface.selectPen(tools.thinPen);

@@ -1,8 +1,8 @@
 #include "report/report_export.h"
 
-#include "lang/ui_texts.h"
 #include "report/report_output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -15,7 +15,7 @@ void setUpReportPrinter(QPrinter &printer)
     printer.setCopyCount(1);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(uiText(UiText::MeasurementReport));
+    printer.setDocName(QCoreApplication::translate("Report", "Measurement report"));
 }
 
 QString proposedReportPath(const MeasurementFiles &files)

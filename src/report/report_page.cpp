@@ -2,10 +2,10 @@
 
 #include "charts/chart_colours.h"
 #include "charts/charts.h"
-#include "lang/ui_texts.h"
 #include "report/report_layout.h"
 #include "report/report_texts.h"
 
+#include <QCoreApplication>
 #include <QImage>
 
 namespace {
@@ -34,12 +34,12 @@ void drawFrameLogoAndTitle(Surface &page, const ReportLayout &layout)
     page.selectFont(layout.titleFont);
     drawLine(page, layout.titleRule);
     page.drawText(layout.titleRect,
-                  QStringLiteral("VELKORA ") + uiText(UiText::MeasurementReport), TextAlign::Centre);
+                  QStringLiteral("VELKORA ") + QCoreApplication::translate("Report", "Measurement report"), TextAlign::Centre);
 }
 
 void drawRemarkColumn(Surface &page, const ReportLayout &layout, const ReportContent &content)
 {
-    drawLeftText(page, layout.rightRows[0].labelRect, uiText(UiText::Remarks));
+    drawLeftText(page, layout.rightRows[0].labelRect, QCoreApplication::translate("Report", "Remarks: "));
     drawLine(page, layout.rightRows[0].rule);
     page.selectFont(layout.remarkFont);
     for (int k = 1; k < 4; ++k) {
@@ -52,7 +52,7 @@ void drawFileColumn(Surface &page, const ReportLayout &layout, const ReportConte
 {
     page.selectFont(layout.textFont);
     const ReportRow *rows = layout.leftRows;
-    const QString bearingLabel = uiText(UiText::BearingType);
+    const QString bearingLabel = QCoreApplication::translate("Report", "Bearing type:");
     drawLeftText(page, rows[0].labelRect, bearingLabel);
     // Longer labels than the English one would run under a value at the fixed column; the
     // value's underline moves with it.
@@ -64,9 +64,9 @@ void drawFileColumn(Surface &page, const ReportLayout &layout, const ReportConte
     rule.from.x += shift;
     rule.to.x += shift;
     drawLine(page, rule);
-    drawLeftText(page, rows[1].labelRect, uiText(UiText::Date));
+    drawLeftText(page, rows[1].labelRect, QCoreApplication::translate("Report", "Date:"));
     drawLeftText(page, rows[1].valueRect, content.fileDateText);
-    drawLeftText(page, rows[2].labelRect, uiText(UiText::File));
+    drawLeftText(page, rows[2].labelRect, QCoreApplication::translate("Report", "File:"));
     drawLeftText(page, rows[2].valueRect, blockTitle(content.ampFileTitle));
     drawLeftText(page, rows[3].valueRect, blockTitle(content.refFileTitle));
 }

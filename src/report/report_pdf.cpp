@@ -1,10 +1,10 @@
 #include "report/report_pdf.h"
 
 #include "data/output_file.h"
-#include "lang/ui_texts.h"
 #include "report/report_output.h"
 #include "report/report_texts.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -23,7 +23,7 @@ bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const Measuremen
     QPdfWriter writer(&out);
     writer.setResolution(resolution);
     writer.setPageLayout(page);
-    writer.setTitle(uiText(UiText::MeasurementReport));
+    writer.setTitle(QCoreApplication::translate("Report", "Measurement report"));
     writer.setCreator(QStringLiteral("VELKView"));
     const QSize printable = writer.pageLayout().paintRectPixels(resolution).size();
     // The dialog's limits apply to command-line texts as well.

@@ -1,6 +1,5 @@
 #include "results/chart_access_area.h"
 
-#include "lang/ui_texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -63,7 +62,7 @@ int ChartAccessArea::sample() const
 
 QString ChartAccessArea::title() const
 {
-    return uiText(chart_ == ChartReadout::Chart::Amplitude ? UiText::Amplitude : UiText::ReferenceMarks);
+    return chart_ == ChartReadout::Chart::Amplitude ? tr("Amplitude") : tr("Reference marks");
 }
 
 QString ChartAccessArea::description() const

@@ -1,6 +1,5 @@
 #include "results/print_command.h"
 
-#include "lang/ui_texts.h"
 #include "report/report_export.h"
 #include "report/report_output.h"
 #include "report/report_pdf.h"
@@ -8,6 +7,7 @@
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 void proposeReportFile(QPrinter &printer, const MeasurementFiles &files)
@@ -34,7 +34,7 @@ void printToFile(const PrintJob &job, const QPrinter &printer)
                                 printer.resolution());
     });
     if (!details.isEmpty())
-        job.dialogs.showError(job.owner, uiText(UiText::Error), uiText(UiText::FileNotSaved), details);
+        job.dialogs.showError(job.owner, QCoreApplication::translate("PrintCommand", "Error"), QCoreApplication::translate("PrintCommand", "The file could not be saved."), details);
 }
 
 } // namespace
@@ -55,7 +55,7 @@ void runPrintReport(const PrintJob &job)
     if (printer.outputFormat() == QPrinter::NativeFormat)
         printer.setOutputFileName(QString());
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(uiText(UiText::MeasurementReport));
+    printer.setDocName(QCoreApplication::translate("PrintCommand", "Measurement report"));
 
     // A page scaled by zero would print nothing useful, so the job is dropped instead.
     const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
@@ -69,5 +69,5 @@ void runPrintReport(const PrintJob &job)
         return;
     }
     if (!printReportPage(printer, job.texts, job.files, job.data, job.tools))
-        job.dialogs.showError(job.owner, uiText(UiText::Error), uiText(UiText::PrintFailed));
+        job.dialogs.showError(job.owner, QCoreApplication::translate("PrintCommand", "Error"), QCoreApplication::translate("PrintCommand", "The report could not be printed."));
 }

@@ -1,6 +1,5 @@
 #include "results/report_text_dialog.h"
 
-#include "lang/ui_texts.h"
 #include "report/report_texts.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
@@ -47,9 +46,9 @@ private:
 };
 
 // A label as a field's accessible name: without the colon that ends it on screen.
-QString fieldName(UiText label)
+QString fieldName(QString label)
 {
-    QString text = uiText(label).trimmed();
+    QString text = label.trimmed();
     if (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     return text.trimmed();
@@ -114,15 +113,15 @@ QLineEdit *ReportTextDialog::createEdit(int id, int maxLength)
 
 void ReportTextDialog::labelControls()
 {
-    setWindowTitle(uiText(UiText::EnterRemarks));
+    setWindowTitle(tr("Enter remarks (optional):"));
     for (QLabel *label : {bearingTypeLabel_, remarksLabel_})
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    bearingTypeLabel_->setText(uiText(UiText::BearingType));
-    remarksLabel_->setText(uiText(UiText::Remarks));
-    cancelButton_->setText(uiText(UiText::Cancel));
-    bearingTypeEdit_->setAccessibleName(fieldName(UiText::BearingType));
+    bearingTypeLabel_->setText(tr("Bearing type:"));
+    remarksLabel_->setText(tr("Remarks: "));
+    cancelButton_->setText(tr("Cancel"));
+    bearingTypeEdit_->setAccessibleName(fieldName(tr("Bearing type:")));
     for (int line = 0; line < 3; ++line)
-        remarkEdits_[line]->setAccessibleName(uiText(UiText::RemarkLine).arg(line + 1));
+        remarkEdits_[line]->setAccessibleName(tr("Remark line %1").arg(line + 1));
     fitTextsToWidths(this);
 }
 

@@ -5,7 +5,6 @@
 #include "charts/chart_readout.h"
 #include "charts/chart_image.h"
 #include "draw/device_units.h"
-#include "lang/ui_texts.h"
 #include "results/print_command.h"
 #include "results/chart_access_area.h"
 #include "ui/dialog_units.h"
@@ -38,10 +37,10 @@ ResultsWindow::ResultsWindow(ModalDialogs &dialogs, QWidget *owner)
     setAutoFillBackground(true);
 
     // Template positions, in dialog units of the 8-point face; the first repaint moves them.
-    printButton_ = new QPushButton(uiText(UiText::Print), this);
+    printButton_ = new QPushButton(tr("Print"), this);
     printButton_->setObjectName(QStringLiteral("printButton"));
     printButton_->setAutoDefault(false);
-    closeButton_ = new QPushButton(uiText(UiText::CloseWindow), this);
+    closeButton_ = new QPushButton(tr("Close window"), this);
     closeButton_->setObjectName(QStringLiteral("closeButton"));
     closeButton_->setDefault(true);
     setFont(dialogFont());

@@ -3,7 +3,6 @@
 #include "results/results_window.h"
 
 #include "charts/chart_image.h"
-#include "lang/ui_texts.h"
 #include "results/report_text_dialog.h"
 #include "report/report_output.h"
 #include "results/print_command.h"
@@ -22,9 +21,8 @@
 namespace {
 
 // A menu text without its trailing ellipsis, as a dialog title.
-QString titleOf(UiText row)
+QString titleOf(QString text)
 {
-    QString text = uiText(row);
     if (text.endsWith(QChar(0x2026)))
         text.chop(1);
     return text;
@@ -36,17 +34,17 @@ std::unique_ptr<QMenu> ResultsWindow::createContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
     const struct {
-        UiText text;
+        QString text;
         const char *name;
         void (ResultsWindow::*command)();
     } items[] = {
-        {UiText::PrintPreview, "printPreview", &ResultsWindow::showPrintPreview},
-        {UiText::SaveReportAsPdf, "saveReportAsPdf", &ResultsWindow::saveReportAsPdf},
-        {UiText::SaveChartsAsImage, "saveChartsAsImage", &ResultsWindow::saveChartsAsImage},
-        {UiText::CopyCharts, "copyCharts", &ResultsWindow::copyCharts},
+        {tr("Print preview…"), "printPreview", &ResultsWindow::showPrintPreview},
+        {tr("Save report as PDF…"), "saveReportAsPdf", &ResultsWindow::saveReportAsPdf},
+        {tr("Save charts as image…"), "saveChartsAsImage", &ResultsWindow::saveChartsAsImage},
+        {tr("Copy charts"), "copyCharts", &ResultsWindow::copyCharts},
     };
     for (const auto &item : items) {
-        QAction *action = menu->addAction(uiText(item.text));
+        QAction *action = menu->addAction(item.text);
         action->setObjectName(QLatin1String(item.name));
         connect(action, &QAction::triggered, this, item.command);
     }
@@ -86,7 +84,7 @@ bool ResultsWindow::saveFile(const QString &path, const std::function<bool(QIODe
     const QString details = writeChosenFile(path, files_.ampFileStatus.fullName, write);
     if (details.isEmpty())
         return true;
-    dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::FileNotSaved), details);
+    dialogs_.showError(this, tr("Error"), tr("The file could not be saved."), details);
     return false;
 }
 
@@ -94,7 +92,7 @@ void ResultsWindow::saveReportAsPdf()
 {
     if (!askReportTexts())
         return;
-    const SaveFileRequest request{titleOf(UiText::SaveReportAsPdf), {uiText(UiText::PdfFiles)},
+    const SaveFileRequest request{titleOf(tr("Save report as PDF…")), {tr("PDF files (*.pdf)")},
                                   proposedReportPath(files_)};
     const std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);
     if (!chosen)
@@ -110,8 +108,8 @@ void ResultsWindow::saveChartsAsImage()
     const QString proposed = report.isEmpty()
         ? QString()
         : report.left(report.size() - int(qstrlen("_report.pdf"))) + QStringLiteral("_charts.png");
-    const SaveFileRequest request{titleOf(UiText::SaveChartsAsImage),
-                                  {uiText(UiText::PngImages), uiText(UiText::SvgImages)}, proposed};
+    const SaveFileRequest request{titleOf(tr("Save charts as image…")),
+                                  {tr("PNG images (*.png)"), tr("SVG images (*.svg)")}, proposed};
     std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);
     if (!chosen)
         return;
@@ -128,7 +126,7 @@ void ResultsWindow::saveChartsAsImage()
     }
     const QImage image = renderChartImage(size, measurement_, tools_);
     if (image.isNull()) {
-        dialogs_.showError(this, uiText(UiText::Error), uiText(UiText::FileNotSaved),
+        dialogs_.showError(this, tr("Error"), tr("The file could not be saved."),
                            fileDetails(*chosen, notEnoughMemoryFor(size)));
         return;
     }

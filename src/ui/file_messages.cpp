@@ -2,8 +2,8 @@
 
 #include "data/output_file.h"
 #include "data/regular_file.h"
-#include "lang/ui_texts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 QString reasonText(const QString &systemReason)
@@ -11,19 +11,19 @@ QString reasonText(const QString &systemReason)
     // The program never sets LC_MESSAGES, so the system's texts arrive in its C locale wording.
     const struct {
         const char *system;
-        UiText text;
+        const char *text;
     } known[] = {
-        {"No such file or directory", UiText::ReasonNotFound},
-        {"Permission denied", UiText::ReasonPermissionDenied},
-        {"Is a directory", UiText::ReasonIsDirectory},
-        {"No space left on device", UiText::ReasonNoSpace},
-        {"Read-only file system", UiText::ReasonReadOnly},
+        {"No such file or directory", QT_TRANSLATE_NOOP("FileMessages", "No such file or directory")},
+        {"Permission denied", QT_TRANSLATE_NOOP("FileMessages", "Permission denied")},
+        {"Is a directory", QT_TRANSLATE_NOOP("FileMessages", "Is a directory")},
+        {"No space left on device", QT_TRANSLATE_NOOP("FileMessages", "No space left on device")},
+        {"Read-only file system", QT_TRANSLATE_NOOP("FileMessages", "Read-only file system")},
     };
     if (systemReason == notRegularFileReason())
-        return uiText(UiText::ReasonNotRegularFile);
+        return QCoreApplication::translate("FileMessages", "Not a regular file");
     for (const auto &entry : known) {
         if (systemReason == QLatin1String(entry.system))
-            return uiText(entry.text);
+            return QCoreApplication::translate("FileMessages", entry.text);
     }
     return systemReason;
 }
@@ -34,14 +34,14 @@ QString fileDetails(const QString &path, const QString &systemReason)
     // and so names no file: "not found" would be wrong.
     const bool lossy = path.contains(QChar::ReplacementCharacter) && systemReason == QLatin1String("No such file or directory");
     return QDir::toNativeSeparators(path) + QLatin1Char('\n')
-        + (lossy ? uiText(UiText::ReasonNameNotInLocale) : reasonText(systemReason));
+        + (lossy ? QCoreApplication::translate("FileMessages", "The name cannot be shown in this locale") : reasonText(systemReason));
 }
 
 QString writeChosenFile(const QString &path, const QString &ampPath,
                         const std::function<bool(QIODevice &)> &writer)
 {
     if (isMeasurementFile(path, ampPath))
-        return fileDetails(path, uiText(UiText::ReasonIsMeasurement));
+        return fileDetails(path, QCoreApplication::translate("FileMessages", "It is one of the measurement's own files"));
     const QString reason = writeOutputFile(path, writer);
     return reason.isEmpty() ? QString() : fileDetails(path, reason);
 }

@@ -1,7 +1,7 @@
 #include "ui/modal_dialogs.h"
 
-#include "lang/ui_texts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -106,7 +106,7 @@ void QtModalDialogs::startReadProgress(QWidget *owner, const QString &fileName,
     progress_->setMinimumDuration(std::numeric_limits<int>::max());
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);
-    progress_->setCancelButtonText(uiText(UiText::Cancel));
+    progress_->setCancelButtonText(QCoreApplication::translate("ModalDialogs", "Cancel"));
     progress_->setWindowTitle(QStringLiteral("VELKView"));
     progress_->setLabelText(fileName);
     progress_->setRange(0, 0);   // a busy indicator until the first progress

@@ -1,12 +1,13 @@
 #include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "doubles/scripted_dialogs.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "results/report_text_dialog.h"
 #include "results/results_window.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
@@ -152,6 +153,8 @@ void TestMainWindow::choosingLanguageReTextsButtons()
     auto *list = window.findChild<QComboBox *>(QStringLiteral("languageBox"));
     list->setCurrentIndex(1);
     emit list->activated(1);
+    // Qt posts the LanguageChange that retranslates the windows.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(languageIndex, 1);
     QCOMPARE(button(window, 1)->text(), QStringLiteral("Beenden"));
     QCOMPARE(button(window, 1008)->text(), QStringLiteral("Datei:7"));

@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/test_files.h"
-#include "lang/ui_texts.h"
 #include "results/results_window.h"
 
 #include <QComboBox>
@@ -372,6 +371,7 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
     closeAll();
     languageList(window)->setCurrentIndex(2);
     emit languageList(window)->activated(2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(button(window, 1002)->text(), QStringLiteral("one_amp.txt"));
     QCOMPARE(button(window, 1003)->text(), QStringLiteral("two_amp.txt"));
     for (int k = 2; k < 7; ++k) {
@@ -482,8 +482,9 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
         QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
         QCOMPARE(window.files().ampFileStatus.fullName, first);
         QCOMPARE(dialogs.errors.size(), 1);
-        QCOMPARE(dialogs.errors[0].text, uiText(route.endsWith(QLatin1String("deleted"))
-                                                    ? UiText::ErrorWhileOpeningFile : UiText::InvalidFileFormat));
+        QCOMPARE(dialogs.errors[0].text, route.endsWith(QLatin1String("deleted"))
+                                                    ? QStringLiteral("Error while opening file!")
+                                                    : QStringLiteral("Invalid file format!\n\nData set could not be opened."));
         QVERIFY(dialogs.errors[0].details.startsWith(first + QLatin1Char('\n')));
         return;
     }

@@ -3,7 +3,7 @@
 #include "charts/charts.h"
 #include "doubles/recording_surface.h"
 
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 
 #include <QTest>
 
@@ -57,7 +57,7 @@ private:
 
 void TestAmplitudeChart::initTestCase()
 {
-    languageIndex = 0;
+    setLanguage(0);
     tools = createChartTools();
 }
 

@@ -2,7 +2,7 @@
 #include "charts/chart_image.h"
 #include "charts/chart_tools.h"
 
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 
 #include <QFile>
 #include <QImage>
@@ -56,7 +56,7 @@ private:
 
 void TestChartImage::initTestCase()
 {
-    languageIndex = 0;
+    setLanguage(0);
     tools = createChartTools();
     QVERIFY(dir.isValid());
 }

@@ -3,7 +3,7 @@
 #include "charts/charts.h"
 #include "doubles/recording_surface.h"
 
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 
 #include <QTest>
 
@@ -72,7 +72,7 @@ private:
 
 void TestReferenceMarksChart::initTestCase()
 {
-    languageIndex = 0;
+    setLanguage(0);
     tools = createChartTools();
 }
 

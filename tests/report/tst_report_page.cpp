@@ -4,7 +4,7 @@
 #include "charts/chart_colours.h"
 #include "charts/chart_tools.h"
 #include "doubles/recording_surface.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "report/report_layout.h"
 #include "report/report_page.h"
 
@@ -161,7 +161,7 @@ private slots:
         data_->ampSeries[0][2] = 359.0;
         data_->ampSeries[1][1] = 50.0;
     }
-    void init() { languageIndex = 0; }
+    void init() { setLanguage(0); }
 
     void drawsWholePageAsWorkedFor4800By6800()
     {
@@ -297,7 +297,7 @@ private slots:
             QStringList rest;
         };
         const auto drawnIn = [&](int index) {
-            languageIndex = index;
+            setLanguage(index);
             QStringList calls = drawPage(4800, 6800, content);
             const qsizetype at = calls.indexOf(QRegularExpression(QStringLiteral(".*\\[W{12}\\]")));
             const int left = calls.takeAt(at).section(QLatin1Char(' '), 1, 1).toInt();
@@ -314,7 +314,7 @@ private slots:
 
     void labelsFollowLanguageButTitlePrefixAndFooterDoNot()
     {
-        languageIndex = 1;
+        setLanguage(1);
         const QStringList shown = texts(drawPage(4800, 6800, sampleContent()));
         QVERIFY(shown.contains(QString::fromUtf8("VELKORA Meßprotokoll")));
         for (const char *label : {"Bemerkungen: ", "Lager-Typ:", "Datum:", "Datei:"})

@@ -1,7 +1,7 @@
 // The Print command with scripted dialogs, printing to PDF files, and the PDF writer.
 
 #include "doubles/scripted_dialogs.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "report/report_output.h"
 #include "results/print_command.h"
 #include "report/report_pdf.h"
@@ -78,7 +78,7 @@ private slots:
     }
     void init()
     {
-        languageIndex = 0;
+        setLanguage(0);
         dialogs_ = ScriptedDialogs();
         texts_.bearingType = QStringLiteral("stale");
     }
@@ -174,7 +174,7 @@ private slots:
         dialogs_.printAnswer = printToPdf(path);
         runPrintReport(job());
         QCOMPARE(dialogs_.errors.size(), 1);
-        QCOMPARE(dialogs_.errors[0].text, uiText(UiText::FileNotSaved));
+        QCOMPARE(dialogs_.errors[0].text, QStringLiteral("The file could not be saved."));
         QVERIFY(dialogs_.errors[0].details.startsWith(path + QLatin1Char('\n')));
         QVERIFY(!QFileInfo::exists(path));
     }
@@ -200,7 +200,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QStringList, expected);
-        languageIndex = language;
+        setLanguage(language);
         const QString path = outPath("written.pdf");
         ReportTexts texts;
         texts.bearingType = QStringLiteral("1234567890123");   // 13: one too many
@@ -211,7 +211,7 @@ private slots:
         const QString info = pdfInfo(path);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
-        const QString title = QStringLiteral("Title:\\s+%1\\n").arg(uiText(UiText::MeasurementReport));
+        const QString title = QStringLiteral("Title:\\s+%1\\n").arg(QCoreApplication::translate("Report", "Measurement report"));
         QVERIFY2(info.contains(QRegularExpression(title)), qPrintable(info));
         // Blanks are collapsed: the text extractor does not keep runs of blanks.
         const QString text = pdfText(path).simplified();

@@ -1,6 +1,6 @@
 // The report-text dialog, driven offscreen.
 
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "results/report_text_dialog.h"
 #include "report/report_texts.h"
 
@@ -59,7 +59,7 @@ private:
 private slots:
     void init()
     {
-        languageIndex = 0;
+        setLanguage(0);
         texts_.bearingType = QStringLiteral("old");
         for (QString &line : texts_.remarkLines)
             line = QStringLiteral("old remark");
@@ -233,7 +233,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QStringList, texts);
         QFETCH(QStringList, fieldNames);
-        languageIndex = language;
+        setLanguage(language);
         open();
         const QStringList shown{
             dialog_->windowTitle(),

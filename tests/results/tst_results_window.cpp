@@ -2,7 +2,7 @@
 #include "doubles/test_files.h"
 #include "charts/chart_geometry.h"
 #include "charts/chart_image.h"
-#include "lang/ui_texts.h"
+#include "lang/language.h"
 #include "report/report_export.h"
 #include "results/results_window.h"
 #include "results/chart_access_area.h"
@@ -31,7 +31,7 @@ class TestResultsWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { languageIndex = 0; }
+    void cleanup() { setLanguage(0); }
     void captionNamesTheFiles_data();
     void captionNamesTheFiles();
     void startsEmptyWithToolsAndFocus();
@@ -290,7 +290,7 @@ void TestResultsWindow::contextMenuCommands()
     QFile file(path);
     if (written.isEmpty()) {
         QCOMPARE(dialogs.errors.size(), 1);
-        QCOMPARE(dialogs.errors[0].text, uiText(UiText::FileNotSaved));
+        QCOMPARE(dialogs.errors[0].text, QStringLiteral("The file could not be saved."));
         QVERIFY(dialogs.errors[0].details.startsWith(path + QLatin1Char('\n')));
         QVERIFY(!QFileInfo(path).isFile());
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList());
@@ -361,7 +361,7 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     QFETCH(double, angle);
     QFETCH(double, value);
     QFETCH(QString, shown);
-    languageIndex = language;
+    setLanguage(language);
     MeasurementFiles files;
     ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
@@ -391,7 +391,7 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     QCOMPARE(box->isVisible(), !shown.isEmpty());
     if (!shown.isEmpty())
         QCOMPARE(box->text(), shown);
-    languageIndex = 0;
+    setLanguage(0);
 }
 
 void TestResultsWindow::chartsAreNamedFocusableGraphics_data()
@@ -416,7 +416,7 @@ void TestResultsWindow::chartsAreNamedFocusableGraphics()
     QFETCH(QString, ampRef);
     QFETCH(QStringList, names);
     QFETCH(QStringList, descriptions);
-    languageIndex = language;
+    setLanguage(language);
     MeasurementFiles files;
     files.ampFileTitle = ampRef.section(QLatin1Char(' '), 0, 0);
     files.refFileTitle = ampRef.section(QLatin1Char(' '), 1, 1);
@@ -447,7 +447,7 @@ void TestResultsWindow::chartsAreNamedFocusableGraphics()
     QCOMPARE(window.focusWidget(), window.chartAccessArea(charts[0]));
     QTest::keyClick(&window, Qt::Key_Tab);
     QCOMPARE(window.focusWidget(), window.chartAccessArea(charts[1]));
-    languageIndex = 0;
+    setLanguage(0);
 }
 
 void TestResultsWindow::keysMoveTheReadout_data()
@@ -518,8 +518,8 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
     }
     QCOMPARE(dialogs.errors.size(), 4);
     for (const ScriptedDialogs::Error &error : dialogs.errors) {
-        QCOMPARE(error.text, uiText(UiText::FileNotSaved));
-        QVERIFY(error.details.endsWith(uiText(UiText::ReasonIsMeasurement)));
+        QCOMPARE(error.text, QStringLiteral("The file could not be saved."));
+        QVERIFY(error.details.endsWith(QStringLiteral("It is one of the measurement's own files")));
     }
     for (const QString &path : {files.ampFileStatus.fullName, ref}) {
         QFile file(path);

@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BatchModes</name>
+    <message>
+        <source>Error while opening file!</source>
+        <translation>Fehler beim Öffnen !</translation>
+    </message>
+    <message>
+        <source>Invalid file format!
+
+Data set could not be opened.</source>
+        <translation>Ungültiges Dateiformat !
+
+Datensatz konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAccessArea</name>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Reference marks</source>
+        <translation>Referenzmarken</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>Amplitude</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Curve 1</source>
+        <translation>Kurve 1</translation>
+    </message>
+    <message>
+        <source>Curve 2</source>
+        <translation>Kurve 2</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Red line</source>
+        <translation>Rote Linie</translation>
+    </message>
+    <message>
+        <source>Blue line</source>
+        <translation>Blaue Linie</translation>
+    </message>
+    <message>
+        <source>Red mark</source>
+        <translation>Rote Marke</translation>
+    </message>
+    <message>
+        <source>Blue mark</source>
+        <translation>Blaue Marke</translation>
+    </message>
+    <message>
+        <source>Amplitude curves of %1: %2 samples from %3° to %4°</source>
+        <translation>Amplitudenkurven von %1: %2 Messpunkte von %3° bis %4°</translation>
+    </message>
+    <message>
+        <source>Reference marks of %1: %2 entries from %3° to %4°</source>
+        <translation>Referenzmarken von %1: %2 Einträge von %3° bis %4°</translation>
+    </message>
+    <message>
+        <source>Reference marks</source>
+        <translation>Referenzmarken</translation>
+    </message>
+</context>
+<context>
+    <name>FileMessages</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The name cannot be shown in this locale</source>
+        <translation>Der Name kann in dieser Locale nicht dargestellt werden</translation>
+    </message>
+    <message>
+        <source>It is one of the measurement&apos;s own files</source>
+        <translation>Es ist eine Datei der Messung selbst</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Show last files</source>
+        <translation>Letzte Dateien anzeigen</translation>
+    </message>
+    <message>
+        <source>Recent file %1</source>
+        <translation>Letzte Datei %1</translation>
+    </message>
+    <message>
+        <source>Open log files</source>
+        <translation>Aufzeichnungsdaten öffnen</translation>
+    </message>
+    <message>
+        <source>VELKORA files (*_amp.txt) |*_amp.txt|Text files (*.txt) |*.txt|All files (*.*) |*.*||</source>
+        <translation>VELKORA Dateien (*_amp.txt) |*_amp.txt|Text Dateien (*.txt) |*.txt|Alle Dateien (*.*) |*.*||</translation>
+    </message>
+    <message>
+        <source>Error while opening file!</source>
+        <translation>Fehler beim Öffnen !</translation>
+    </message>
+    <message>
+        <source>The file contains letters (characters A to z)</source>
+        <translation>Die Datei enthält Buchstaben (Zeichen A bis z)</translation>
+    </message>
+    <message>
+        <source>The file could not be read to its end</source>
+        <translation>Die Datei konnte nicht bis zum Ende gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Invalid file format!
+
+Data set could not be opened.</source>
+        <translation>Ungültiges Dateiformat !
+
+Datensatz konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ModalDialogs</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Measurement report</source>
+        <translation>Meßprotokoll</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Das Protokoll konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Measurement report</source>
+        <translation>Meßprotokoll</translation>
+    </message>
+    <message>
+        <source>Remarks: </source>
+        <translation>Bemerkungen: </translation>
+    </message>
+    <message>
+        <source>Bearing type:</source>
+        <translation>Lager-Typ:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTextDialog</name>
+    <message>
+        <source>Enter remarks (optional):</source>
+        <translation>Bemerkungen eingeben (Option):</translation>
+    </message>
+    <message>
+        <source>Bearing type:</source>
+        <translation>Lager-Typ:</translation>
+    </message>
+    <message>
+        <source>Remarks: </source>
+        <translation>Bemerkungen: </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remark line %1</source>
+        <translation>Bemerkungszeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Print preview…</source>
+        <translation>Druckvorschau…</translation>
+    </message>
+    <message>
+        <source>Save report as PDF…</source>
+        <translation>Protokoll als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Save charts as image…</source>
+        <translation>Diagramme als Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Copy charts</source>
+        <translation>Diagramme kopieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+</context>
+</TS>
