@@ -190,10 +190,6 @@ Datensatz konnte nicht geöffnet werden.</translation>
         <translation>Die Datei konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Measurement report</source>
-        <translation>Meßprotokoll</translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>Das Protokoll konnte nicht gedruckt werden.</translation>
     </message>

@@ -190,10 +190,6 @@ No pudo abrirse el conjunto de datos.</translation>
         <translation>No se pudo guardar el archivo.</translation>
     </message>
     <message>
-        <source>Measurement report</source>
-        <translation>Informe de medición</translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>No se pudo imprimir el informe.</translation>
     </message>

@@ -190,10 +190,6 @@ Ouverture des données impossible.</translation>
         <translation>Impossible d&apos;enregistrer le fichier.</translation>
     </message>
     <message>
-        <source>Measurement report</source>
-        <translation>Rapport de mesure</translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>Le rapport n&apos;a pas pu être imprimé.</translation>
     </message>

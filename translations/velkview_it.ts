@@ -190,10 +190,6 @@ Non è stato possibile aprire i dati.</translation>
         <translation>Impossibile salvare il file.</translation>
     </message>
     <message>
-        <source>Measurement report</source>
-        <translation>Protocollo di misurazione</translation>
-    </message>
-    <message>
         <source>The report could not be printed.</source>
         <translation>Non è stato possibile stampare il rapporto.</translation>
     </message>

@@ -4,15 +4,9 @@
 #include "report/report_output.h"
 #include "report/report_texts.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-
-QPageLayout fullA4Page()
-{
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-}
 
 bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
                       const MeasurementFiles &files, const ChartTools &tools,
@@ -23,7 +17,7 @@ bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const Measuremen
     QPdfWriter writer(&out);
     writer.setResolution(resolution);
     writer.setPageLayout(page);
-    writer.setTitle(QCoreApplication::translate("Report", "Measurement report"));
+    writer.setTitle(reportDocumentName());
     writer.setCreator(QStringLiteral("VELKView"));
     const QSize printable = writer.pageLayout().paintRectPixels(resolution).size();
     // The dialog's limits apply to command-line texts as well.

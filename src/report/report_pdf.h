@@ -2,6 +2,7 @@
 
 #include "charts/chart_tools.h"
 #include "data/measurement_set.h"
+#include "report/report_setup.h"
 #include "report/report_texts.h"
 
 #include <QPageLayout>
@@ -17,12 +18,9 @@ class QIODevice;
 QString writeReportPdf(const QString &outPath, const ReportTexts &texts, const MeasurementSet &data,
                        const MeasurementFiles &files, const ChartTools &tools);
 
-// The whole A4 portrait page, as --report and "Save report as PDF" write it.
-QPageLayout fullA4Page();
-
 // The same page written to an open device; false when the page could not be drawn. The page's
-// paint rectangle (the whole page for fullA4Page, the printable area of a printer's layout) is
+// paint rectangle (the whole page for reportPageLayout, the printable area of a printer's layout) is
 // the printable area, at resolution dots per inch.
 bool writeReportPdfTo(QIODevice &out, const ReportTexts &texts, const MeasurementSet &data,
                       const MeasurementFiles &files, const ChartTools &tools,
-                      const QPageLayout &page = fullA4Page(), int resolution = 300);
+                      const QPageLayout &page = reportPageLayout(), int resolution = reportResolution);

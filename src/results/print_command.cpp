@@ -1,6 +1,6 @@
 #include "results/print_command.h"
 
-#include "report/report_export.h"
+#include "report/report_setup.h"
 #include "report/report_output.h"
 #include "report/report_pdf.h"
 #include "results/report_text_dialog.h"
@@ -45,8 +45,7 @@ void runPrintReport(const PrintJob &job)
     job.dialogs.runDialog(textDialog);
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setResolution(300);
-    printer.setCopyCount(1);
+    setUpReportPrinter(printer);
     proposeReportFile(printer, job.files);
     if (!job.dialogs.runPrintDialog(job.owner, printer))
         return;
@@ -54,8 +53,8 @@ void runPrintReport(const PrintJob &job)
     // A system printer given a file name would write the file instead of printing.
     if (printer.outputFormat() == QPrinter::NativeFormat)
         printer.setOutputFileName(QString());
+    // One portrait page, whatever was chosen in the dialog.
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(QCoreApplication::translate("PrintCommand", "Measurement report"));
 
     // A page scaled by zero would print nothing useful, so the job is dropped instead.
     const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();

@@ -6,7 +6,7 @@
 #include "results/report_text_dialog.h"
 #include "report/report_output.h"
 #include "results/print_command.h"
-#include "report/report_export.h"
+#include "report/report_setup.h"
 #include "report/report_pdf.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"

@@ -3,7 +3,7 @@
 #include "charts/chart_geometry.h"
 #include "charts/chart_image.h"
 #include "lang/language.h"
-#include "report/report_export.h"
+#include "report/report_setup.h"
 #include "results/results_window.h"
 #include "results/chart_access_area.h"
 

@@ -1,6 +1,4 @@
-#include "report/report_export.h"
-
-#include "report/report_output.h"
+#include "report/report_setup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,13 +7,23 @@
 #include <QPageSize>
 #include <QPrinter>
 
+QPageLayout reportPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
+
+QString reportDocumentName()
+{
+    return QCoreApplication::translate("Report", "Measurement report");
+}
+
 void setUpReportPrinter(QPrinter &printer)
 {
-    printer.setResolution(300);
+    printer.setResolution(reportResolution);
     printer.setCopyCount(1);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(QCoreApplication::translate("Report", "Measurement report"));
+    printer.setPageSize(reportPageLayout().pageSize());
+    printer.setPageOrientation(reportPageLayout().orientation());
+    printer.setDocName(reportDocumentName());
 }
 
 QString proposedReportPath(const MeasurementFiles &files)
