@@ -50,11 +50,12 @@ bench: build
 	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done
 
 # The Debian package build/velkview_<version>_<arch>.deb: builds only what it ships, checks
-# the installed files (packaging/), makes the package and checks it.
+# the installed files (packaging/), makes the package and checks it. The package's members
+# take their modes from the umask, hence a fixed one.
 package: viewer
 	@cmake --build $(BUILD) --target velkview_desktop_files -j$(JOBS) >> $(BUILD).build.log 2>&1 || { tail -n 40 $(BUILD).build.log; exit 1; }
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -R '^packaging\.' --output-on-failure
-	@cd $(BUILD) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@cd $(BUILD) && umask 022 && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@bash packaging/check-deb.sh $(BUILD)
 
 # Makes the package of the last commit twice, in two folders, and compares the two byte for byte.
