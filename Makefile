@@ -4,10 +4,16 @@ BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
+# Every dated output of a build takes the last commit's time, so that two builds of it agree.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
 FUZZ_SECONDS ?= 60
 FUZZ_HARNESSES := line_syntax reader config ref_path command_line drawing
 
-.PHONY: run test sanitize bench deps build viewer package fuzz
+.PHONY: run test sanitize bench deps build viewer package reproducible fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -43,10 +49,18 @@ sanitize: deps
 bench: build
 	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done
 
-# The Debian package build/velkview_<version>_<arch>.deb, checked after it is made.
-package: build
-	@cd $(BUILD) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+# The Debian package build/velkview_<version>_<arch>.deb: builds only what it ships, checks
+# the installed files (packaging/), makes the package and checks it. The package's members
+# take their modes from the umask, hence a fixed one.
+package: viewer
+	@cmake --build $(BUILD) --target velkview_desktop_files -j$(JOBS) >> $(BUILD).build.log 2>&1 || { tail -n 40 $(BUILD).build.log; exit 1; }
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -R '^packaging\.' --output-on-failure
+	@cd $(BUILD) && umask 022 && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@bash packaging/check-deb.sh $(BUILD)
+
+# Makes the package of the last commit twice, in two folders, and compares the two byte for byte.
+reproducible: deps
+	@bash packaging/check-reproducible.sh
 
 # Each libFuzzer harness of fuzz/ for FUZZ_SECONDS (clang, build-fuzz/). New corpus entries go
 # to build-fuzz/corpus/<harness>, the committed seeds stay as they are; a crash or a difference

@@ -16,7 +16,8 @@ packages=(
   librsvg2-bin            # the PNG icons are made from the SVG at build time
   desktop-file-utils appstream libxml2-utils shared-mime-info groff-base file
                           # packaging/ checks: desktop entry, AppStream data, MIME type, manual page
-  dpkg-dev lintian        # make package: shlibdeps for the dependencies, then the package's checks
+  dpkg-dev lintian        # make package: hardening flags and shlibdeps, then the package's checks
+  devscripts              # make package: hardening-check on the packaged program
   xvfb openbox x11-utils
                           # window tests under a real window manager on a virtual screen
 )
