@@ -11,8 +11,8 @@
 # times), so two builds of one commit agree.
 #
 # Sets VELKVIEW_RELEASE (the project version), VELKVIEW_VERSION, VELKVIEW_DATE (YYYY-MM-DD)
-# and VELKVIEW_SOURCE_DATE_EPOCH; PROJECT_VERSION becomes VELKVIEW_VERSION so that every
-# file configured from @PROJECT_VERSION@ (--version, the About box) names the same build.
+# and VELKVIEW_SOURCE_DATE_EPOCH. --version and the package name VELKVIEW_VERSION; the About
+# box keeps its fixed text with the release.
 set(VELKVIEW_RELEASE ${PROJECT_VERSION})
 set(VELKVIEW_VERSION ${PROJECT_VERSION})
 set(VELKVIEW_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
@@ -51,5 +51,4 @@ if(NOT VELKVIEW_SOURCE_DATE_EPOCH STREQUAL "")
   set(ENV{SOURCE_DATE_EPOCH} ${VELKVIEW_SOURCE_DATE_EPOCH})
 endif()
 string(TIMESTAMP VELKVIEW_DATE "%Y-%m-%d" UTC)
-set(PROJECT_VERSION ${VELKVIEW_VERSION})
 message(STATUS "VELKView ${VELKVIEW_VERSION} of ${VELKVIEW_DATE}")

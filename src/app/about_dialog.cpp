@@ -23,7 +23,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     units.place(icon, 11, 17, 20, 20);
     icon->setPixmap(QIcon(QStringLiteral(":/icon132.svg")).pixmap(icon->size()));
 
-    auto *version = new QLabel(QStringLiteral("VELKView Version ") + QString::fromLatin1(velkviewVersion), this);
+    auto *version = new QLabel(QStringLiteral("VELKView Version ") + QString::fromLatin1(velkviewRelease), this);
     version->setTextFormat(Qt::PlainText);
     units.place(version, 40, 10, 119, 8);
 

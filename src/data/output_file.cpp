@@ -216,9 +216,11 @@ QString writeInPlace(const QByteArray &targetName, const std::function<bool(QIOD
     if (failure == 0 && (length < 0 || ::ftruncate(descriptor, length) != 0 || ::fsync(descriptor) != 0))
         failure = errno == EINVAL ? 0 : errno;
     if (failure != 0) {
-        // Put back what was there; the old contents fitted before, so they fit again.
-        if (::pwrite(descriptor, old.constData(), size_t(old.size()), 0) == old.size())
-            ::ftruncate(descriptor, old.size());
+        // Put back what was there; the old contents fitted before, so they fit again. Should
+        // even that fail, the reason already found is still the one to give.
+        const bool restored = ::pwrite(descriptor, old.constData(), size_t(old.size()), 0) == old.size()
+            && ::ftruncate(descriptor, old.size()) == 0;
+        Q_UNUSED(restored);
     }
     if (::close(descriptor) != 0 && failure == 0)
         failure = errno;
