@@ -1,7 +1,6 @@
 #include "app/batch_modes.h"
 #include "app/main_window.h"
 #include "app/command_line.h"
-#include "app/resources.h"
 #include "app/version.h"
 #include "data/output_file.h"
 #include "lang/language.h"
@@ -185,7 +184,6 @@ int main(int argc, char **argv)
     fixNumericLocale();
     // The desktop entry's name lets Wayland and the task bar match our windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
-    initResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
     return runGui(line);
 }

@@ -1,6 +1,5 @@
 #include "app/about_dialog.h"
 
-#include "app/resources.h"
 #include "app/version.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
@@ -12,7 +11,6 @@
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    initResources();
     setFont(dialogFont());
     const DialogUnits units(font());
     setWindowTitle(QString::fromUtf8("Info über VELKView"));

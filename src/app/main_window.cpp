@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/about_dialog.h"
-#include "app/resources.h"
 #include "lang/language.h"
 #include "results/results_window.h"
 #include "ui/dialog_units.h"
@@ -42,7 +41,6 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
 {
-    initResources();
     createControls();
     addAboutItem();
     setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));

@@ -73,16 +73,8 @@ void drawFileColumn(Surface &page, const ReportLayout &layout, const ReportConte
 
 } // namespace
 
-// The logo lives in this library's own resources, which a static library must register itself.
-static void registerReportResources()
-{
-    Q_INIT_RESOURCE(report);
-}
-
 QImage reportLogo()
 {
-    static const bool registered = (registerReportResources(), true);
-    Q_UNUSED(registered);
     return QImage(QStringLiteral(":/logo131.bmp"));
 }
 
