@@ -253,6 +253,8 @@ void TestMainWindow::aboutItemOpensGermanAboutBox()
     QCOMPARE(dialogs.dialogCount, 1);
     QCOMPARE(aboutTitle, QString::fromUtf8("Info \xC3\xBC""ber VELKView"));
     QVERIFY(aboutTexts.contains(QStringLiteral("VELKView Version 1.20")));
+    // The icons come from the app library's resources, which Qt must have registered.
+    QVERIFY(!window.windowIcon().pixmap(32).isNull());
 }
 
 void TestMainWindow::noWindowClipsItsTexts_data()

@@ -169,6 +169,8 @@ private slots:
         const QStringList expected = expectedTail4800();
         QVERIFY(calls.size() > expected.size());   // the charts come first
         QCOMPARE(calls.mid(calls.size() - expected.size()), expected);
+        // The logo comes from the library's resources, which Qt must have registered.
+        QCOMPARE(reportLogo().size(), QSize(247, 237));
     }
 
     void layoutMatchesWorkedSizes_data()
