@@ -7,7 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -46,14 +46,13 @@ ValuesWindow::ValuesWindow(const MeasurementSet &data, QWidget *parent) : QWidge
         views_[i]->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         views_[i]->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         tabs_->addTab(views_[i], QString());
+        views_[i]->installEventFilter(this);
         connect(views_[i]->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, table](const QModelIndex &current) {
                     if (current.isValid())
                         emit rowChosen(table, current.row());
                 });
     }
-    auto *copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, this, &ValuesWindow::copySelection);
     retranslate();
     resize(440, 600);
 }
@@ -110,6 +109,16 @@ void ValuesWindow::copySelection()
     const QString text = selectedText();
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);
+}
+
+bool ValuesWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A table view copies only its current cell; the whole selection with its header is wanted.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        copySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ValuesWindow::changeEvent(QEvent *event)
