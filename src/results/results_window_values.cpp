@@ -4,8 +4,6 @@
 #include "results/results_window.h"
 
 #include "charts/chart_readout.h"
-#include "charts/chart_colours.h"
-#include "draw/qpainter_surface.h"
 #include "report/report_setup.h"
 #include "results/chart_zoom.h"
 #include "results/values_window.h"
@@ -91,7 +89,8 @@ void ResultsWindow::paintAngleMark(QPainter &painter)
 {
     if (!markedAngle_)
         return;
-    painter.setPen(QPen(toQColor(chartPenColours.black), 1));
+    // Dashed and in a colour of its own, so it stands out on a grid line at the same angle.
+    painter.setPen(QPen(QColor(255, 0, 160), 1, Qt::DashLine));
     const AngleRange &range = zoom_->range();
     for (const auto chart : {ChartReadout::Chart::Amplitude, ChartReadout::Chart::Reference}) {
         const DeviceRect plot = chartPlotRect(chart, chartArea());

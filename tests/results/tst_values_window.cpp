@@ -94,7 +94,9 @@ void TestValuesWindow::chosenRowIsMarkedAndCopied()
     QTableView *view = values->view(ValueTable::Amplitude);
     view->selectRow(1);
     QCOMPARE(window.markedAngle(), std::optional<double>(1.0));
-    QVERIFY(window.findChild<QLabel *>(QStringLiteral("readout"))->isVisible());
+    const QLabel *readout = window.findChild<QLabel *>(QStringLiteral("readout"));
+    QVERIFY(readout->isVisible());
+    QVERIFY2(readout->text().endsWith(QStringLiteral("Line: 2")), qPrintable(readout->text()));
     view->selectionModel()->select(view->model()->index(2, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     view->setFocus();
