@@ -109,15 +109,15 @@ int refusedName(const CommandLine &line, int argc, char **argv)
     return 0;
 }
 
-// --dump, --chart and --report, without a display.
+// --dump, --chart, --report and --csv, without a display.
 int runBatch(const CommandLine &line, int argc, char **argv)
 {
     if (const int refused = refusedName(line, argc, argv))
         return refused;
-    if (line.mode == CommandLine::Mode::Dump) {
+    if (line.mode == CommandLine::Mode::Dump || line.mode == CommandLine::Mode::Csv) {
         QCoreApplication app(argc, argv);
         fixNumericLocale();
-        return runDump(line);
+        return line.mode == CommandLine::Mode::Dump ? runDump(line) : runCsv(line);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -169,6 +169,7 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Dump:
     case CommandLine::Mode::Chart:
     case CommandLine::Mode::Report:
+    case CommandLine::Mode::Csv:
         return runBatch(line, argc, argv);
     case CommandLine::Mode::Gui:
         break;

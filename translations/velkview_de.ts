@@ -286,5 +286,36 @@ Datensatz konnte nicht geöffnet werden.</translation>
         <source>SVG images (*.svg)</source>
         <translation>SVG-Bilder (*.svg)</translation>
     </message>
+    <message>
+        <source>Show full revolution</source>
+        <translation>Ganze Umdrehung zeigen</translation>
+    </message>
+    <message>
+        <source>Show values…</source>
+        <translation>Werte anzeigen…</translation>
+    </message>
+    <message>
+        <source>Export values as CSV…</source>
+        <translation>Werte als CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ValuesWindow</name>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Amplitude samples</source>
+        <translation>Amplitudenmesspunkte</translation>
+    </message>
+    <message>
+        <source>Reference entries</source>
+        <translation>Referenzeinträge</translation>
+    </message>
 </context>
 </TS>

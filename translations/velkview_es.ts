@@ -286,5 +286,36 @@ No pudo abrirse el conjunto de datos.</translation>
         <source>SVG images (*.svg)</source>
         <translation>Imágenes SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>Show full revolution</source>
+        <translation>Mostrar la vuelta completa</translation>
+    </message>
+    <message>
+        <source>Show values…</source>
+        <translation>Mostrar valores…</translation>
+    </message>
+    <message>
+        <source>Export values as CSV…</source>
+        <translation>Exportar valores como CSV…</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ValuesWindow</name>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Amplitude samples</source>
+        <translation>Muestras de amplitud</translation>
+    </message>
+    <message>
+        <source>Reference entries</source>
+        <translation>Entradas de referencia</translation>
+    </message>
 </context>
 </TS>

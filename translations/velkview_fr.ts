@@ -286,5 +286,36 @@ Ouverture des données impossible.</translation>
         <source>SVG images (*.svg)</source>
         <translation>Images SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>Show full revolution</source>
+        <translation>Afficher le tour complet</translation>
+    </message>
+    <message>
+        <source>Show values…</source>
+        <translation>Afficher les valeurs…</translation>
+    </message>
+    <message>
+        <source>Export values as CSV…</source>
+        <translation>Exporter les valeurs en CSV…</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ValuesWindow</name>
+    <message>
+        <source>Values</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Amplitude samples</source>
+        <translation>Points d&apos;amplitude</translation>
+    </message>
+    <message>
+        <source>Reference entries</source>
+        <translation>Entrées de référence</translation>
+    </message>
 </context>
 </TS>

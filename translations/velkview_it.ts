@@ -286,5 +286,36 @@ Non è stato possibile aprire i dati.</translation>
         <source>SVG images (*.svg)</source>
         <translation>Immagini SVG (*.svg)</translation>
     </message>
+    <message>
+        <source>Show full revolution</source>
+        <translation>Mostra il giro completo</translation>
+    </message>
+    <message>
+        <source>Show values…</source>
+        <translation>Mostra valori…</translation>
+    </message>
+    <message>
+        <source>Export values as CSV…</source>
+        <translation>Esporta valori come CSV…</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ValuesWindow</name>
+    <message>
+        <source>Values</source>
+        <translation>Valori</translation>
+    </message>
+    <message>
+        <source>Amplitude samples</source>
+        <translation>Campioni di ampiezza</translation>
+    </message>
+    <message>
+        <source>Reference entries</source>
+        <translation>Voci di riferimento</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "data/measurement_reader.h"
 #include "data/output_file.h"
 #include "data/ref_path.h"
+#include "data/value_table.h"
 #include "lang/language.h"
 #include "report/report_pdf.h"
 
@@ -131,5 +132,12 @@ int runReport(const CommandLine &line)
             texts.remarkLines[i] = line.remarks[i];
         return writeReportPdf(line.outputPath, texts, measurement.data, measurement.files,
                               createChartTools());
+    });
+}
+
+int runCsv(const CommandLine &line)
+{
+    return runOutputMode(line, [&line](const Measurement &measurement) {
+        return writeValuesCsv(line.outputPath, measurement.data, line.csvTable);
     });
 }

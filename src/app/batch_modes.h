@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 
-// The modes that need no window: --dump, --chart and --report. Each returns the process's
+// The modes that need no window: --dump, --chart, --report and --csv. Each returns the process's
 // exit status: 0 done, 1 the amplitude file could not be opened (the open error and the
 // system's reason on stderr) or was refused (the invalid-format message), 3 the output could
 // not be written or is one of the measurement's files ("cannot write OUT: reason", nothing
@@ -10,3 +10,5 @@
 int runDump(const CommandLine &line);
 int runChart(const CommandLine &line);
 int runReport(const CommandLine &line);
+// --csv: one table of the values as RFC 4180 CSV (see valuesCsv).
+int runCsv(const CommandLine &line);

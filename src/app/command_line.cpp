@@ -23,6 +23,12 @@ struct Options {
                             QStringLiteral("WxH")};
     QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Write the printed report as a PDF."),
                               QStringLiteral("OUT")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           QStringLiteral("Write a table of the measurement's values as CSV."),
+                           QStringLiteral("OUT")};
+    QCommandLineOption table{QStringLiteral("table"),
+                             QStringLiteral("The table for --csv: amplitude (default) or reference."),
+                             QStringLiteral("NAME")};
     QCommandLineOption bearingType{QStringLiteral("bearing-type"),
                                    QStringLiteral("Bearing type for --report (default \"ZEPH \")."),
                                    QStringLiteral("TEXT")};
@@ -33,7 +39,7 @@ struct Options {
     explicit Options(QCommandLineParser &parser)
         : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.addOptions({language, dump, chart, size, report, bearingType, remark});
+        parser.addOptions({language, dump, chart, size, report, csv, table, bearingType, remark});
     }
 };
 
@@ -132,7 +138,7 @@ QString readLanguage(const QCommandLineParser &parser, const Options &options, C
 QString readMode(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     const int modes = int(parser.isSet(options.dump)) + int(parser.isSet(options.chart))
-        + int(parser.isSet(options.report));
+        + int(parser.isSet(options.report)) + int(parser.isSet(options.csv));
     if (modes > 1)
         return QStringLiteral("Use only one of --dump, --chart and --report.");
     if (parser.isSet(options.dump))
@@ -141,6 +147,8 @@ QString readMode(const QCommandLineParser &parser, const Options &options, Comma
         line.mode = CommandLine::Mode::Chart;
     else if (parser.isSet(options.report))
         line.mode = CommandLine::Mode::Report;
+    else if (parser.isSet(options.csv))
+        line.mode = CommandLine::Mode::Csv;
     return QString();
 }
 
@@ -156,6 +164,8 @@ QString readFileAndOwners(const QCommandLineParser &parser, const Options &optio
     if ((parser.isSet(options.bearingType) || parser.isSet(options.remark))
         && line.mode != CommandLine::Mode::Report)
         return QStringLiteral("--bearing-type and --remark go with --report.");
+    if (parser.isSet(options.table) && line.mode != CommandLine::Mode::Csv)
+        return QStringLiteral("--table goes with --csv.");
     if (line.mode != CommandLine::Mode::Gui && line.amplitudeFile.isEmpty())
         return QStringLiteral("An amplitude file is needed.");
     return QString();
@@ -191,6 +201,19 @@ QString readReport(const QCommandLineParser &parser, const Options &options, Com
     return QString();
 }
 
+QString readCsv(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    line.outputPath = parser.value(options.csv);
+    if (line.outputPath.isEmpty())
+        return QStringLiteral("--csv needs a file name.");
+    const QString table = parser.value(options.table);
+    if (table == QLatin1String("reference"))
+        line.csvTable = ValueTable::Reference;
+    else if (!table.isEmpty() && table != QLatin1String("amplitude"))
+        return QStringLiteral("--table takes amplitude or reference.");
+    return QString();
+}
+
 // The checks of the batch mode asked for.
 QString readModeOptions(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
@@ -198,6 +221,8 @@ QString readModeOptions(const QCommandLineParser &parser, const Options &options
         return readChart(parser, options, line);
     if (line.mode == CommandLine::Mode::Report)
         return readReport(parser, options, line);
+    if (line.mode == CommandLine::Mode::Csv)
+        return readCsv(parser, options, line);
     return QString();
 }
 

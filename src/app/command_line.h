@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/value_table.h"
 #include "report/report_texts.h"
 
 #include <QSize>
@@ -10,12 +11,13 @@
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Mode { Gui, Dump, Chart, Report, Help, Version };
+    enum class Mode { Gui, Dump, Chart, Report, Csv, Help, Version };
 
     Mode mode = Mode::Gui;
     std::optional<int> language;   // 0 to 4 when --language was given
     QString amplitudeFile;         // empty when none was given
-    QString outputPath;            // --chart / --report target
+    QString outputPath;            // --chart / --report / --csv target
+    ValueTable csvTable = ValueTable::Amplitude;   // --table
     QSize chartSize{1280, 1000};
     QString bearingType = defaultBearingType();
     QStringList remarks;

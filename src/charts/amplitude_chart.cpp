@@ -88,11 +88,11 @@ void drawCurves(Surface &surface, const MeasurementSet &data, const AmplitudeGeo
         const bool joined = std::llabs(static_cast<long long>(prevX) - x) < g.maxGap;
         const int y1 = amplitudeY(g, data.ampSeries[1][i]);
         if (joined && prevY1 >= 0)
-            drawSegment(surface, tools.whitePen, prevX, prevY1, x, y1);
+            drawCurveSegment(surface, tools.whitePen, g.plotRect, g.range, prevX, prevY1, x, y1);
         prevY1 = y1;
         const int y2 = amplitudeY(g, data.ampSeries[2][i]);
         if (joined && prevY2 >= 0)
-            drawSegment(surface, tools.yellowPen, prevX, prevY2, x, y2);
+            drawCurveSegment(surface, tools.yellowPen, g.plotRect, g.range, prevX, prevY2, x, y2);
         prevY2 = y2;
         prevX = x;
     }
@@ -101,16 +101,18 @@ void drawCurves(Surface &surface, const MeasurementSet &data, const AmplitudeGeo
 } // namespace
 
 void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
-                        double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
+                        double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
+                        const AngleRange &range)
 {
     const AmplitudeTools own = amplitudeTools(tools, sx, sy, medium);
     const ChartFrame frame = amplitudeFrame(sx, sy, medium, clientArea);
-    const AmplitudeGeometry geometry = amplitudeGeometry(frame);
+    const AmplitudeGeometry geometry = amplitudeGeometry(frame, range);
 
     drawTitle(surface, geometry, frame);
     drawBackground(surface, geometry, own);
     drawPercentageRows(surface, geometry, own);
     // Always the window's 1-unit pen, on paper as well: the degree lines stay hairlines.
-    drawDegreeColumns(surface, geometry.plotRect, geometry.colStep, geometry.labels, tools.thinBlackPen);
+    drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels,
+                     tools.thinBlackPen);
     drawCurves(surface, data, geometry, own);
 }

@@ -98,7 +98,7 @@ PaperTools referencePaperTools(double sx, double sy)
     return tools;
 }
 
-AmplitudeGeometry amplitudeGeometry(const ChartFrame &frame)
+AmplitudeGeometry amplitudeGeometry(const ChartFrame &frame, const AngleRange &range)
 {
     const DeviceRect &area = frame.area;
     const int h = area.height();
@@ -118,7 +118,9 @@ AmplitudeGeometry amplitudeGeometry(const ChartFrame &frame)
     g.upperBand = {plot.left, plot.top, plot.right, plot.top - truncToInt(2 * g.rowStep)};
     g.lowerBand = {plot.left, plot.bottom - truncToInt(-3 * g.rowStep), plot.right, plot.bottom};
     g.colStep = (plot.right - plot.left) * 0.125;
-    g.xScale = (plot.right - plot.left) / 360.0;
+    // At the full view the span is 360.0 exactly, the scale of the unzoomed charts.
+    g.range = range;
+    g.xScale = angleScale(plot.left, plot.right, range);
     g.yScale = (plot.bottom - plot.top) / 120.0;
     g.maxGap = truncToInt(90 * g.xScale);
     g.labels = {truncToInt(5 * sx), truncToInt(20 * sy), truncToInt(15 * sx), truncToInt(15 * sy)};
@@ -132,7 +134,7 @@ int amplitudeRowY(const AmplitudeGeometry &geometry, int k)
 
 int amplitudeX(const AmplitudeGeometry &geometry, double angle)
 {
-    return truncToInt(geometry.xScale * angle + geometry.plotRect.left);
+    return angleToX(geometry.plotRect.left, geometry.xScale, geometry.range, angle);
 }
 
 int amplitudeY(const AmplitudeGeometry &geometry, double percent)
@@ -166,7 +168,8 @@ ReferenceScale referenceScale(const MeasurementSet &data)
     return referenceScale(maxRed, minBlue);
 }
 
-ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale)
+ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale,
+                                    const AngleRange &range)
 {
     const DeviceRect &area = frame.area;
     const int h = area.height();
@@ -183,7 +186,8 @@ ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScal
     g.titleBand = {plot.left, area.top + h / 2, plot.right, plot.top};
     g.rowStep = (plot.top - plot.bottom) / 20.0;
     g.colStep = (plot.right - plot.left) * 0.125;
-    g.xScale = (plot.right - plot.left) / 360.0;
+    g.range = range;
+    g.xScale = angleScale(plot.left, plot.right, range);
     g.yScale = (plot.bottom - plot.top) / static_cast<double>(scale.S - (-scale.S));
     g.mid = plot.bottom - (plot.bottom - plot.top) / 2;
     g.markerRadius = truncToInt(3 * sy);
@@ -204,7 +208,7 @@ int64_t referenceRowValue(const ReferenceScale &scale, int k)
 
 int referenceX(const ReferenceGeometry &geometry, double angle)
 {
-    return truncToInt(angle * geometry.xScale + geometry.plotRect.left);
+    return angleToX(geometry.plotRect.left, geometry.xScale, geometry.range, angle);
 }
 
 int referenceY(const ReferenceGeometry &geometry, double value)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/angle_range.h"
 #include "charts/charts.h"
 #include "draw/device_units.h"
 #include "draw/surface.h"
@@ -66,11 +67,13 @@ struct AmplitudeGeometry {
     double yScale = 0.0;    // units per percent
     int maxGap = 0;         // the width of 90 degrees: samples this far apart are not joined
     LabelMetrics labels;
+    AngleRange range;       // the angles across the plot
 };
 
 ChartFrame amplitudeFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea);
 PaperTools amplitudePaperTools(double sx, double sy);
-AmplitudeGeometry amplitudeGeometry(const ChartFrame &frame);
+// range: the angles across the plot; the full view unless zoomed.
+AmplitudeGeometry amplitudeGeometry(const ChartFrame &frame, const AngleRange &range = {});
 
 // y of percentage row k (0 to 12), x of degree column j (0 to 8).
 int amplitudeRowY(const AmplitudeGeometry &geometry, int k);
@@ -97,6 +100,7 @@ struct ReferenceGeometry {
     int mid = 0;            // y of the zero line
     int markerRadius = 0;
     LabelMetrics labels;
+    AngleRange range;
 };
 
 ChartFrame referenceFrame(double sx, double sy, ChartMedium medium, const DeviceRect &clientArea);
@@ -105,7 +109,8 @@ PaperTools referencePaperTools(double sx, double sy);
 ReferenceScale referenceScale(double maxRed, double minBlue);
 // The scale of a data set: from its counted red and blue markers; the line series do not count.
 ReferenceScale referenceScale(const MeasurementSet &data);
-ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale);
+ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale,
+                                    const AngleRange &range = {});
 
 int referenceRowY(const ReferenceGeometry &geometry, int k);
 int64_t referenceRowValue(const ReferenceScale &scale, int k);

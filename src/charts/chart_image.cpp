@@ -14,7 +14,8 @@
 namespace {
 
 
-bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools)
+bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
+              const AngleRange &range)
 {
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
@@ -24,7 +25,7 @@ bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, c
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    paintChartClientArea(painter, clientSize, data, tools);
+    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range);
     return painter.end();
 }
 
@@ -45,16 +46,18 @@ QString notEnoughMemoryFor(QSize clientSize)
 }
 
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
-                          const ChartTools &tools, QPainterSurface::WideLines wideLines)
+                          const ChartTools &tools, QPainterSurface::WideLines wideLines,
+                          const AngleRange &range)
 {
     painter.fillRect(QRect(QPoint(0, 0), clientSize), toQColor(resultsWindowBackground));
     QPainterSurface surface(painter, wideLines);
     const DeviceRect clientArea{0, 0, clientSize.width(), clientSize.height()};
-    drawAmplitudeChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea);
-    drawReferenceMarksChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea);
+    drawAmplitudeChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea, range);
+    drawReferenceMarksChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea, range);
 }
 
-QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools)
+QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
+                        const AngleRange &range)
 {
     if (clientSize.isEmpty())
         return {};
@@ -63,7 +66,7 @@ QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const Char
     QPainter painter;
     if (image.isNull() || !painter.begin(&image))
         return {};
-    paintChartClientArea(painter, clientSize, data, tools);
+    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range);
     painter.end();
     return image;
 }
@@ -97,15 +100,15 @@ QImage toPaletteImage(const QImage &image)
 }
 
 bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize,
-                       const MeasurementSet &data, const ChartTools &tools)
+                       const MeasurementSet &data, const ChartTools &tools, const AngleRange &range)
 {
     if (clientSize.isEmpty())
         return false;
     switch (format) {
     case ChartImageFormat::Png:
-        return writeChartPng(out, renderChartImage(clientSize, data, tools));
+        return writeChartPng(out, renderChartImage(clientSize, data, tools, range));
     case ChartImageFormat::Svg:
-        return writeSvg(out, clientSize, data, tools);
+        return writeSvg(out, clientSize, data, tools, range);
     }
     Q_UNREACHABLE();
 }

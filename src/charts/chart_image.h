@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/angle_range.h"
 #include "charts/chart_tools.h"
 #include "data/measurement_set.h"
 #include "draw/qpainter_surface.h"
@@ -15,10 +16,11 @@ enum class ChartImageFormat { Png, Svg };
 
 // The results window's client area as its paint handler draws it: the window's background
 // colour, then both charts on screen at scale 1 for a client area of clientSize.
-// The titles are in the current language.
+// The titles are in the current language. range: the angles shown, the full view unless zoomed.
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
                           const ChartTools &tools,
-                          QPainterSurface::WideLines wideLines = QPainterSurface::WideLines::Stamped);
+                          QPainterSurface::WideLines wideLines = QPainterSurface::WideLines::Stamped,
+                          const AngleRange &range = {});
 
 // Writes that picture to outPath: a PNG when the name ends in ".png" (stored as an 8-bit palette
 // image when that keeps every pixel, else as RGB), an SVG when it ends in ".svg" (either case).
@@ -31,11 +33,13 @@ QString writeChartImage(const QString &outPath, QSize clientSize, const Measurem
 // The same picture written to an open device; false for an empty size or when the device
 // refused the data.
 bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize,
-                       const MeasurementSet &data, const ChartTools &tools);
+                       const MeasurementSet &data, const ChartTools &tools,
+                       const AngleRange &range = {});
 
 // The same image in memory, 32-bit RGB; a null image for an empty size or when its memory
 // cannot be had.
-QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools);
+QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
+                        const AngleRange &range = {});
 
 // Writes image as a PNG, as an 8-bit palette image when that keeps every pixel; false for a
 // null image or when the device refused the data.

@@ -1,5 +1,7 @@
 #include "charts/chart_parts.h"
 
+#include <algorithm>
+
 void drawSegment(Surface &surface, const Pen &pen, int fromX, int fromY, int toX, int toY)
 {
     surface.selectPen(pen);
@@ -25,4 +27,34 @@ void drawDegreeColumns(Surface &surface, const DeviceRect &plotRect, double colS
         surface.drawText(columnLabelRect(plotRect, labels, x), degreeLabel(45 * j),
                          TextAlign::Centre);
     }
+}
+
+void drawAngleColumns(Surface &surface, const DeviceRect &plotRect, const AngleRange &range,
+                      double colStep, const LabelMetrics &labels, const Pen &pen)
+{
+    if (range.isFull()) {
+        drawDegreeColumns(surface, plotRect, colStep, labels, pen);
+        return;
+    }
+    surface.selectPen(pen);
+    const AngleTicks ticks = angleTicks(range);
+    const double scale = angleScale(plotRect.left, plotRect.right, range);
+    for (const double angle : tickAngles(range, ticks)) {
+        const int x = angleToX(plotRect.left, scale, range, angle);
+        surface.moveTo(x, plotRect.top);
+        surface.lineTo(x, plotRect.bottom + 1);
+        // Decimals make labels wider than the full view's 30 units.
+        const QString label = degreeLabel(angle, ticks.decimals);
+        LabelMetrics wide = labels;
+        wide.columnHalfWidth = std::max(labels.columnHalfWidth, surface.textWidth(label) / 2 + 2);
+        surface.drawText(columnLabelRect(plotRect, wide, x), label, TextAlign::Centre);
+    }
+}
+
+void drawCurveSegment(Surface &surface, const Pen &pen, const DeviceRect &plotRect,
+                      const AngleRange &range, int fromX, int fromY, int toX, int toY)
+{
+    if (!range.isFull() && !clipSegment(plotRect, fromX, fromY, toX, toY))
+        return;
+    drawSegment(surface, pen, fromX, fromY, toX, toY);
 }

@@ -15,3 +15,12 @@ void drawGridRow(Surface &surface, const DeviceRect &plotRect, const LabelMetric
 // The nine degree columns (0 to 360 in steps of 45) in pen, each with its label below the plot.
 void drawDegreeColumns(Surface &surface, const DeviceRect &plotRect, double colStep,
                        const LabelMetrics &labels, const Pen &pen);
+
+// The degree columns of a range: the nine of drawDegreeColumns at the full view; zoomed, one
+// column at every angleTicks step across the plot, each label as wide as its text needs.
+void drawAngleColumns(Surface &surface, const DeviceRect &plotRect, const AngleRange &range,
+                      double colStep, const LabelMetrics &labels, const Pen &pen);
+
+// A segment of a curve or line: as it is at the full view, cut to the plot when zoomed.
+void drawCurveSegment(Surface &surface, const Pen &pen, const DeviceRect &plotRect,
+                      const AngleRange &range, int fromX, int fromY, int toX, int toY);

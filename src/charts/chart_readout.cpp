@@ -18,21 +18,16 @@ bool contains(const DeviceRect &rect, int x, int y)
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
-// The inverse of the charts' x mapping: x = plot left + angle * units per degree.
-double angleAt(const DeviceRect &plot, double xScale, int x)
+AmplitudeGeometry screenAmplitude(const DeviceRect &clientArea, const AngleRange &range = {})
 {
-    return xScale > 0 ? (x - plot.left) / xScale : 0.0;
+    return amplitudeGeometry(amplitudeFrame(1.0, 1.0, ChartMedium::Screen, clientArea), range);
 }
 
-AmplitudeGeometry screenAmplitude(const DeviceRect &clientArea)
-{
-    return amplitudeGeometry(amplitudeFrame(1.0, 1.0, ChartMedium::Screen, clientArea));
-}
-
-ReferenceGeometry screenReference(const MeasurementSet &data, const DeviceRect &clientArea)
+ReferenceGeometry screenReference(const MeasurementSet &data, const DeviceRect &clientArea,
+                                  const AngleRange &range = {})
 {
     return referenceGeometry(referenceFrame(1.0, 1.0, ChartMedium::Screen, clientArea),
-                             referenceScale(data));
+                             referenceScale(data), range);
 }
 
 // Keeps the sample with the smallest squared distance of any of its drawn points; the first of
@@ -106,16 +101,16 @@ QString degrees(double angle)
 } // namespace
 
 std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const DeviceRect &clientArea,
-                                           int x, int y)
+                                           int x, int y, const AngleRange &range)
 {
-    const AmplitudeGeometry amplitude = screenAmplitude(clientArea);
+    const AmplitudeGeometry amplitude = screenAmplitude(clientArea, range);
     if (contains(amplitude.plotRect, x, y)) {
-        return ChartReadout{Chart::Amplitude, angleAt(amplitude.plotRect, amplitude.xScale, x),
+        return ChartReadout{Chart::Amplitude, xToAngle(amplitude.plotRect.left, amplitude.xScale, range, x),
                             nearestAmplitudeSample(data, amplitude, x, y)};
     }
-    const ReferenceGeometry reference = screenReference(data, clientArea);
+    const ReferenceGeometry reference = screenReference(data, clientArea, range);
     if (contains(reference.plotRect, x, y)) {
-        return ChartReadout{Chart::Reference, angleAt(reference.plotRect, reference.xScale, x),
+        return ChartReadout{Chart::Reference, xToAngle(reference.plotRect.left, reference.xScale, range, x),
                             nearestReferenceEntry(data, reference, x, y)};
     }
     return std::nullopt;
@@ -146,16 +141,16 @@ int chartSampleCount(Chart chart, const MeasurementSet &data)
 }
 
 QPoint chartSamplePoint(Chart chart, const MeasurementSet &data, const DeviceRect &clientArea,
-                        int index)
+                        int index, const AngleRange &range)
 {
     Q_ASSERT(index >= 0 && index < chartSampleCount(chart, data));
     switch (chart) {
     case Chart::Amplitude: {
-        const AmplitudeGeometry g = screenAmplitude(clientArea);
+        const AmplitudeGeometry g = screenAmplitude(clientArea, range);
         return {amplitudeX(g, data.ampSeries[0][index]), amplitudeY(g, data.ampSeries[1][index])};
     }
     case Chart::Reference: {
-        const ReferenceGeometry g = screenReference(data, clientArea);
+        const ReferenceGeometry g = screenReference(data, clientArea, range);
         return {referenceX(g, data.refSeries[0][index]), referenceY(g, data.refSeries[3][index])};
     }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/angle_range.h"
 #include "data/measurement_set.h"
 #include "draw/surface.h"
 
@@ -22,8 +23,9 @@ struct ChartReadout {
 // (both curves; on the reference chart both lines and the marks that are drawn) lie nearest
 // the point on screen, the first of equals; so where a file holds several revolutions the one
 // under the pointer wins.
+// range: the angles the plots show.
 std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const DeviceRect &clientArea,
-                                           int x, int y);
+                                           int x, int y, const AngleRange &range = {});
 
 // The plot rectangle of a chart on screen, in device units of the client area.
 DeviceRect chartPlotRect(ChartReadout::Chart chart, const DeviceRect &clientArea);
@@ -34,7 +36,7 @@ int chartSampleCount(ChartReadout::Chart chart, const MeasurementSet &data);
 // Where sample or entry index (below chartSampleCount) is drawn on screen: x of its angle, y
 // of the first curve (amplitude) or of the red line (reference); clamped to the int range.
 QPoint chartSamplePoint(ChartReadout::Chart chart, const MeasurementSet &data,
-                        const DeviceRect &clientArea, int index);
+                        const DeviceRect &clientArea, int index, const AngleRange &range = {});
 
 // The readout's lines in the current language: the angle of the sample or entry, then the two
 // curves in percent (amplitude chart), or the red and blue lines and the marks that are there,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/angle_range.h"
 #include "charts/chart_tools.h"
 #include "data/measurement_set.h"
 #include "draw/surface.h"
@@ -10,7 +11,11 @@ enum class ChartMedium { Screen, Paper };
 // tools are used. On paper: sx and sy are printer dots per millimetre, the area comes from the
 // page (clientArea is not used) and the routine makes and drops its own pens and fonts.
 // Both leave the background mode transparent and the text colour at textColour.
+// range: the angles across the plots. Zoomed (not the full view), the degree grid follows
+// angleTicks and the curves, lines and markers are cut to the plot.
 void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
-                        double sx, double sy, ChartMedium medium, const DeviceRect &clientArea);
+                        double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
+                        const AngleRange &range = {});
 void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
-                             double sx, double sy, ChartMedium medium, const DeviceRect &clientArea);
+                             double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
+                             const AngleRange &range = {});

@@ -74,6 +74,9 @@ void drawMarker(Surface &surface, const ReferenceGeometry &g, int x, double valu
 {
     if (value == 0.0)
         return;
+    // Zoomed, a marker whose angle lies off the plot is not drawn over the labels.
+    if (!g.range.isFull() && (x < g.plotRect.left || x >= g.plotRect.right))
+        return;
     const int y = referenceY(g, value);
     const int r = g.markerRadius;
     surface.selectPen(pen);
@@ -97,11 +100,11 @@ void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const Refer
                    windowTools.blueMarkBrush);
         const int y3 = referenceY(g, data.refSeries[3][i]);
         if (prevY3 >= 0)
-            drawSegment(surface, tools.redLinePen, prevX, prevY3, x, y3);
+            drawCurveSegment(surface, tools.redLinePen, g.plotRect, g.range, prevX, prevY3, x, y3);
         prevY3 = y3;
         const int y4 = referenceY(g, data.refSeries[4][i]);
         if (prevY4 >= 0)
-            drawSegment(surface, tools.blueLinePen, prevX, prevY4, x, y4);
+            drawCurveSegment(surface, tools.blueLinePen, g.plotRect, g.range, prevX, prevY4, x, y4);
         prevY4 = y4;
         prevX = x;
     }
@@ -110,16 +113,17 @@ void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const Refer
 } // namespace
 
 void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
-                             double sx, double sy, ChartMedium medium, const DeviceRect &clientArea)
+                             double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
+                             const AngleRange &range)
 {
     const ReferenceTools own = referenceTools(tools, sx, sy, medium);
     const ChartFrame frame = referenceFrame(sx, sy, medium, clientArea);
     // Only the markers decide the scale; the line series may run off the plot.
     const ReferenceScale scale = referenceScale(data);
-    const ReferenceGeometry geometry = referenceGeometry(frame, scale);
+    const ReferenceGeometry geometry = referenceGeometry(frame, scale, range);
 
     drawFrame(surface, geometry, frame, own);
     drawValueRows(surface, geometry, scale, own);
-    drawDegreeColumns(surface, geometry.plotRect, geometry.colStep, geometry.labels, own.thinPen);
+    drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels, own.thinPen);
     drawMarksAndLines(surface, data, geometry, own, tools);
 }

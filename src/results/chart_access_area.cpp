@@ -75,6 +75,20 @@ QString ChartAccessArea::description() const
     return chartDescription(chart_, data_, ownFile ? files_.refFileTitle : files_.ampFileTitle);
 }
 
+bool ChartAccessArea::event(QEvent *event)
+{
+    // With the focus here the arrows, Home and End choose samples; the window's zoom keys
+    // for the same keys wait until the focus is elsewhere.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void ChartAccessArea::keyPressEvent(QKeyEvent *event)
 {
     const int count = chartSampleCount(chart_, data_);

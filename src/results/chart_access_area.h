@@ -33,6 +33,7 @@ signals:
     void sampleChosen(ChartReadout::Chart chart, int index);
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

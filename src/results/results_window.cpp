@@ -7,6 +7,8 @@
 #include "draw/device_units.h"
 #include "results/print_command.h"
 #include "results/chart_access_area.h"
+#include "results/chart_zoom.h"
+#include "results/values_window.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
 #include "ui/window_input.h"
@@ -76,6 +78,7 @@ ResultsWindow::ResultsWindow(ModalDialogs &dialogs, QWidget *owner)
     setTabOrder(printButton_, amplitudeArea_);
     setTabOrder(amplitudeArea_, referenceArea_);
     placeChartAccessAreas();
+    setUpLookingCloser();
 }
 
 ChartAccessArea *ResultsWindow::chartAccessArea(ChartReadout::Chart chart) const
@@ -115,7 +118,7 @@ void ResultsWindow::leaveEvent(QEvent *event)
 void ResultsWindow::showReadout(QPoint position)
 {
     const std::optional<ChartReadout> found =
-        chartReadoutAt(measurement_, chartArea(), position.x(), position.y());
+        chartReadoutAt(measurement_, chartArea(), position.x(), position.y(), zoom_->range());
     if (!found) {
         readout_->hide();
         return;
@@ -129,7 +132,7 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
         readout_->hide();
         return;
     }
-    const QPoint sample = chartSamplePoint(chart, measurement_, chartArea(), index);
+    const QPoint sample = chartSamplePoint(chart, measurement_, chartArea(), index, zoom_->range());
     placeReadout(chartReadoutText(ChartReadout{chart, 0.0, index}, measurement_),
                  sample);
 }
@@ -194,6 +197,9 @@ void ResultsWindow::setMeasurement(const MeasurementSet &data, const Measurement
     measurement_ = data;
     files_ = files;
     setWindowTitle(captionFor(files_));
+    markedAngle_.reset();
+    if (valuesWindow_)
+        valuesWindow_->reload();
     update();
 }
 
@@ -203,7 +209,9 @@ void ResultsWindow::paintEvent(QPaintEvent *)
     // pixels, so the charts are the scale-1 picture s times larger, fonts and pens included.
     // The route is the one of --chart, the clipboard and the image saves.
     QPainter painter(this);
-    paintChartClientArea(painter, size(), measurement_, tools_);
+    paintChartClientArea(painter, size(), measurement_, tools_, QPainterSurface::WideLines::Stamped,
+                         zoom_->range());
+    paintAngleMark(painter);
 }
 
 DeviceRect ResultsWindow::chartArea() const

@@ -2,6 +2,7 @@
 
 #include "charts/chart_readout.h"
 #include "charts/chart_tools.h"
+#include "data/value_table.h"
 #include "data/measurement_set.h"
 #include "report/report_texts.h"
 
@@ -9,13 +10,17 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ChartAccessArea;
+class ChartZoom;
 class ModalDialogs;
 class QIODevice;
 class QLabel;
 class QMenu;
+class QPainter;
 class QPushButton;
+class ValuesWindow;
 
 // The full-screen results window: holds one measurement, draws its two charts at every repaint
 // and offers Print and Close. It never closes itself: every close route emits closeRequested()
@@ -77,6 +82,20 @@ public:
     void saveChartsAsImage();
     void copyCharts();
 
+    // Looking closer (results_window_values.cpp): the angle range both charts show, and the
+    // values behind them. Printing, preview and the PDF always show the full revolution;
+    // the image saves and the clipboard take what is shown.
+    ChartZoom *zoom() const { return zoom_; }
+    // Ctrl+T: the values window beside this one, created at the first call.
+    void showValues();
+    ValuesWindow *valuesWindow() const { return valuesWindow_; }
+    // Marks a row of a table in the charts (a thin line at its angle, brought into view) and
+    // moves the readout there; row -1 removes the mark.
+    void markValue(ValueTable table, int row);
+    std::optional<double> markedAngle() const { return markedAngle_; }
+    // Writes the table shown in the values window (else the amplitude samples) as CSV.
+    void exportValuesCsv();
+
 signals:
     void closeRequested();
     // Ctrl+O, F5, Ctrl+Q and a dropped file: the owner runs its own commands for them.
@@ -101,6 +120,9 @@ protected:
 
 private:
     void createShortcuts();
+    void setUpLookingCloser();
+    void addLookingCloserItems(QMenu &menu);
+    void paintAngleMark(QPainter &painter);
     // Runs the report-text dialog on a copy of the report texts; true, with the texts taken,
     // when the user confirmed.
     bool askReportTexts();
@@ -125,6 +147,9 @@ private:
     QLabel *readout_ = nullptr;
     ChartAccessArea *amplitudeArea_ = nullptr;
     ChartAccessArea *referenceArea_ = nullptr;
+    ChartZoom *zoom_ = nullptr;
+    ValuesWindow *valuesWindow_ = nullptr;
+    std::optional<double> markedAngle_;
     // Asks for wantedState_ again, a few times at most, after the window manager dropped it.
     void restoreWantedState();
 

@@ -3,6 +3,7 @@
 #include "results/results_window.h"
 
 #include "charts/chart_image.h"
+#include "results/chart_zoom.h"
 #include "results/report_text_dialog.h"
 #include "report/report_output.h"
 #include "results/print_command.h"
@@ -48,6 +49,7 @@ std::unique_ptr<QMenu> ResultsWindow::createContextMenu()
         action->setObjectName(QLatin1String(item.name));
         connect(action, &QAction::triggered, this, item.command);
     }
+    addLookingCloserItems(*menu);
     return menu;
 }
 
@@ -120,11 +122,11 @@ void ResultsWindow::saveChartsAsImage()
     const QSize size(area.width(), area.height());
     if (svg) {
         saveFile(*chosen, [&](QIODevice &out) {
-            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement_, tools_);
+            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement_, tools_, zoom_->range());
         });
         return;
     }
-    const QImage image = renderChartImage(size, measurement_, tools_);
+    const QImage image = renderChartImage(size, measurement_, tools_, zoom_->range());
     if (image.isNull()) {
         dialogs_.showError(this, tr("Error"), tr("The file could not be saved."),
                            fileDetails(*chosen, notEnoughMemoryFor(size)));
@@ -137,5 +139,5 @@ void ResultsWindow::copyCharts()
 {
     const DeviceRect area = chartArea();
     QGuiApplication::clipboard()->setImage(
-        renderChartImage(QSize(area.width(), area.height()), measurement_, tools_));
+        renderChartImage(QSize(area.width(), area.height()), measurement_, tools_, zoom_->range()));
 }

@@ -82,6 +82,7 @@ private slots:
     void guiWithoutDisplaySaysSo();
     void qtOptionsAndHelpAllRunQuietly_data();
     void qtOptionsAndHelpAllRunQuietly();
+    void csvReadsBackAsTheDump();
 };
 
 void TestCommandLine::parsesModesAndOptions()
@@ -128,6 +129,9 @@ void TestCommandLine::badUsage_data()
     QTest::newRow("two files") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
     QTest::newRow("empty report name") << QStringList{QStringLiteral("--report"), QString(), QStringLiteral("a")};
     QTest::newRow("empty chart name") << QStringList{QStringLiteral("--chart="), QStringLiteral("a")};
+    QTest::newRow("table without csv") << QStringList{QStringLiteral("--table"), QStringLiteral("reference"), QStringLiteral("a")};
+    QTest::newRow("unknown table") << QStringList{QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--table"),
+                                                  QStringLiteral("marks"), QStringLiteral("a")};
 }
 
 void TestCommandLine::badUsage()
@@ -267,6 +271,8 @@ void TestCommandLine::refusedOutputExitsThree_data()
     QTest::newRow("full disk, pdf") << "--report" << "r.pdf" << none << 4096 << QByteArray("File too large");
     QTest::newRow("full disk, png") << "--chart" << "c.png" << none << 4096 << QByteArray("File too large");
     QTest::newRow("full disk, svg") << "--chart" << "c.svg" << none << 4096 << QByteArray("File too large");
+    QTest::newRow("csv over the reference file") << "--csv" << "u_ref.txt" << none << 0 << QByteArray("it is the measurement");
+    QTest::newRow("full disk, csv") << "--csv" << "c.csv" << none << 1024 << QByteArray("File too large");
 }
 
 void TestCommandLine::refusedOutputExitsThree()
@@ -412,6 +418,41 @@ void TestCommandLine::qtOptionsAndHelpAllRunQuietly()
     QVERIFY(run.out.startsWith(output));
     if (arguments.contains(QStringLiteral("--help-all")))
         QVERIFY(run.out.contains("-style") && run.out.contains("--report"));
+}
+
+// A spreadsheet's view: Python's csv module reads both tables, and every number equals the
+// one --dump gives; the records end in CR LF.
+void TestCommandLine::csvReadsBackAsTheDump()
+{
+    QTemporaryDir dir;
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("v_amp.txt")),
+                                      "1 12.5 80.2 81 0 0 5 6 7 8\r\n2 13 79.5 -0.0\n3 359.75 0.1 -2.5\n");
+    writeTestFile(dir.filePath(QStringLiteral("v_ref.txt")), "1 90 0 0 0 0 150 -20 -80 30\n2 180.5 0 0 0 0 0 1 0 -1\n");
+    const QString json = dir.filePath(QStringLiteral("dump.json"));
+    QCOMPARE(runViewer({QStringLiteral("--dump"), amp}, 0, 0, json).status, 0);
+    const QString script = QStringLiteral(
+        "import csv, json, sys\n"
+        "dump = json.load(open(sys.argv[1]))\n"
+        "for path, key, names in ((sys.argv[2], 'ampSeries', ['line', 'angle', 'curve1', 'curve2']),\n"
+        "                         (sys.argv[3], 'refSeries', ['line', 'angle', 'red_mark', 'blue_mark', 'red_line', 'blue_line'])):\n"
+        "    raw = open(path, 'rb').read()\n"
+        "    assert raw.count(b'\\r\\n') == raw.count(b'\\n'), path\n"
+        "    rows = list(csv.reader(open(path, newline='', encoding='utf-8')))\n"
+        "    assert rows[0] == names, rows[0]\n"
+        "    columns = list(zip(*rows[1:]))\n"
+        "    assert len(columns) == len(names) and len(rows) - 1 == len(dump[key][0]), path\n"
+        "    for series, column in zip(dump[key], columns[1:]):\n"
+        "        assert [float(cell) for cell in column] == series, (series, column)\n"
+        "print('same')\n");
+    QStringList outputs;
+    for (const QString &table : {QStringLiteral("amplitude"), QStringLiteral("reference")}) {
+        outputs << dir.filePath(table + QStringLiteral(".csv"));
+        QCOMPARE(runViewer({QStringLiteral("--csv"), outputs.last(), QStringLiteral("--table"), table, amp}).status, 0);
+    }
+    QProcess python;
+    python.start(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), script, json} + outputs);
+    QVERIFY(python.waitForFinished(30000));
+    QVERIFY2(python.readAllStandardOutput() == "same\n", python.readAllStandardError().constData());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -6,6 +6,7 @@
 #include "report/report_setup.h"
 #include "results/results_window.h"
 #include "results/chart_access_area.h"
+#include "results/chart_zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPrinter>
 #include <QGuiApplication>
 #include <QScreen>
@@ -50,6 +52,8 @@ private slots:
     void keysMoveTheReadout();
     void contextMenuCommands();
     void saveNeverReplacesTheMeasurement();
+    void zoomFollowsMouseAndKeys_data();
+    void zoomFollowsMouseAndKeys();
 };
 
 void TestResultsWindow::captionNamesTheFiles_data()
@@ -526,6 +530,83 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), lines);
     }
+}
+
+void TestResultsWindow::zoomFollowsMouseAndKeys_data()
+{
+    // Steps on the window: "wheel A" (one notch in over angle A), "wheel-out-of-plot",
+    // "drag A B" (left button), "shift A B" / "ctrl A B" (select), "double", or a key name.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<double>("first");   // the range afterwards
+    QTest::addColumn<double>("last");
+    QTest::newRow("wheel keeps the angle under the pointer")
+        << QStringList{QStringLiteral("wheel 90")} << 18.0 << 306.0;
+    QTest::newRow("wheel off the plots does nothing") << QStringList{QStringLiteral("wheel-out-of-plot")} << 0.0 << 360.0;
+    QTest::newRow("shift-drag selects") << QStringList{QStringLiteral("shift 210 225")} << 210.0 << 225.0;
+    QTest::newRow("ctrl-drag selects backwards") << QStringList{QStringLiteral("ctrl 225 210")} << 210.0 << 225.0;
+    QTest::newRow("drag at the full view does nothing") << QStringList{QStringLiteral("drag 100 200")} << 0.0 << 360.0;
+    QTest::newRow("drag pans the zoomed range")
+        << QStringList{QStringLiteral("shift 100 200"), QStringLiteral("drag 150 100")} << 150.0 << 250.0;
+    QTest::newRow("plus, minus") << QStringList{QStringLiteral("+"), QStringLiteral("+"), QStringLiteral("-")} << 90.0 << 270.0;
+    QTest::newRow("right pans a tenth") << QStringList{QStringLiteral("+"), QStringLiteral("Right")} << 108.0 << 288.0;
+    QTest::newRow("right at the full view does nothing") << QStringList{QStringLiteral("Right")} << 0.0 << 360.0;
+    QTest::newRow("Home") << QStringList{QStringLiteral("shift 210 225"), QStringLiteral("Home")} << 0.0 << 360.0;
+    QTest::newRow("double click") << QStringList{QStringLiteral("+"), QStringLiteral("double")} << 0.0 << 360.0;
+}
+
+void TestResultsWindow::zoomFollowsMouseAndKeys()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(double, first);
+    QFETCH(double, last);
+    ScriptedDialogs dialogs;
+    ResultsWindow window(dialogs);
+    const auto data = std::make_unique<MeasurementSet>();
+    fillTwoRevolutions(*data);
+    window.setMeasurement(*data, MeasurementFiles{});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage fullView = window.grab().toImage();
+    const DeviceRect plot = chartPlotRect(ChartReadout::Chart::Amplitude, window.chartArea());
+    const int y = (plot.top + plot.bottom) / 2;
+    // The x of an angle in the range shown when the step starts.
+    const auto xOf = [&](const QString &angle) {
+        const AngleRange &range = window.zoom()->range();
+        return angleToX(plot.left, angleScale(plot.left, plot.right, range), range, angle.toDouble()) + 1;
+    };
+    for (const QString &step : steps) {
+        const QStringList words = step.split(QLatin1Char(' '));
+        if (words[0].startsWith(QLatin1String("wheel"))) {
+            const QPoint at = words.size() > 1 ? QPoint(xOf(words[1]), y) : QPoint(plot.left + 5, plot.top - 5);
+            QWheelEvent wheel(at, window.mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(&window, &wheel);
+        } else if (words.size() == 3) {
+            const Qt::KeyboardModifiers modifiers = words[0] == QLatin1String("shift") ? Qt::ShiftModifier
+                : words[0] == QLatin1String("ctrl") ? Qt::ControlModifier : Qt::NoModifier;
+            const QPoint from(xOf(words[1]), y);
+            const QPoint to(xOf(words[2]), y);
+            QTest::mousePress(&window, Qt::LeftButton, modifiers, from);
+            QTest::mouseMove(&window, to);
+            QTest::mouseRelease(&window, Qt::LeftButton, modifiers, to);
+        } else if (words[0] == QLatin1String("double")) {
+            QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(plot.left + 10, y));
+        } else {
+            QTest::keySequence(&window, QKeySequence(words[0]));
+        }
+    }
+    const AngleRange range = window.zoom()->range();
+    // The pointer lands on whole units: within a unit of the full view of what was aimed at.
+    const double unit = 360.0 / plot.width();
+    QVERIFY2(std::abs(range.first - first) <= unit && std::abs(range.last - last) <= unit,
+             qPrintable(QStringLiteral("%1 to %2").arg(range.first).arg(range.last)));
+    // The full view is today's picture; a zoomed one is not, and the readout still works.
+    QCOMPARE(window.grab().toImage() == fullView, range.isFull());
+    const QPoint centre((plot.left + plot.right) / 2, y);
+    QMouseEvent move(QEvent::MouseMove, QPointF(centre), QPointF(window.mapToGlobal(centre)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    QVERIFY(window.findChild<QLabel *>(QStringLiteral("readout"))->isVisible());
 }
 
 QTEST_MAIN(TestResultsWindow)

@@ -1,0 +1,120 @@
+// Looking closer at a measurement: the zoomed angle range, the values window beside the
+// results window, the mark of a chosen value and the CSV export. Kept apart from the window's
+// other commands, which show and print the whole revolution.
+#include "results/results_window.h"
+
+#include "charts/chart_readout.h"
+#include "report/report_setup.h"
+#include "results/chart_zoom.h"
+#include "results/values_window.h"
+#include "ui/modal_dialogs.h"
+#include "ui/window_input.h"
+
+#include <QAction>
+#include <QIODevice>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+ChartReadout::Chart chartOf(ValueTable table)
+{
+    return table == ValueTable::Amplitude ? ChartReadout::Chart::Amplitude : ChartReadout::Chart::Reference;
+}
+
+} // namespace
+
+void ResultsWindow::setUpLookingCloser()
+{
+    zoom_ = new ChartZoom(this);
+    connect(zoom_, &ChartZoom::rangeChanged, this, [this] {
+        readout_->hide();
+        update();
+    });
+    addShortcuts(this, {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { showValues(); });
+}
+
+void ResultsWindow::addLookingCloserItems(QMenu &menu)
+{
+    menu.addSeparator();
+    QAction *full = menu.addAction(tr("Show full revolution"));
+    full->setObjectName(QStringLiteral("showFullRevolution"));
+    full->setEnabled(!zoom_->range().isFull());
+    connect(full, &QAction::triggered, zoom_, &ChartZoom::showFullRevolution);
+    QAction *values = menu.addAction(tr("Show values…"));
+    values->setObjectName(QStringLiteral("showValues"));
+    values->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(values, &QAction::triggered, this, &ResultsWindow::showValues);
+    QAction *csv = menu.addAction(tr("Export values as CSV…"));
+    csv->setObjectName(QStringLiteral("exportValuesCsv"));
+    connect(csv, &QAction::triggered, this, &ResultsWindow::exportValuesCsv);
+}
+
+void ResultsWindow::showValues()
+{
+    if (!valuesWindow_) {
+        valuesWindow_ = new ValuesWindow(measurement_, this);
+        connect(valuesWindow_, &ValuesWindow::rowChosen, this, &ResultsWindow::markValue);
+        // Beside the charts: at the right edge of the screen, over the labels' margin.
+        const QRect room = screen()->availableGeometry();
+        valuesWindow_->resize(valuesWindow_->width(), room.height() * 2 / 3);
+        valuesWindow_->move(room.right() - valuesWindow_->width() - 20, room.top() + room.height() / 6);
+    }
+    valuesWindow_->show();
+    valuesWindow_->raise();
+    valuesWindow_->activateWindow();
+}
+
+void ResultsWindow::markValue(ValueTable table, int row)
+{
+    if (row < 0 || row >= valueRowCount(measurement_, table)) {
+        markedAngle_.reset();
+        readout_->hide();
+        update();
+        return;
+    }
+    const double angle = table == ValueTable::Amplitude ? measurement_.ampSeries[0][row]
+                                                        : measurement_.refSeries[0][row];
+    markedAngle_ = angle;
+    const AngleRange shown = zoom_->range();
+    if (angle < shown.first || angle > shown.last)
+        zoom_->setRange(pannedRange(shown, angle - (shown.first + shown.last) / 2));
+    update();
+    showSampleReadout(chartOf(table), row);
+}
+
+void ResultsWindow::paintAngleMark(QPainter &painter)
+{
+    if (!markedAngle_)
+        return;
+    // Dashed and in a colour of its own, so it stands out on a grid line at the same angle.
+    painter.setPen(QPen(QColor(255, 0, 160), 1, Qt::DashLine));
+    const AngleRange &range = zoom_->range();
+    for (const auto chart : {ChartReadout::Chart::Amplitude, ChartReadout::Chart::Reference}) {
+        const DeviceRect plot = chartPlotRect(chart, chartArea());
+        const int x = angleToX(plot.left, angleScale(plot.left, plot.right, range), range, *markedAngle_);
+        if (x >= plot.left && x < plot.right)
+            painter.drawLine(x, plot.top, x, plot.bottom - 1);
+    }
+}
+
+void ResultsWindow::exportValuesCsv()
+{
+    const ValueTable table = valuesWindow_ && valuesWindow_->isVisible() ? valuesWindow_->currentTable()
+                                                                         : ValueTable::Amplitude;
+    const QString report = proposedReportPath(files_);
+    const QString suffix = table == ValueTable::Amplitude ? QStringLiteral("_amplitude.csv")
+                                                          : QStringLiteral("_reference.csv");
+    const QString proposed = report.isEmpty() ? QString()
+                                              : report.left(report.size() - int(qstrlen("_report.pdf"))) + suffix;
+    QString title = tr("Export values as CSV…");
+    title.chop(1);
+    const std::optional<QString> chosen =
+        dialogs_.chooseSaveFile(this, SaveFileRequest{title, {tr("CSV files (*.csv)")}, proposed});
+    if (!chosen)
+        return;
+    const QByteArray csv = valuesCsv(measurement_, table);
+    saveFile(*chosen, [&csv](QIODevice &out) { return out.write(csv) == csv.size(); });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/value_table.h"
+
+#include <QWidget>
+
+class QTabWidget;
+class QTableView;
+class ValuesTableModel;
+
+// The values behind the charts as two tables, amplitude samples and reference entries, over
+// the results window's data set. Not modal; it belongs to the results window and goes with it.
+// Choosing a row reports it through rowChosen(); Ctrl+C copies the selected rows and columns as
+// tab-separated text with a header row, which spreadsheets paste into columns.
+class ValuesWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // data: the results window's, read whenever a cell is shown.
+    ValuesWindow(const MeasurementSet &data, QWidget *parent);
+
+    // After the data set changed (another measurement, a reload).
+    void reload();
+    // The table of the tab shown.
+    ValueTable currentTable() const;
+    QTableView *view(ValueTable table) const;
+    // The selection of the tab shown as the clipboard gets it; empty without a selection.
+    QString selectedText() const;
+    void copySelection();
+
+signals:
+    void rowChosen(ValueTable table, int row);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void retranslate();
+
+    QTabWidget *tabs_ = nullptr;
+    QTableView *views_[2] = {};
+    ValuesTableModel *models_[2] = {};
+};

@@ -1,0 +1,114 @@
+#include "doubles/scripted_dialogs.h"
+#include "../bench/measurement_files.h"
+#include "data/measurement_reader.h"
+#include "data/ref_path.h"
+#include "results/results_window.h"
+#include "results/values_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The window with the measurement of a file, as the open command would give it.
+void show(ResultsWindow &window, const QString &ampPath)
+{
+    const auto data = std::make_unique<MeasurementSet>();
+    MeasurementFiles files;
+    QCOMPARE(readMeasurement(ampPath, deriveRefPath(ampPath), *data, files), ReadOutcome::Read);
+    window.setMeasurement(*data, files);
+}
+
+} // namespace
+
+class TestValuesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsEqualTheDump_data();
+    void rowsEqualTheDump();
+    void chosenRowIsMarkedAndCopied();
+};
+
+void TestValuesWindow::rowsEqualTheDump_data()
+{
+    QTest::addColumn<QString>("file");   // empty: the largest measurement, written for the test
+    QTest::newRow("example") << QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt");
+    QTest::newRow("largest") << QString();
+}
+
+// Every cell against the JSON of --dump, which formats numbers the same way.
+void TestValuesWindow::rowsEqualTheDump()
+{
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    if (file.isEmpty())
+        file = writeLargestPair(QDir(dir.path()));
+    QProcess dump;
+    dump.start(QStringLiteral(VELKVIEW_BINARY), {QStringLiteral("--dump"), file});
+    QVERIFY(dump.waitForFinished(60000));
+    const QJsonObject json = QJsonDocument::fromJson(dump.readAllStandardOutput()).object();
+    ScriptedDialogs dialogs;
+    ResultsWindow window(dialogs);
+    show(window, file);
+    window.showValues();
+    for (const auto &[table, key] : {std::pair{ValueTable::Amplitude, "ampSeries"}, std::pair{ValueTable::Reference, "refSeries"}}) {
+        const QAbstractItemModel *model = window.valuesWindow()->view(table)->model();
+        const QJsonArray series = json.value(QLatin1String(key)).toArray();
+        QCOMPARE(model->columnCount(), series.size() + 1);
+        QCOMPARE(model->rowCount(), series[0].toArray().size());
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int column = 1; column < model->columnCount(); ++column) {
+                const QString cell = model->index(row, column).data().toString();
+                QCOMPARE(cell.toDouble(), series[column - 1].toArray()[row].toDouble());
+            }
+        }
+        const int lines = valueRowCount(window.measurement(), table);
+        QCOMPARE(model->index(lines - 1, 0).data().toString(),
+                 QString::number(table == ValueTable::Amplitude ? window.measurement().ampLineNumbers[lines - 1]
+                                                                : window.measurement().refLineNumbers[lines - 1]));
+    }
+    QVERIFY(json.value(QStringLiteral("ampCount")).toInt() > 0);
+}
+
+void TestValuesWindow::chosenRowIsMarkedAndCopied()
+{
+    ScriptedDialogs dialogs;
+    ResultsWindow window(dialogs);
+    show(window, QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_T));
+    ValuesWindow *values = window.valuesWindow();
+    QVERIFY(values && values->isVisible());
+    QTableView *view = values->view(ValueTable::Amplitude);
+    view->selectRow(1);
+    QCOMPARE(window.markedAngle(), std::optional<double>(1.0));
+    const QLabel *readout = window.findChild<QLabel *>(QStringLiteral("readout"));
+    QVERIFY(readout->isVisible());
+    QVERIFY2(readout->text().endsWith(QStringLiteral("Line: 2")), qPrintable(readout->text()));
+    view->selectionModel()->select(view->model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->setFocus();
+    QTest::keySequence(view, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("Line\tAngle\tCurve 1\tCurve 2\n2\t1\t80.63\t82.28\n3\t2\t81.36\t82.29\n"));
+    // Another measurement: the table follows it and the mark goes.
+    QTemporaryDir dir;
+    show(window, writeLargestPair(QDir(dir.path())));
+    QCOMPARE(view->model()->rowCount(), 8191);
+    QVERIFY(!window.markedAngle());
+}
+
+QTEST_MAIN(TestValuesWindow)
+#include "tst_values_window.moc"
