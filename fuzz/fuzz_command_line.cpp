@@ -30,6 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case CommandLine::Mode::Dump:
         FUZZ_CHECK(!line.amplitudeFile.isEmpty());
         break;
+    case CommandLine::Mode::Csv:
+        FUZZ_CHECK(!line.outputPath.isEmpty() && !line.amplitudeFile.isEmpty());
+        break;
     case CommandLine::Mode::Gui:
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Version:
