@@ -46,8 +46,17 @@ sanitize: deps
 	@cmake --build build-sanitize -j$(JOBS)
 	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# Open to picture runs on a virtual screen under a window manager where Xvfb and openbox are
+# installed, else offscreen; the others need no display.
 bench: build
-	@for program in $(BUILD)/bench/bench_*; do echo "== $$program"; $$program || exit 1; done
+	@for program in $(BUILD)/bench/bench_*; do [ -f $$program ] && [ -x $$program ] || continue; \
+		echo "== $$program"; \
+		case $$program in \
+		*bench_first_paint) bash tests/with_window_manager.sh 1920x1080 $$program; status=$$?; \
+			[ $$status -eq 77 ] && { $$program; status=$$?; }; [ $$status -eq 0 ] || exit $$status ;; \
+		*) $$program || exit 1 ;; \
+		esac; \
+	done
 
 # The Debian package build/velkview_<version>_<arch>.deb: builds only what it ships, checks
 # the installed files (packaging/), makes the package and checks it. The package's members
