@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
+#include <QThread>
 #include <QTimer>
 
 #include <cerrno>
@@ -185,6 +187,15 @@ int main(int argc, char **argv)
     fixNumericLocale();
     // The desktop entry's name lets Wayland and the task bar match our windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
+    // The style draws the main window's group box from an image, and Qt's image reader loads
+    // every image-format plugin before it takes its own PNG reader; a helper thread loads them
+    // while the windows are being built, so the first picture does not wait for it.
+    QThread *imageFormats = QThread::create([] { QImageReader::supportedImageFormats(); });
+    imageFormats->start();
+    // One icon for every window: each QIcon of an SVG renders its sizes again.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
-    return runGui(line);
+    const int status = runGui(line);
+    imageFormats->wait();
+    delete imageFormats;
+    return status;
 }

@@ -8,6 +8,7 @@
 #include "ui/text_fit.h"
 #include "ui/window_input.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -43,7 +44,9 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
 {
     createControls();
     addAboutItem();
-    setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
+    // The program gives all its windows one icon; a main window made without it brings its own.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
     detectLanguage();
     if (languageOverride)
         setLanguage(*languageOverride);
