@@ -1,8 +1,10 @@
 // One full repaint of the results window's client area (both charts, the most samples and
 // entries a measurement holds) through QPainterSurface, beside a bare QPainter loop drawing
 // the same curve segments and markers with the same pens: the toolkit's floor.
+// Also a zoom step: the same repaint at a zoomed angle range, which must stay under 16 ms.
 
 #include "draw/qpainter_surface.h"
+#include "charts/angle_range.h"
 #include "charts/chart_colours.h"
 #include "charts/chart_geometry.h"
 #include "charts/chart_image.h"
@@ -145,6 +147,38 @@ void BM_FullRepaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Each iteration is the next wheel notch in around 217 degrees, back to the full view after
+// the narrowest range, so every kind of range is drawn.
+void BM_ZoomStep(benchmark::State &state)
+{
+    const ChartTools tools = createChartTools();
+    QImage image(clientSize, QImage::Format_RGB32);
+    AngleRange range;
+    for (auto _ : state) {
+        range = range.span() <= AngleRange::minSpan ? AngleRange{} : zoomedRange(range, 0.8, 217.0);
+        QPainter painter(&image);
+        paintChartClientArea(painter, clientSize, measurement(), tools, QPainterSurface::WideLines::Stamped, range);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The step that shows the spike: 210 to 225 degrees.
+void BM_Zoomed210To225(benchmark::State &state)
+{
+    const ChartTools tools = createChartTools();
+    QImage image(clientSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        paintChartClientArea(painter, clientSize, measurement(), tools, QPainterSurface::WideLines::Stamped,
+                             AngleRange{210, 225});
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_Zoomed210To225)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The same repaint without data: titles, fills, hatches, grid lines and labels only.
 void BM_FrameOnly(benchmark::State &state)
