@@ -13,7 +13,6 @@
 
 namespace {
 
-
 bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
               const AngleRange &range)
 {

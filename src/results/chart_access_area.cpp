@@ -1,6 +1,5 @@
 #include "results/chart_access_area.h"
 
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
