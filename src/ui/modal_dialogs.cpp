@@ -1,6 +1,5 @@
 #include "ui/modal_dialogs.h"
 
-
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -98,31 +97,37 @@ void QtModalDialogs::startReadProgress(QWidget *owner, const QString &fileName,
                                        const std::function<void()> &cancel)
 {
     endReadProgress();
-    // A quick read shows nothing; a slow or stalled one gets the dialog after a moment.
+    // A quick read shows nothing and builds nothing; a slow or stalled one gets the dialog
+    // after a moment, whether or not progress has come.
     constexpr int showAfterMs = 300;
-    progress_ = std::make_unique<QProgressDialog>(owner);
-    progress_->setWindowModality(Qt::ApplicationModal);
-    // The dialog's own timing would show it only once progress comes: the timer below decides.
-    progress_->setMinimumDuration(std::numeric_limits<int>::max());
-    progress_->setAutoReset(false);
-    progress_->setAutoClose(false);
-    progress_->setCancelButtonText(QCoreApplication::translate("ModalDialogs", "Cancel"));
-    progress_->setWindowTitle(QStringLiteral("VELKView"));
-    progress_->setLabelText(fileName);
-    progress_->setRange(0, 0);   // a busy indicator until the first progress
-    QObject::connect(progress_.get(), &QProgressDialog::canceled, progress_.get(), cancel);
     showTimer_ = std::make_unique<QTimer>();
     showTimer_->setSingleShot(true);
-    QProgressDialog *dialog = progress_.get();
-    QObject::connect(showTimer_.get(), &QTimer::timeout, dialog, [dialog] { dialog->show(); });
+    QObject::connect(showTimer_.get(), &QTimer::timeout, showTimer_.get(), [this, owner, fileName, cancel] {
+        progress_ = std::make_unique<QProgressDialog>(owner);
+        progress_->setWindowModality(Qt::ApplicationModal);
+        // Shown here, not by the dialog's own timing, which waits for progress to come.
+        progress_->setMinimumDuration(std::numeric_limits<int>::max());
+        progress_->setAutoReset(false);
+        progress_->setAutoClose(false);
+        progress_->setCancelButtonText(QCoreApplication::translate("ModalDialogs", "Cancel"));
+        progress_->setWindowTitle(QStringLiteral("VELKView"));
+        progress_->setLabelText(fileName);
+        showReadProgress(owner, fileName, progressDone_, progressTotal_);
+        QObject::connect(progress_.get(), &QProgressDialog::canceled, progress_.get(), cancel);
+        progress_->show();
+    });
     showTimer_->start(showAfterMs);
 }
 
 bool QtModalDialogs::showReadProgress(QWidget *, const QString &, qint64 done, qint64 total)
 {
+    progressDone_ = done;
+    progressTotal_ = total;
     if (!progress_)
         return true;
-    if (total > 0) {
+    if (total <= 0) {
+        progress_->setRange(0, 0);   // a busy indicator
+    } else {
         progress_->setRange(0, 1000);
         progress_->setValue(int(std::min<qint64>(done, total) * 1000 / total));
     }
@@ -133,6 +138,8 @@ void QtModalDialogs::endReadProgress()
 {
     showTimer_.reset();
     progress_.reset();
+    progressDone_ = 0;
+    progressTotal_ = -1;
 }
 
 std::optional<QString> QtModalDialogs::chooseSaveFile(QWidget *owner, const SaveFileRequest &request)

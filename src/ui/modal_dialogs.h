@@ -81,4 +81,6 @@ public:
 private:
     std::unique_ptr<QProgressDialog> progress_;
     std::unique_ptr<QTimer> showTimer_;   // brings the display up after a moment
+    qint64 progressDone_ = 0;             // the last progress, for a display made later
+    qint64 progressTotal_ = -1;
 };

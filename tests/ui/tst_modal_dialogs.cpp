@@ -4,10 +4,14 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 class TestModalDialogs : public QObject {
     Q_OBJECT
@@ -15,6 +19,7 @@ class TestModalDialogs : public QObject {
 private slots:
     void saveDialogSuffixFollowsTheFilter_data();
     void saveDialogSuffixFollowsTheFilter();
+    void stalledReadShowsProgressAndCancels();
 };
 
 void TestModalDialogs::saveDialogSuffixFollowsTheFilter_data()
@@ -54,6 +59,32 @@ void TestModalDialogs::saveDialogSuffixFollowsTheFilter()
     // A first size that shows the file list's columns, within the screen.
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 9 / 10;
     QCOMPARE(shownSize, QSize(900, 560).boundedTo(room));
+}
+
+// A read from which no progress comes still gets the display after a moment, and its Cancel
+// reaches the reader at once; a quick read builds no display at all.
+void TestModalDialogs::stalledReadShowsProgressAndCancels()
+{
+    QtModalDialogs dialogs;
+    int cancels = 0;
+    const auto progressDisplays = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.cbegin(), windows.cend(),
+                             [](QWidget *w) { return qobject_cast<QProgressDialog *>(w) != nullptr; });
+    };
+    dialogs.startReadProgress(nullptr, QStringLiteral("slow_amp.txt"), [&cancels] { ++cancels; });
+    QCOMPARE(progressDisplays(), 0);
+    QProgressDialog *shown = nullptr;
+    QVERIFY(QTest::qWaitFor([&shown] {
+        shown = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        return shown != nullptr;
+    }, 2000));
+    QCOMPARE(shown->labelText(), QStringLiteral("slow_amp.txt"));
+    QTest::mouseClick(shown->findChild<QPushButton *>(), Qt::LeftButton);
+    QCOMPARE(cancels, 1);
+    QVERIFY(!dialogs.showReadProgress(nullptr, QString(), 10, 100));
+    dialogs.endReadProgress();
+    QCOMPARE(progressDisplays(), 0);
 }
 
 QTEST_MAIN(TestModalDialogs)
