@@ -11,6 +11,8 @@
 #endif
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
@@ -55,8 +57,21 @@ int runGui(const CommandLine &line)
 #endif
     QtModalDialogs dialogs;
     MainWindow mainWindow(dialogs, line.language);
-    if (!line.amplitudeFile.isEmpty())
-        QTimer::singleShot(0, &mainWindow, [&] { mainWindow.openChosenPath(line.amplitudeFile); });
+    if (!line.amplitudeFile.isEmpty() || line.follow) {
+        QTimer::singleShot(0, &mainWindow, [&] {
+            if (!line.amplitudeFile.isEmpty())
+                mainWindow.openChosenPath(line.amplitudeFile);
+            if (!line.follow)
+                return;
+            // Without a folder named, the file's folder, else the last file's.
+            QString folder = line.followFolder;
+            if (folder.isEmpty()) {
+                const QString file = line.amplitudeFile.isEmpty() ? mainWindow.lastFilePath() : line.amplitudeFile;
+                folder = file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
+            }
+            mainWindow.followFolder(folder, line.settleMs);
+        });
+    }
     mainWindow.exec();
     return 0;
 }

@@ -171,6 +171,14 @@ Data set could not be opened.</source>
 
 Datensatz konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>The folder cannot be followed.</source>
+        <translation>Der Ordner kann nicht verfolgt werden.</translation>
+    </message>
+    <message>
+        <source>The followed folder is gone; following has stopped.</source>
+        <translation>Der verfolgte Ordner ist nicht mehr vorhanden; das Verfolgen wurde beendet.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +309,14 @@ Datensatz konnte nicht geöffnet werden.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Follow this folder</source>
+        <translation>Diesem Ordner folgen</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>Verfolgt: %1</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,14 @@ Data set could not be opened.</source>
 
 No pudo abrirse el conjunto de datos.</translation>
     </message>
+    <message>
+        <source>The folder cannot be followed.</source>
+        <translation>No se puede seguir la carpeta.</translation>
+    </message>
+    <message>
+        <source>The followed folder is gone; following has stopped.</source>
+        <translation>La carpeta seguida ya no existe; se ha dejado de seguir.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +309,14 @@ No pudo abrirse el conjunto de datos.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Follow this folder</source>
+        <translation>Seguir esta carpeta</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>Siguiendo: %1</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,14 @@ Data set could not be opened.</source>
 
 Ouverture des données impossible.</translation>
     </message>
+    <message>
+        <source>The folder cannot be followed.</source>
+        <translation>Impossible de suivre ce dossier.</translation>
+    </message>
+    <message>
+        <source>The followed folder is gone; following has stopped.</source>
+        <translation>Le dossier suivi n&apos;existe plus ; le suivi est arrêté.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +309,14 @@ Ouverture des données impossible.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Follow this folder</source>
+        <translation>Suivre ce dossier</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>Suivi : %1</translation>
     </message>
 </context>
 <context>

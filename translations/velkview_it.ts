@@ -171,6 +171,14 @@ Data set could not be opened.</source>
 
 Non è stato possibile aprire i dati.</translation>
     </message>
+    <message>
+        <source>The folder cannot be followed.</source>
+        <translation>Impossibile seguire la cartella.</translation>
+    </message>
+    <message>
+        <source>The followed folder is gone; following has stopped.</source>
+        <translation>La cartella seguita non esiste più; il monitoraggio è stato interrotto.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +309,14 @@ Non è stato possibile aprire i dati.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Follow this folder</source>
+        <translation>Segui questa cartella</translation>
+    </message>
+    <message>
+        <source>Following: %1</source>
+        <translation>Seguita: %1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "lang/language.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -36,10 +37,19 @@ struct Options {
                               QStringLiteral("A remark line for --report (up to three)."),
                               QStringLiteral("TEXT")};
 
+    QCommandLineOption follow{QStringLiteral("follow"),
+                              QStringLiteral("Follow a folder: show each new measurement once it is complete. The folder is "
+                                             "DIR when the file argument is a folder, else the file's folder, else the "
+                                             "last file's.")};
+    QCommandLineOption settle{QStringLiteral("settle"),
+                              QStringLiteral("With --follow: how long a measurement's files must stay unchanged "
+                                             "before it is shown, in milliseconds (default 1000)."),
+                              QStringLiteral("MS")};
+
     explicit Options(QCommandLineParser &parser)
         : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.addOptions({language, dump, chart, size, report, csv, table, bearingType, remark});
+        parser.addOptions({language, dump, chart, size, report, csv, table, bearingType, remark, follow, settle});
     }
 };
 
@@ -214,6 +224,28 @@ QString readCsv(const QCommandLineParser &parser, const Options &options, Comman
     return QString();
 }
 
+// --follow and --settle belong to the window; a folder given as the file is the one followed.
+QString readFollow(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    line.follow = parser.isSet(options.follow);
+    if (line.follow && line.mode != CommandLine::Mode::Gui)
+        return QStringLiteral("--follow opens the window; it does not go with --dump, --chart, --report or --csv.");
+    if (parser.isSet(options.settle)) {
+        if (!line.follow)
+            return QStringLiteral("--settle goes with --follow.");
+        bool ok = false;
+        const QString text = parser.value(options.settle);
+        line.settleMs = text.toInt(&ok);
+        if (!ok || line.settleMs < 0 || line.settleMs > 600000 || text.startsWith(QLatin1Char('+')))
+            return QStringLiteral("--settle takes milliseconds from 0 to 600000.");
+    }
+    if (line.follow && QFileInfo(line.amplitudeFile).isDir()) {
+        line.followFolder = line.amplitudeFile;
+        line.amplitudeFile.clear();
+    }
+    return QString();
+}
+
 // The checks of the batch mode asked for.
 QString readModeOptions(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
@@ -258,7 +290,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return line;
     }
     // Each step runs only when the ones before found nothing wrong.
-    for (const auto step : {readLanguage, readMode, readFileAndOwners, readModeOptions}) {
+    for (const auto step : {readLanguage, readMode, readFileAndOwners, readModeOptions, readFollow}) {
         line.error = step(parser, options, line);
         if (!line.error.isEmpty())
             break;

@@ -24,6 +24,9 @@ struct CommandLine {
     QString helpText;              // for Help only
     QString error;                 // non-empty: bad usage, exit status 2
     bool platformGiven = false;    // Qt's -platform option names the display to use
+    bool follow = false;           // --follow
+    QString followFolder;          // --follow DIR; empty: the folder of the file, or of the last
+    int settleMs = 1000;           // --settle
 };
 
 // Parses the arguments (the first one is the program). Never exits.

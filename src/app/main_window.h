@@ -2,6 +2,7 @@
 
 #include "app/config_file.h"
 #include "app/recent_file_list.h"
+#include "data/folder_follower.h"
 #include "data/measurement_loader.h"
 #include "data/measurement_reader.h"
 #include "data/measurement_set.h"
@@ -54,6 +55,17 @@ public:
     // The results window while one is shown, else null. Owned by this window.
     ResultsWindow *resultsWindow() const { return resultsWindow_; }
 
+    // Following a folder (main_window_follow.cpp): each measurement that settles there is
+    // opened as Open would open it, and a refused one that is still changing is tried again
+    // once it settles. The results window is shown and names the folder. False, after the
+    // message, when folder is not one.
+    bool followFolder(const QString &folder, int settleMs = defaultSettleMs);
+    void stopFollowing();
+    // Ctrl+L and the results window's menu: follows the shown measurement's folder, or stops.
+    void toggleFollowing();
+    const FolderFollower &folderFollower() const { return follower_; }
+    static constexpr int defaultSettleMs = 1000;
+
 public slots:
     void accept() override;
     void reject() override;
@@ -70,8 +82,9 @@ protected:
 private:
 
     // New: the Open-file command, a recent file, a drop; a failed read closes the results window.
-    // ReadAgain (F5): a failed read keeps the measurement shown.
-    enum class OpenKind { New, ReadAgain };
+    // ReadAgain (F5): a failed read keeps the measurement shown. Followed: the same, and a
+    // failure while the files still change says nothing.
+    enum class OpenKind { New, ReadAgain, Followed };
 
     bool chooseFile();
     void openMeasurement(OpenKind kind = OpenKind::New);
@@ -89,6 +102,9 @@ private:
     void nameRecentButtons();
     void showResultsWindow();
     void closeResultsWindow();
+    // A settled measurement of the followed folder; waits while a read or a dialog is open.
+    void openFollowed(const QString &ampPath);
+    void onFollowedFolderLost(const QString &folder);
 
     void applyLanguageTexts();
     // Qt's own dialogs and buttons (open, print, preview, message boxes) in languageIndex's
@@ -111,6 +127,8 @@ private:
     ResultsWindow *resultsWindow_ = nullptr;
     MeasurementLoader loader_;
     QEventLoop *readLoop_ = nullptr;   // the loop of the read running, if any
+    FolderFollower follower_;
+    QString waitingFollowed_;   // settled while busy: opened when the read or dialog is done
     ConfigLocation config_;
     QString lastFilePath_;
     RecentFileList recent_;

@@ -109,7 +109,7 @@ void MainWindow::openMeasurement(OpenKind kind)
         return;
     const bool wasShown = resultsWindow_ != nullptr;
     // Reading again keeps the window as it is; any other open brings it up first.
-    if (kind == OpenKind::New)
+    if (kind == OpenKind::New || !resultsWindow_)
         showResultsWindow();
     const std::optional<LoadedMeasurement> loaded = readInBackground();
     // Cancelling means the file was not opened; the user chose it, so no message, and whatever
@@ -174,8 +174,11 @@ void MainWindow::showReadFailure(OpenKind kind, ReadOutcome outcome, const Measu
     const QString details = fileDetails(ampPath_, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
                                                    : outcome == ReadOutcome::Refused ? tr("The file contains letters (characters A to z)")
                                                                                       : tr("The file could not be read to its end"));
+    // A followed measurement that is still being written is tried again once it settles.
+    if (kind == OpenKind::Followed && follower_.changedSinceSettled(ampPath_))
+        return;
     // A failed read again leaves the measurement on screen, and its records with it.
-    if (kind == OpenKind::ReadAgain) {
+    if (kind != OpenKind::New) {
         const bool cannotOpen = outcome == ReadOutcome::CannotOpen;
         dialogs_.showError(this, cannotOpen ? applicationName() : tr("Error"),
                            cannotOpen ? tr("Error while opening file!") : tr("Invalid file format!\n\nData set could not be opened."),
@@ -214,6 +217,7 @@ void MainWindow::showResultsWindow()
         connect(resultsWindow_, &ResultsWindow::reloadRequested, this, &MainWindow::reloadShown);
         connect(resultsWindow_, &ResultsWindow::quitRequested, this, &MainWindow::accept);
         connect(resultsWindow_, &ResultsWindow::fileDropped, this, &MainWindow::openChosenPath);
+        connect(resultsWindow_, &ResultsWindow::followRequested, this, &MainWindow::toggleFollowing);
     }
     resultsWindow_->showOnTop();
     languageList_->setEnabled(false);
@@ -221,8 +225,9 @@ void MainWindow::showResultsWindow()
 
 void MainWindow::closeResultsWindow()
 {
-    // A read for a window that is gone is not waited for.
+    // A read for a window that is gone is not waited for, and nothing is followed for it.
     cancelRead();
+    stopFollowing();
     if (resultsWindow_) {
         // The request may come from inside one of the window's own handlers, so the object
         // goes once that handler has returned.

@@ -160,6 +160,7 @@ void ResultsWindow::createShortcuts()
     addShortcuts(this, {QKeySequence::Refresh, QKeySequence(Qt::Key_F5)}, [this] { emit reloadRequested(); });
     addShortcuts(this, {QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
     addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { emit quitRequested(); });
+    addShortcuts(this, {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { emit followRequested(); });
 }
 
 void ResultsWindow::dragEnterEvent(QDragEnterEvent *event)

@@ -47,6 +47,11 @@ public:
     // The Print command.
     void printReport();
 
+    // The folder being followed, named in the button row ("Following: ..."); empty for none.
+    void setFollowedFolder(const QString &folder);
+    const QString &followedFolder() const { return followedFolder_; }
+    QLabel *followNote() const { return followNote_; }
+
     // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref"; VELKView before
     // any file was read.
     static QString captionFor(const MeasurementFiles &files);
@@ -103,6 +108,8 @@ signals:
     void reloadRequested();
     void quitRequested();
     void fileDropped(const QString &path);
+    // "Follow this folder" and Ctrl+L: start following the shown measurement's folder, or stop.
+    void followRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -145,6 +152,9 @@ private:
     QPushButton *printButton_ = nullptr;
     int buttonHeight_ = 0;   // the template's, whatever height the last placement gave
     QLabel *readout_ = nullptr;
+    QLabel *followNote_ = nullptr;
+    QString followedFolder_;
+    void placeFollowNote();
     ChartAccessArea *amplitudeArea_ = nullptr;
     ChartAccessArea *referenceArea_ = nullptr;
     ChartZoom *zoom_ = nullptr;

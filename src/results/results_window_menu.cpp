@@ -50,6 +50,13 @@ std::unique_ptr<QMenu> ResultsWindow::createContextMenu()
         connect(action, &QAction::triggered, this, item.command);
     }
     addLookingCloserItems(*menu);
+    menu->addSeparator();
+    QAction *follow = menu->addAction(tr("Follow this folder"));
+    follow->setObjectName(QStringLiteral("followFolder"));
+    follow->setCheckable(true);
+    follow->setChecked(!followedFolder_.isEmpty());
+    follow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(follow, &QAction::triggered, this, &ResultsWindow::followRequested);
     return menu;
 }
 

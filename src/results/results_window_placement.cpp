@@ -5,7 +5,9 @@
 #include "charts/chart_geometry.h"
 #include "draw/device_units.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -134,6 +136,39 @@ void ResultsWindow::placeButtons()
                       closeButton_->fontMetrics().height() + 4);
     closeButton_->setGeometry(close);
     printButton_->setGeometry(print);
+    placeFollowNote();
+}
+
+void ResultsWindow::setFollowedFolder(const QString &folder)
+{
+    followedFolder_ = folder;
+    if (folder.isEmpty()) {
+        delete followNote_;
+        followNote_ = nullptr;
+        return;
+    }
+    if (!followNote_) {
+        followNote_ = new QLabel(this);
+        followNote_->setObjectName(QStringLiteral("followNote"));
+        followNote_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    placeFollowNote();
+    followNote_->show();
+}
+
+void ResultsWindow::placeFollowNote()
+{
+    if (!followNote_)
+        return;
+    // Left of Print in the button row, as wide as the row leaves it; a long path loses its
+    // middle, so the folder's own name stays readable.
+    const QRect print = printButton_->geometry();
+    const int right = print.left() - std::max(4, width() / 100);
+    const int width = std::max(0, std::min(right, this->width() * 2 / 5));
+    const QString text = tr("Following: %1").arg(QDir::toNativeSeparators(followedFolder_));
+    followNote_->setText(followNote_->fontMetrics().elidedText(text, Qt::ElideMiddle, width));
+    followNote_->setToolTip(QDir::toNativeSeparators(followedFolder_));
+    followNote_->setGeometry(right - width, print.top(), width, print.height());
 }
 
 void ResultsWindow::pinWindow()

@@ -1,0 +1,263 @@
+#include "data/folder_follower.h"
+
+#include "data/ref_path.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QStorageInfo>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// Between polls of an idle folder; a network share is asked no more often than this.
+constexpr int idlePollMs = 1000;
+// Notifications can miss a rewrite in place of a file that is not watched: the folder is
+// listed again this often all the same.
+constexpr int safetyScanMs = 2000;
+
+qint64 nanoseconds(const struct timespec &time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+QByteArray deviceAndInode(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return {};
+    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
+}
+
+} // namespace
+
+FolderFollower::FolderFollower(QObject *parent) : QObject(parent)
+{
+    tick_ = new QTimer(this);
+    tick_->setSingleShot(true);
+    scanSoon_ = new QTimer(this);
+    scanSoon_->setSingleShot(true);
+    // A burst of events (a measurement written in many pieces) makes one listing.
+    scanSoon_->setInterval(20);
+    connect(scanSoon_, &QTimer::timeout, this, [this] {
+        if (stopIfFolderLost())
+            return;
+        scanFolder();
+        tellSettled();
+    });
+    connect(tick_, &QTimer::timeout, this, [this] {
+        if (stopIfFolderLost())
+            return;
+        const int scanEvery = watching_ == Watching::Polling ? std::clamp(settleMs_ / 2, 100, idlePollMs) : safetyScanMs;
+        if (lastScan_.elapsed() >= scanEvery)
+            scanFolder();
+        else
+            recheckPending();
+        tellSettled();
+    });
+}
+
+FolderFollower::~FolderFollower() = default;
+
+bool FolderFollower::isNetworkFileSystem(const QByteArray &type)
+{
+    // Changes made on another machine never reach this kernel's notifications.
+    static const char *const network[] = {"nfs",  "nfs4",       "cifs",     "smb3",          "smbfs",
+                                          "9p",   "afs",        "ceph",     "virtiofs",      "ncpfs",
+                                          "davfs", "fuse.sshfs", "fuse.rclone", "fuse.glusterfs", "fuse.davfs2"};
+    return std::any_of(std::begin(network), std::end(network), [&](const char *name) { return type == name; });
+}
+
+bool FolderFollower::start(const QString &folder, int settleMs)
+{
+    stop();
+    const QString absolute = QDir(folder).absolutePath();
+    folderDevice_ = deviceAndInode(absolute);
+    if (folderDevice_.isEmpty())
+        return false;
+    folder_ = absolute;
+    settleMs_ = std::max(0, settleMs);
+    changeClock_.start();
+    watcher_ = new QFileSystemWatcher(this);
+    const bool network = isNetworkFileSystem(QStorageInfo(folder_).fileSystemType());
+    if (!network && watcher_->addPath(folder_)) {
+        watching_ = Watching::Notifications;
+        connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderFollower::scheduleScan);
+        // Only the shown pair is watched: a rewrite of it in place is seen at once.
+        connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+            const auto shown = entries_.find(watchedFiles_.value(0));
+            if (shown != entries_.end())
+                restamp(shown.key(), shown.value());
+            recheckPending();
+            tellSettled();
+        });
+    } else {
+        watching_ = Watching::Polling;
+    }
+    scanFolder();
+    // What is there now counts as seen.
+    for (Entry &entry : entries_)
+        entry.told = true;
+    tellSettled();
+    return true;
+}
+
+void FolderFollower::stop()
+{
+    watching_ = Watching::None;
+    tick_->stop();
+    scanSoon_->stop();
+    delete watcher_;
+    watcher_ = nullptr;
+    watchedFiles_.clear();
+    entries_.clear();
+    folder_.clear();
+}
+
+FolderFollower::Stamp FolderFollower::stampOf(const QString &path)
+{
+    struct stat status {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return {};
+    return {true, qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
+            quint64(status.st_ino)};
+}
+
+bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
+{
+    const Stamp amp = stampOf(ampPath);
+    const Stamp ref = stampOf(deriveRefPath(ampPath));
+    if (amp == entry.amp && ref == entry.ref)
+        return false;
+    entry.amp = amp;
+    entry.ref = ref;
+    entry.lastChange = changeClock_.elapsed();
+    entry.told = false;
+    return true;
+}
+
+void FolderFollower::scheduleScan()
+{
+    if (!scanSoon_->isActive())
+        scanSoon_->start();
+}
+
+void FolderFollower::scanFolder()
+{
+    if (watching_ == Watching::None)
+        return;
+    lastScan_.start();
+    // Only names the pairing accepts: "_amp.txt" compared case-sensitively.
+    const QStringList names = QDir(folder_).entryList({QStringLiteral("*_amp.txt")},
+                                                      QDir::Files | QDir::CaseSensitive, QDir::NoSort);
+    QHash<QString, Entry> present;
+    present.reserve(names.size());
+    for (const QString &name : names) {
+        const QString path = folder_ + QLatin1Char('/') + name;
+        if (deriveRefPath(path).isEmpty())
+            continue;
+        Entry entry = entries_.value(path, Entry{{}, {}, 0, false});
+        restamp(path, entry);
+        present.insert(path, entry);
+    }
+    // A file that was removed is forgotten; written again, it is a new measurement.
+    entries_ = std::move(present);
+    // The shown pair may have been replaced by a new file of its name, which the old watch
+    // does not see.
+    for (const QString &path : std::as_const(watchedFiles_)) {
+        if (watcher_ && !watcher_->files().contains(path) && QFile::exists(path))
+            watcher_->addPath(path);
+    }
+}
+
+void FolderFollower::recheckPending()
+{
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        if (!it->told)
+            restamp(it.key(), it.value());
+    }
+}
+
+void FolderFollower::tellSettled()
+{
+    if (watching_ == Watching::None)
+        return;
+    const qint64 now = changeClock_.elapsed();
+    QString newest;
+    std::tuple<qint64, qint64, QString> newestKey;
+    bool pending = false;
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        if (it->told)
+            continue;
+        if (now - it->lastChange < settleMs_) {
+            pending = true;
+            continue;
+        }
+        it->told = true;
+        const std::tuple<qint64, qint64, QString> key{std::max(it->amp.modified, it->ref.modified), it->lastChange, it.key()};
+        if (newest.isEmpty() || key > newestKey) {
+            newest = it.key();
+            newestKey = key;
+        }
+    }
+    // Pending files are stamped often, so the settle time is kept to a few milliseconds.
+    const int idle = watching_ == Watching::Polling ? std::clamp(settleMs_ / 2, 100, idlePollMs) : idlePollMs;
+    tick_->start(pending ? std::clamp(settleMs_ / 10, 5, 50) : idle);
+    if (newest.isEmpty())
+        return;
+    watchFiles(newest);
+    emit measurementSettled(newest);
+}
+
+void FolderFollower::watchFiles(const QString &ampPath)
+{
+    if (!watcher_)
+        return;
+    if (!watchedFiles_.isEmpty())
+        watcher_->removePaths(watchedFiles_);
+    watchedFiles_ = {ampPath, deriveRefPath(ampPath)};
+    for (const QString &path : std::as_const(watchedFiles_)) {
+        if (QFile::exists(path))
+            watcher_->addPath(path);
+    }
+}
+
+bool FolderFollower::stopIfFolderLost()
+{
+    if (watching_ == Watching::None || deviceAndInode(folder_) == folderDevice_)
+        return false;
+    const QString lost = folder_;
+    stop();
+    emit folderLost(lost);
+    return true;
+}
+
+QString FolderFollower::newestMeasurement() const
+{
+    QString newest;
+    std::pair<qint64, QString> newestKey;
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        const std::pair<qint64, QString> key{std::max(it->amp.modified, it->ref.modified), it.key()};
+        if (newest.isEmpty() || key > newestKey) {
+            newest = it.key();
+            newestKey = key;
+        }
+    }
+    return newest;
+}
+
+bool FolderFollower::changedSinceSettled(const QString &ampPath)
+{
+    const auto it = entries_.find(ampPath);
+    if (it == entries_.end())
+        return true;
+    if (!restamp(ampPath, it.value()))
+        return false;
+    tellSettled();
+    return true;
+}
