@@ -174,8 +174,9 @@ void MainWindow::showReadFailure(OpenKind kind, ReadOutcome outcome, const Measu
     const QString details = fileDetails(ampPath_, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
                                                    : outcome == ReadOutcome::Refused ? tr("The file contains letters (characters A to z)")
                                                                                       : tr("The file could not be read to its end"));
-    // A followed measurement that is still being written is tried again once it settles.
-    if (kind == OpenKind::Followed && follower_.changedSinceSettled(ampPath_))
+    // A followed measurement that is still being written is tried again once it settles, and
+    // one that a newer measurement replaces anyway needs no message.
+    if (kind == OpenKind::Followed && (!waitingFollowed_.isEmpty() || follower_.changedSinceSettled(ampPath_)))
         return;
     // A failed read again leaves the measurement on screen, and its records with it.
     if (kind != OpenKind::New) {

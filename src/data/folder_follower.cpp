@@ -254,7 +254,8 @@ QString FolderFollower::newestMeasurement() const
 bool FolderFollower::changedSinceSettled(const QString &ampPath)
 {
     const auto it = entries_.find(ampPath);
-    if (it == entries_.end())
+    // A change seen already (through the watch on the shown pair) leaves the entry pending.
+    if (it == entries_.end() || !it->told)
         return true;
     if (!restamp(ampPath, it.value()))
         return false;

@@ -1,0 +1,220 @@
+#include "app/main_window.h"
+#include "doubles/scripted_dialogs.h"
+#include "doubles/test_files.h"
+#include "results/results_window.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+constexpr int settleMs = 300;
+
+QByteArray ampLines(int count)
+{
+    QByteArray lines;
+    for (int i = 0; i < count; ++i)
+        lines += QByteArray::number(i + 1) + ' ' + QByteArray::number(i) + " 60 70\n";
+    return lines;
+}
+
+// Writes content as the station does: created, written in pieces with pauses, closed.
+void writeInPieces(const QString &path, const QByteArray &content, int pieces, int pauseMs)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const qsizetype step = std::max<qsizetype>(1, content.size() / pieces);
+    for (qsizetype at = 0; at < content.size(); at += step) {
+        file.write(content.mid(at, step));
+        file.flush();
+        if (at + step < content.size())
+            QTest::qWait(pauseMs);
+    }
+}
+
+QString shownTitle(const MainWindow &window)
+{
+    return window.resultsWindow() ? window.resultsWindow()->files().ampFileTitle : QString();
+}
+
+} // namespace
+
+class TestFollowFolder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void newPairOpensAndRewriteIsReadAgain();
+    void halfWrittenFileWaitsForTheSettleTime();
+    void refusedWhileChangingIsRetriedElseReportedOnce();
+    void manyMeasurementsEndOnTheNewest();
+    void stoppingRemovesTheNote_data();
+    void stoppingRemovesTheNote();
+    void removedFolderStopsWithOneMessage();
+};
+
+void TestFollowFolder::newPairOpensAndRewriteIsReadAgain()
+{
+    QTemporaryDir dir;
+    writeTestFile(dir.filePath(QStringLiteral("old_amp.txt")), ampLines(3));
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QVERIFY(window.followFolder(dir.path(), settleMs));
+    // What was there counts as seen; with nothing on screen the newest is shown.
+    QTRY_COMPARE(shownTitle(window), QStringLiteral("old_amp.txt"));
+
+    writeInPieces(dir.filePath(QStringLiteral("new_amp.txt")), ampLines(10), 4, 20);
+    writeInPieces(dir.filePath(QStringLiteral("new_ref.txt")), "1 0 0 0 0 5 0 1 0 -1\n", 1, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("new_amp.txt"), 5000);
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 10);
+    QCOMPARE(window.resultsWindow()->measurement().refCount, 1);
+    QCOMPARE(window.recentFiles().title(window.recentFiles().count() - 1), QStringLiteral("new_amp.txt"));
+
+    // The station overwrites the same name.
+    writeInPieces(dir.filePath(QStringLiteral("new_amp.txt")), ampLines(25), 2, 10);
+    QTRY_COMPARE_WITH_TIMEOUT(window.resultsWindow()->measurement().ampCount, 25, 5000);
+    QVERIFY(dialogs.errors.isEmpty());
+}
+
+// Pieces come more often than the settle time: nothing is shown until the file was closed and
+// has rested for it, and then the whole file.
+void TestFollowFolder::halfWrittenFileWaitsForTheSettleTime()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QVERIFY(window.followFolder(dir.path(), settleMs));
+    writeInPieces(dir.filePath(QStringLiteral("slow_amp.txt")), ampLines(400), 10, settleMs / 3);
+    QElapsedTimer sinceClosed;
+    sinceClosed.start();
+    QCOMPARE(shownTitle(window), QString());
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("slow_amp.txt"), 5000);
+    QVERIFY2(sinceClosed.elapsed() >= settleMs - 20, qPrintable(QString::number(sinceClosed.elapsed())));
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 400);
+}
+
+void TestFollowFolder::refusedWhileChangingIsRetriedElseReportedOnce()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QVERIFY(window.followFolder(dir.path(), settleMs));
+    const QString path = dir.filePath(QStringLiteral("late_amp.txt"));
+
+    // The first read finds letters the station is still overwriting: no message, a read again.
+    int reads = 0;
+    window.measurementLoader().setReadFunction([&](const QString &amp, const QString &ref, MeasurementSet &data,
+                                                   MeasurementFiles &files, QString *reason, const ReadProgress &progress) {
+        if (++reads == 1) {
+            writeTestFile(amp, ampLines(7));
+            return ReadOutcome::Refused;
+        }
+        return readMeasurement(amp, ref, data, files, reason, progress);
+    });
+    writeTestFile(path, "1 x\n");
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("late_amp.txt"), 5000);
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 7);
+    QCOMPARE(reads, 2);
+    QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.value(0).text + dialogs.errors.value(0).details));
+
+    // Refused for good: the usual message, once.
+    writeTestFile(dir.filePath(QStringLiteral("bad_amp.txt")), "1 x\n");
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.errors.size(), 1, 5000);
+    QCOMPARE(dialogs.errors[0].text, QStringLiteral("Invalid file format!\n\nData set could not be opened."));
+    QTest::qWait(3 * settleMs);
+    QCOMPARE(dialogs.errors.size(), 1);
+    QCOMPARE(shownTitle(window), QStringLiteral("late_amp.txt"));
+}
+
+// A station writing fast: the viewer keeps up, says nothing and ends on the last measurement.
+void TestFollowFolder::manyMeasurementsEndOnTheNewest()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QVERIFY(window.followFolder(dir.path(), 50));
+    std::atomic<bool> done = false;
+    std::thread station([&] {
+        for (int k = 0; k < 200; ++k) {
+            const QString base = dir.filePath(QStringLiteral("m%1").arg(k, 3, 10, QLatin1Char('0')));
+            writeTestFile(base + QStringLiteral("_amp.txt"), ampLines(720));
+            writeTestFile(base + QStringLiteral("_ref.txt"), "1 0 0 0 0 5 0 1 0 -1\n");
+        }
+        done = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(done, 30000);
+    station.join();
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("m199_amp.txt"), 5000);
+    QCOMPARE(window.resultsWindow()->measurement().ampCount, 720);
+    QVERIFY(dialogs.errors.isEmpty());
+}
+
+void TestFollowFolder::stoppingRemovesTheNote_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("menu") << QStringLiteral("menu");
+    QTest::newRow("Ctrl+L") << QStringLiteral("key");
+    QTest::newRow("closing the window") << QStringLiteral("close");
+}
+
+void TestFollowFolder::stoppingRemovesTheNote()
+{
+    QFETCH(QString, route);
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    window.show();
+    QVERIFY(window.followFolder(dir.path(), settleMs));
+    ResultsWindow *results = window.resultsWindow();
+    QVERIFY(results->followNote());
+    QCOMPARE(results->followNote()->toolTip(), QDir::toNativeSeparators(QDir(dir.path()).absolutePath()));
+    QVERIFY(results->followNote()->text().startsWith(QStringLiteral("Following: ")));
+    const std::unique_ptr<QMenu> menu = results->createContextMenu();
+    QAction *follow = menu->findChild<QAction *>(QStringLiteral("followFolder"));
+    QVERIFY(follow && follow->isChecked());
+
+    if (route == QLatin1String("menu")) {
+        follow->trigger();
+    } else if (route == QLatin1String("key")) {
+        results->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(results));
+        QTest::keyClick(results, Qt::Key_L, Qt::ControlModifier);
+    } else {
+        results->closeButton()->click();
+    }
+    QVERIFY(!window.folderFollower().isFollowing());
+    if (window.resultsWindow()) {
+        QVERIFY(!window.resultsWindow()->followNote());
+        QVERIFY(!window.resultsWindow()->createContextMenu()->findChild<QAction *>(QStringLiteral("followFolder"))->isChecked());
+    }
+}
+
+void TestFollowFolder::removedFolderStopsWithOneMessage()
+{
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("station"));
+    QVERIFY(QDir().mkpath(folder));
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, parent.path());
+    QVERIFY(window.followFolder(folder, settleMs));
+    QVERIFY(QDir(folder).removeRecursively());
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.errors.size(), 1, 5000);
+    QCOMPARE(dialogs.errors[0].text, QStringLiteral("The followed folder is gone; following has stopped."));
+    QVERIFY(!window.folderFollower().isFollowing());
+    QVERIFY(!window.resultsWindow()->followNote());
+    QTest::qWait(1500);
+    QCOMPARE(dialogs.errors.size(), 1);
+}
+
+QTEST_MAIN(TestFollowFolder)
+#include "tst_follow_folder.moc"
