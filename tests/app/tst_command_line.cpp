@@ -107,6 +107,16 @@ void TestCommandLine::parsesModesAndOptions()
     const CommandLine gui = parseCommandLine({QStringLiteral("velkview")});
     QCOMPARE(gui.mode, CommandLine::Mode::Gui);
     QVERIFY(gui.amplitudeFile.isEmpty());
+    QVERIFY(!gui.follow);
+
+    // A folder given with --follow is the one followed, not a file to open.
+    const CommandLine follow = parseCommandLine({QStringLiteral("velkview"), QStringLiteral("--follow"), QStringLiteral("--settle"),
+                                                 QStringLiteral("250"), QDir::tempPath()});
+    QVERIFY(follow.error.isEmpty());
+    QVERIFY(follow.follow);
+    QCOMPARE(follow.followFolder, QDir::tempPath());
+    QVERIFY(follow.amplitudeFile.isEmpty());
+    QCOMPARE(follow.settleMs, 250);
 }
 
 void TestCommandLine::badUsage_data()
@@ -126,6 +136,9 @@ void TestCommandLine::badUsage_data()
                                                  QStringLiteral("1"), QStringLiteral("--remark"), QStringLiteral("2"),
                                                  QStringLiteral("--remark"), QStringLiteral("3"), QStringLiteral("--remark"),
                                                  QStringLiteral("4"), QStringLiteral("a")};
+    QTest::newRow("settle without follow") << QStringList{QStringLiteral("--settle"), QStringLiteral("10")};
+    QTest::newRow("bad settle") << QStringList{QStringLiteral("--follow"), QStringLiteral("--settle"), QStringLiteral("1s")};
+    QTest::newRow("follow with a batch mode") << QStringList{QStringLiteral("--follow"), QStringLiteral("--dump"), QStringLiteral("a")};
     QTest::newRow("two files") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
     QTest::newRow("empty report name") << QStringList{QStringLiteral("--report"), QString(), QStringLiteral("a")};
     QTest::newRow("empty chart name") << QStringList{QStringLiteral("--chart="), QStringLiteral("a")};
