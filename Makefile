@@ -52,7 +52,7 @@ bench: build
 	@for program in $(BUILD)/bench/bench_*; do [ -f $$program ] && [ -x $$program ] || continue; \
 		echo "== $$program"; \
 		case $$program in \
-		*bench_first_paint) bash tests/with_window_manager.sh 1920x1080 $$program; status=$$?; \
+		*bench_first_paint|*bench_follow) bash tests/with_window_manager.sh 1920x1080 $$program; status=$$?; \
 			[ $$status -eq 77 ] && { $$program; status=$$?; }; [ $$status -eq 0 ] || exit $$status ;; \
 		*) $$program || exit 1 ;; \
 		esac; \

@@ -2,6 +2,7 @@
 
 #include "data/ref_path.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
@@ -15,6 +16,8 @@
 
 namespace {
 
+// Between stamps of files still being written; also the most a change seen late is dated back.
+constexpr int pendingTickMs = 25;
 // Between polls of an idle folder; a network share is asked no more often than this.
 constexpr int idlePollMs = 1000;
 // Notifications can miss a rewrite in place of a file that is not watched: the folder is
@@ -136,7 +139,11 @@ bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
         return false;
     entry.amp = amp;
     entry.ref = ref;
-    entry.lastChange = changeClock_.elapsed();
+    // Seen at a poll, the change may be older: the file's own time says by how much, when it
+    // is recent by this machine's clock (a share's clock may differ, and then counts for nothing).
+    const qint64 now = changeClock_.elapsed();
+    const qint64 sinceWritten = QDateTime::currentMSecsSinceEpoch() - std::max(amp.modified, ref.modified) / 1000000;
+    entry.lastChange = now - std::clamp<qint64>(sinceWritten, 0, pendingTickMs);
     entry.told = false;
     return true;
 }
@@ -190,12 +197,13 @@ void FolderFollower::tellSettled()
     const qint64 now = changeClock_.elapsed();
     QString newest;
     std::tuple<qint64, qint64, QString> newestKey;
-    bool pending = false;
+    qint64 nextDeadline = -1;
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->told)
             continue;
         if (now - it->lastChange < settleMs_) {
-            pending = true;
+            const qint64 deadline = it->lastChange + settleMs_;
+            nextDeadline = nextDeadline < 0 ? deadline : std::min(nextDeadline, deadline);
             continue;
         }
         it->told = true;
@@ -207,7 +215,10 @@ void FolderFollower::tellSettled()
     }
     // Pending files are stamped often, so the settle time is kept to a few milliseconds.
     const int idle = watching_ == Watching::Polling ? std::clamp(settleMs_ / 2, 100, idlePollMs) : idlePollMs;
-    tick_->start(pending ? std::clamp(settleMs_ / 10, 5, 50) : idle);
+    if (nextDeadline < 0)
+        tick_->start(idle);
+    else
+        tick_->start(int(std::clamp<qint64>(nextDeadline - now, 1, pendingTickMs)));
     if (newest.isEmpty())
         return;
     watchFiles(newest);
