@@ -87,7 +87,10 @@ bool FolderFollower::start(const QString &folder, int settleMs)
     settleMs_ = std::max(0, settleMs);
     changeClock_.start();
     watcher_ = new QFileSystemWatcher(this);
-    const bool network = isNetworkFileSystem(QStorageInfo(folder_).fileSystemType());
+    // VELKVIEW_POLL_FOLDERS=1 polls any folder, for a file system whose notifications cannot
+    // be trusted that is not known here.
+    const bool network = isNetworkFileSystem(QStorageInfo(folder_).fileSystemType())
+        || qEnvironmentVariableIntValue("VELKVIEW_POLL_FOLDERS") == 1;
     if (!network && watcher_->addPath(folder_)) {
         watching_ = Watching::Notifications;
         connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderFollower::scheduleScan);

@@ -54,6 +54,7 @@ class TestFollowFolder : public QObject {
 
 private slots:
     void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void newPairOpensAndRewriteIsReadAgain_data();
     void newPairOpensAndRewriteIsReadAgain();
     void halfWrittenFileWaitsForTheSettleTime();
     void refusedWhileChangingIsRetriedElseReportedOnce();
@@ -63,13 +64,23 @@ private slots:
     void removedFolderStopsWithOneMessage();
 };
 
+void TestFollowFolder::newPairOpensAndRewriteIsReadAgain_data()
+{
+    QTest::addColumn<bool>("polling");
+    QTest::newRow("notifications") << false;
+    QTest::newRow("polling") << true;
+}
+
 void TestFollowFolder::newPairOpensAndRewriteIsReadAgain()
 {
+    QFETCH(bool, polling);
+    qputenv("VELKVIEW_POLL_FOLDERS", polling ? "1" : "0");
     QTemporaryDir dir;
     writeTestFile(dir.filePath(QStringLiteral("old_amp.txt")), ampLines(3));
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
     QVERIFY(window.followFolder(dir.path(), settleMs));
+    QCOMPARE(window.folderFollower().watching(), polling ? FolderFollower::Watching::Polling : FolderFollower::Watching::Notifications);
     // What was there counts as seen; with nothing on screen the newest is shown.
     QTRY_COMPARE(shownTitle(window), QStringLiteral("old_amp.txt"));
 
@@ -84,6 +95,7 @@ void TestFollowFolder::newPairOpensAndRewriteIsReadAgain()
     writeInPieces(dir.filePath(QStringLiteral("new_amp.txt")), ampLines(25), 2, 10);
     QTRY_COMPARE_WITH_TIMEOUT(window.resultsWindow()->measurement().ampCount, 25, 5000);
     QVERIFY(dialogs.errors.isEmpty());
+    qunsetenv("VELKVIEW_POLL_FOLDERS");
 }
 
 // Pieces come more often than the settle time: nothing is shown until the file was closed and
