@@ -72,6 +72,8 @@ void MainWindow::openFollowed(const QString &ampPath)
             });
         return;
     }
+    // The one told last is the newest: an older one still waiting is not shown after it.
+    waitingFollowed_.clear();
     ampPath_ = ampPath;
     refPath_ = deriveRefPath(ampPath_);
     lastFilePath_ = leftWithoutSplitting(ampPath_, maxPathLength);

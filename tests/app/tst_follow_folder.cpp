@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <thread>
@@ -155,18 +156,27 @@ void TestFollowFolder::manyMeasurementsEndOnTheNewest()
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
     QVERIFY(window.followFolder(dir.path(), 50));
+    // Reads as slow as a busy station's: measurements settle while one is being read.
+    window.measurementLoader().setReadFunction([](const QString &amp, const QString &ref, MeasurementSet &data,
+                                                  MeasurementFiles &files, QString *reason, const ReadProgress &progress) {
+        QThread::msleep(30);
+        return readMeasurement(amp, ref, data, files, reason, progress);
+    });
     std::atomic<bool> done = false;
     std::thread station([&] {
         for (int k = 0; k < 200; ++k) {
             const QString base = dir.filePath(QStringLiteral("m%1").arg(k, 3, 10, QLatin1Char('0')));
             writeTestFile(base + QStringLiteral("_amp.txt"), ampLines(720));
             writeTestFile(base + QStringLiteral("_ref.txt"), "1 0 0 0 0 5 0 1 0 -1\n");
+            QThread::msleep(2);
         }
         done = true;
     });
     QTRY_VERIFY_WITH_TIMEOUT(done, 30000);
     station.join();
     QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("m199_amp.txt"), 5000);
+    QTest::qWait(300);
+    QCOMPARE(shownTitle(window), QStringLiteral("m199_amp.txt"));
     QCOMPARE(window.resultsWindow()->measurement().ampCount, 720);
     QVERIFY(dialogs.errors.isEmpty());
 }
