@@ -1,4 +1,5 @@
 #include "charts/chart_colours.h"
+#include "charts/chart_comparison.h"
 #include "charts/chart_geometry.h"
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
@@ -101,7 +102,7 @@ void drawCurves(Surface &surface, const MeasurementSet &data, const AmplitudeGeo
 
 void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
                         double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
-                        const AngleRange &range)
+                        const AngleRange &range, const ChartComparison &comparison)
 {
     const AmplitudeTools own = amplitudeTools(tools, sx, sy, medium);
     const ChartFrame frame = amplitudeFrame(sx, sy, medium, clientArea);
@@ -113,5 +114,14 @@ void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const Char
     // Always the window's 1-unit pen, on paper as well: the degree lines stay hairlines.
     drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels,
                      tools.thinBlackPen);
+    if (comparison.data) {
+        AmplitudeTools compared = own;
+        compared.whitePen = comparedPen(own.whitePen);
+        compared.yellowPen = comparedPen(own.yellowPen);
+        drawCurves(surface, *comparison.data, geometry, compared);
+    }
     drawCurves(surface, data, geometry, own);
+    if (comparison.data)
+        drawChartLegend(surface, geometry.titleBand, frame, own.labelFont, comparison, own.yellowPen,
+                        own.plotFill);
 }

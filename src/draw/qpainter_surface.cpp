@@ -21,6 +21,8 @@ QBrush toQBrush(const Brush &brush)
     case BrushStyle::ForwardDiagonal:
         // Qt's forward diagonal runs from upper left to lower right, as the brush promises.
         return QBrush(toQColor(brush.colour), Qt::FDiagPattern);
+    case BrushStyle::Hollow:
+        return QBrush(Qt::NoBrush);
     }
     Q_UNREACHABLE();
 }
@@ -193,7 +195,9 @@ void QPainterSurface::lineTo(int x, int y)
     if (!painterHasLinePen_)
         applyLinePen();
     const QPoint to(x, y);
-    if (pen_.width <= 1)
+    if (pen_.style == PenStyle::Dash)
+        drawDashed(position_, to);
+    else if (pen_.width <= 1)
         drawHairline(position_, to);
     else if (!drawStamped(position_, to))
         painter_.drawLine(position_, to);
@@ -241,6 +245,43 @@ void QPainterSurface::drawHairline(QPoint from, QPoint to)
     } else {
         painter_.drawLine(QLineF(from, QPointF(double(lastX), double(lastY))));
     }
+}
+
+// The dashes are cut here rather than by QPainter, which would start its pattern afresh at every
+// segment: a curve of many short segments would then show no gaps at all. The pattern runs on
+// where the pen's last segment ended, so curves drawn in turns with two pens keep theirs.
+void QPainterSurface::drawDashed(QPoint from, QPoint to)
+{
+    const double unit = std::max(pen_.width, 1);
+    const double dash = 4 * unit;
+    const double period = 7 * unit;
+    auto run = std::find_if(dashRuns_.begin(), dashRuns_.end(),
+                            [this](const DashRun &candidate) { return candidate.pen == pen_; });
+    if (run == dashRuns_.end()) {
+        if (dashRuns_.size() >= 8)
+            dashRuns_.erase(dashRuns_.begin());
+        run = dashRuns_.insert(dashRuns_.end(), DashRun{pen_, from, 0.0});
+    }
+    const double phase = run->end == from ? run->phase : 0.0;
+    const QPointF start(from);
+    const QPointF delta = QPointF(to) - start;
+    const double length = std::hypot(delta.x(), delta.y());
+    // Through the middle of its units where the painter enlarges, as a solid hairline.
+    const QPointF offset = hairlineWidth_ > 0 && pen_.width <= 1 ? QPointF(0.5, 0.5) : QPointF();
+    double at = 0.0;
+    while (at < length) {
+        const double inPeriod = std::fmod(phase + at, period);
+        if (inPeriod >= dash) {
+            at += period - inPeriod;
+            continue;
+        }
+        const double stop = std::min(length, at + dash - inPeriod);
+        painter_.drawLine(QLineF(start + offset + delta * (at / length),
+                                 start + offset + delta * (stop / length)));
+        at = stop;
+    }
+    run->end = to;
+    run->phase = std::fmod(phase + length, period);
 }
 
 void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)
