@@ -171,6 +171,10 @@ Data set could not be opened.</source>
 
 Datensatz konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Mit einer anderen Messung vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +305,14 @@ Datensatz konnte nicht geöffnet werden.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Vergleich beenden</translation>
     </message>
 </context>
 <context>

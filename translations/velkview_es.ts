@@ -171,6 +171,10 @@ Data set could not be opened.</source>
 
 No pudo abrirse el conjunto de datos.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Comparar con otra medición</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +305,14 @@ No pudo abrirse el conjunto de datos.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Dejar de comparar</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,10 @@ Data set could not be opened.</source>
 
 Ouverture des données impossible.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Comparer avec une autre mesure</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +305,14 @@ Ouverture des données impossible.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Arrêter la comparaison</translation>
     </message>
 </context>
 <context>

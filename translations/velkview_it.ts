@@ -171,6 +171,10 @@ Data set could not be opened.</source>
 
 Non è stato possibile aprire i dati.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Confronta con un'altra misura</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -301,6 +305,14 @@ Non è stato possibile aprire i dati.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Confronta con…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Termina il confronto</translation>
     </message>
 </context>
 <context>

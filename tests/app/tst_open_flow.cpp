@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QSemaphore>
 #include <QTimer>
 #include <QDir>
@@ -52,6 +53,8 @@ private slots:
     void keysRunTheirCommands_data();
     void keysRunTheirCommands();
     void stalledReadKeepsWindowLiveAndCancels();
+    void compareReadsASecondMeasurement_data();
+    void compareReadsASecondMeasurement();
 
 private:
     QPushButton *button(MainWindow &window, int id)
@@ -584,6 +587,80 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
     QVERIFY2(cancelTook < 100, qPrintable(QString::number(cancelTook)));
     QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
     QVERIFY(dialogs.errors.isEmpty());
+}
+
+void TestOpenFlow::compareReadsASecondMeasurement_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Ctrl+Shift+O, then Stop comparing") << "key";
+    QTest::newRow("drop with Shift, then Stop comparing") << "drop";
+    QTest::newRow("menu, refused file keeps the comparison") << "invalid";
+    QTest::newRow("F5 reads both again") << "F5";
+    QTest::newRow("F5 on a compared file turned invalid") << "F5 invalid";
+}
+
+// The comparison is read as Open reads a file, and a failed read leaves both measurements shown.
+void TestOpenFlow::compareReadsASecondMeasurement()
+{
+    QFETCH(QString, route);
+    QTemporaryDir dir;
+    const QString shown = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("b/c_amp.txt")), goodLines + "3 30 62 72\n");
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QWidget *target = openAndActivate(window, dialogs, shown, true);
+    QVERIFY(target);
+    ResultsWindow *results = window.resultsWindow();
+    if (route == QLatin1String("drop")) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(target, &drop);
+    } else {
+        dialogs.openFileAnswers.append(other);
+        QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+        QCOMPARE(dialogs.openFileRequests.last().title, QStringLiteral("Compare with another measurement"));
+    }
+    QVERIFY(results->isComparing());
+    QCOMPARE(results->comparedMeasurement()->ampCount, 3);
+    QCOMPARE(results->comparedFiles().ampFileTitle, QStringLiteral("c_amp.txt"));
+    QCOMPARE(results->measurement().ampCount, 2);
+    QCOMPARE(window.files().ampFileStatus.fullName, shown);
+
+    if (route.endsWith(QLatin1String("invalid"))) {
+        const QString bad = writeTestFile(route == QLatin1String("invalid") ? dir.filePath(QStringLiteral("d_amp.txt")) : other, "x\n");
+        if (route == QLatin1String("invalid")) {
+            dialogs.openFileAnswers.append(bad);
+            results->createContextMenu()->findChild<QAction *>(QStringLiteral("compareWith"))->trigger();
+        } else {
+            QTest::keyClick(target, Qt::Key_F5);
+        }
+        QCOMPARE(dialogs.errors.size(), 1);
+        QCOMPARE(dialogs.errors[0].text, QStringLiteral("Invalid file format!\n\nData set could not be opened."));
+        QVERIFY(dialogs.errors[0].details.startsWith(bad + QLatin1Char('\n')));
+        QCOMPARE(results->comparedMeasurement()->ampCount, 3);
+        QCOMPARE(results->comparedFiles().ampFileStatus.fullName, other);
+        QCOMPARE(results->measurement().ampCount, 2);
+        return;
+    }
+    if (route == QLatin1String("F5")) {
+        writeTestFile(shown, goodLines + "3 30 62 72\n");
+        writeTestFile(other, goodLines + "3 30 62 72\n4 40 63 73\n");
+        QTest::keyClick(target, Qt::Key_F5);
+        QVERIFY(dialogs.errors.isEmpty());
+        QCOMPARE(results->measurement().ampCount, 3);
+        QCOMPARE(results->comparedMeasurement()->ampCount, 4);
+        return;
+    }
+    QVERIFY(dialogs.errors.isEmpty());
+    const std::unique_ptr<QMenu> menu = results->createContextMenu();
+    QAction *stop = menu->findChild<QAction *>(QStringLiteral("stopComparing"));
+    QVERIFY(stop && stop->isEnabled());
+    stop->trigger();
+    QVERIFY(!results->isComparing());
+    QVERIFY(!results->createContextMenu()->findChild<QAction *>(QStringLiteral("stopComparing"))->isEnabled());
 }
 
 QTEST_MAIN(TestOpenFlow)
