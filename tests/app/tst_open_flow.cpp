@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +56,7 @@ private slots:
     void stalledReadKeepsWindowLiveAndCancels();
     void compareReadsASecondMeasurement_data();
     void compareReadsASecondMeasurement();
+    void chartWithCompareIsTheWindowsPicture();
 
 private:
     QPushButton *button(MainWindow &window, int id)
@@ -661,6 +663,32 @@ void TestOpenFlow::compareReadsASecondMeasurement()
     stop->trigger();
     QVERIFY(!results->isComparing());
     QVERIFY(!results->createContextMenu()->findChild<QAction *>(QStringLiteral("stopComparing"))->isEnabled());
+}
+
+// --chart with --compare writes the picture the results window shows while comparing.
+void TestOpenFlow::chartWithCompareIsTheWindowsPicture()
+{
+    QTemporaryDir dir;
+    const QString shown = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines + "3 200 40 50\n");
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("c_amp.txt")), "1 15 50 40\n2 95 66 52\n3 220 30 35\n");
+    writeTestFile(dir.filePath(QStringLiteral("c_ref.txt")), "1 45 0 0 0 0 350 20 -120 -30\n2 90 0 0 0 0 0 40 0 -50\n");
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QVERIFY(openAndActivate(window, dialogs, shown, true));
+    window.compareChosenPath(other);
+    ResultsWindow *results = window.resultsWindow();
+    QVERIFY(results->isComparing());
+    const QSize size = results->size();
+    const QImage onScreen = results->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString png = dir.filePath(QStringLiteral("compare.png"));
+    QCOMPARE(QProcess::execute(QStringLiteral(VELKVIEW_BINARY),
+                               {QStringLiteral("--chart"), png, QStringLiteral("--size"),
+                                QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                                QStringLiteral("--compare"), other, shown}),
+             0);
+    // The buttons' strip is the window's own.
+    const QRect charts(0, 0, size.width(), size.height() - size.height() / 10);
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32).copy(charts), onScreen.copy(charts));
 }
 
 QTEST_MAIN(TestOpenFlow)
