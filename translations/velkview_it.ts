@@ -173,7 +173,7 @@ Non è stato possibile aprire i dati.</translation>
     </message>
     <message>
         <source>Compare with another measurement</source>
-        <translation>Confronta con un'altra misura</translation>
+        <translation>Confronta con un&apos;altra misura</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,11 @@
 
 namespace {
 
+QString chartTitle()
+{
+    return QCoreApplication::translate("Charts", "Amplitude");
+}
+
 // The tools one drawing of the chart uses: the window's own on screen, made for the page on
 // paper. They are values, so the paper ones go away with the call.
 struct AmplitudeTools {
@@ -44,7 +49,7 @@ void drawTitle(Surface &surface, const AmplitudeGeometry &g, const ChartFrame &f
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    surface.drawText(g.titleBand, QCoreApplication::translate("Charts", "Amplitude"), TextAlign::Left);
+    surface.drawText(g.titleBand, chartTitle(), TextAlign::Left);
 }
 
 // The plot's background and the hatched bands above 100 % and below 30 %. The hatch gaps show
@@ -122,6 +127,6 @@ void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const Char
     }
     drawCurves(surface, data, geometry, own);
     if (comparison.data)
-        drawChartLegend(surface, geometry.titleBand, frame, own.labelFont, comparison, own.yellowPen,
-                        own.plotFill);
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+                        own.yellowPen, own.plotFill);
 }

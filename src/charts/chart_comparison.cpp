@@ -5,6 +5,7 @@
 #include "draw/device_units.h"
 
 #include <algorithm>
+#include <cstdint>
 
 Colour lighterColour(Colour colour)
 {
@@ -17,12 +18,24 @@ Pen comparedPen(const Pen &pen)
     return {lighterColour(pen.colour), pen.width, PenStyle::Dash};
 }
 
-ChartLegend chartLegend(const DeviceRect &titleBand, int shownTextWidth, int comparedTextWidth,
-                        double lengthSx, double lengthSy)
+ChartLegend chartLegend(const DeviceRect &titleBand, int titleRight, int shownTextWidth,
+                        int comparedTextWidth, double lengthSx, double lengthSy)
 {
     const int sampleWidth = truncToInt(28 * lengthSx);
     const int gap = truncToInt(4 * lengthSx);
     const int spacing = truncToInt(12 * lengthSx);
+    // In 64 bits: the band of a huge area may span the whole int range.
+    const int64_t room = std::max<int64_t>(
+        0, int64_t(titleBand.right) - titleRight - 2 * spacing - 2 * (sampleWidth + gap));
+    if (int64_t(shownTextWidth) + comparedTextWidth > room) {
+        const int half = int(room / 2);
+        if (shownTextWidth <= half)
+            comparedTextWidth = int(room - shownTextWidth);
+        else if (comparedTextWidth <= half)
+            shownTextWidth = int(room - comparedTextWidth);
+        else
+            shownTextWidth = comparedTextWidth = half;
+    }
     const int halfHeight = truncToInt(4 * lengthSy);
     const int middle = titleBand.top + titleBand.height() / 2;
     // Laid out from the right: the text rectangles span the band, whose middle centres the text.
@@ -39,14 +52,16 @@ ChartLegend chartLegend(const DeviceRect &titleBand, int shownTextWidth, int com
 }
 
 void drawChartLegend(Surface &surface, const DeviceRect &titleBand, const ChartFrame &frame,
-                     const FontSpec &font, const ChartComparison &comparison, const Pen &shownPen,
-                     Colour plotColour)
+                     const QString &chartTitle, const FontSpec &font,
+                     const ChartComparison &comparison, const Pen &shownPen, Colour plotColour)
 {
+    surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
+    const int titleRight = titleBand.left + surface.textWidth(chartTitle);
     surface.selectFont(font);
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
     const ChartLegend legend =
-        chartLegend(titleBand, surface.textWidth(comparison.shownTitle),
+        chartLegend(titleBand, titleRight, surface.textWidth(comparison.shownTitle),
                     surface.textWidth(comparison.comparedTitle), frame.lengthSx, frame.lengthSy);
     const struct {
         const LegendEntry &entry;

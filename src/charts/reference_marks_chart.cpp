@@ -10,6 +10,11 @@
 
 namespace {
 
+QString chartTitle()
+{
+    return QCoreApplication::translate("Charts", "Reference marks");
+}
+
 // The pens and font of one drawing: the window's own on screen, made for the page on paper.
 // The marker brushes are the window's on both.
 struct ReferenceTools {
@@ -52,7 +57,7 @@ void drawFrame(Surface &surface, const ReferenceGeometry &g, const ChartFrame &f
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    surface.drawText(g.titleBand, QCoreApplication::translate("Charts", "Reference marks"), TextAlign::Left);
+    surface.drawText(g.titleBand, chartTitle(), TextAlign::Left);
 
     surface.setBackgroundMode(BackgroundMode::Opaque);
     surface.selectPen(tools.thinPen);
@@ -138,6 +143,6 @@ void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const
     }
     drawMarksAndLines(surface, data, geometry, own);
     if (comparison.data)
-        drawChartLegend(surface, geometry.titleBand, frame, own.labelFont, comparison, own.redLinePen,
-                        chartColours.referenceBackground);
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+                        own.redLinePen, chartColours.referenceBackground);
 }

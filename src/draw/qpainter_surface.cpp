@@ -248,40 +248,39 @@ void QPainterSurface::drawHairline(QPoint from, QPoint to)
 }
 
 // The dashes are cut here rather than by QPainter, which would start its pattern afresh at every
-// segment: a curve of many short segments would then show no gaps at all. The pattern runs on
-// where the pen's last segment ended, so curves drawn in turns with two pens keep theirs.
+// segment: a curve of many short segments would then show no gaps at all. Laid along x, the
+// pattern also shows on a jagged curve, whose length along its path grows with every jag.
 void QPainterSurface::drawDashed(QPoint from, QPoint to)
 {
     const double unit = std::max(pen_.width, 1);
     const double dash = 4 * unit;
     const double period = 7 * unit;
-    auto run = std::find_if(dashRuns_.begin(), dashRuns_.end(),
-                            [this](const DashRun &candidate) { return candidate.pen == pen_; });
-    if (run == dashRuns_.end()) {
-        if (dashRuns_.size() >= 8)
-            dashRuns_.erase(dashRuns_.begin());
-        run = dashRuns_.insert(dashRuns_.end(), DashRun{pen_, from, 0.0});
-    }
-    const double phase = run->end == from ? run->phase : 0.0;
     const QPointF start(from);
     const QPointF delta = QPointF(to) - start;
-    const double length = std::hypot(delta.x(), delta.y());
     // Through the middle of its units where the painter enlarges, as a solid hairline.
     const QPointF offset = hairlineWidth_ > 0 && pen_.width <= 1 ? QPointF(0.5, 0.5) : QPointF();
-    double at = 0.0;
-    while (at < length) {
-        const double inPeriod = std::fmod(phase + at, period);
-        if (inPeriod >= dash) {
-            at += period - inPeriod;
-            continue;
-        }
-        const double stop = std::min(length, at + dash - inPeriod);
-        painter_.drawLine(QLineF(start + offset + delta * (at / length),
-                                 start + offset + delta * (stop / length)));
-        at = stop;
+    const auto inDash = [&](double x) { return x - period * std::floor(x / period) < dash; };
+    if (delta.x() == 0.0) {
+        if (inDash(start.x()) && delta.y() != 0.0)
+            painter_.drawLine(QLineF(start + offset, QPointF(to) + offset));
+        return;
     }
-    run->end = to;
-    run->phase = std::fmod(phase + length, period);
+    // From the lower x to the higher one, a dash or gap at a time.
+    const double low = std::min(start.x(), start.x() + delta.x());
+    const double high = std::max(start.x(), start.x() + delta.x());
+    const auto pointAt = [&](double x) { return start + offset + delta * ((x - start.x()) / delta.x()); };
+    double x = low;
+    while (x < high) {
+        const double periodStart = period * std::floor(x / period);
+        const double dashEnd = periodStart + dash;
+        if (x < dashEnd) {
+            const double stop = std::min(high, dashEnd);
+            painter_.drawLine(QLineF(pointAt(x), pointAt(stop)));
+            x = stop;
+        } else {
+            x = periodStart + period;
+        }
+    }
 }
 
 void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)

@@ -76,13 +76,6 @@ private:
     QPen cachedQPen(const Pen &pen);
     void drawDashed(QPoint from, QPoint to);
 
-    // Where a dashed pen's last segment ended and how far into its pattern.
-    struct DashRun {
-        Pen pen;
-        QPoint end;
-        double phase = 0.0;
-    };
-
     QPainter &painter_;
     double hairlineWidth_ = 0.0;   // in units where the painter enlarges, else 0 (cosmetic)
     FontMatcher fonts_;
@@ -95,6 +88,5 @@ private:
     bool fontSelected_ = false;
     Colour textColour_;
     QPoint position_;
-    std::vector<DashRun> dashRuns_;
     DirectRaster raster_;
 };

@@ -25,8 +25,9 @@ struct DeviceRect {
     friend bool operator==(const DeviceRect &, const DeviceRect &) = default;
 };
 
-// Dash: strokes of 4 widths (4 units for a hairline) with gaps of 3, the pattern carried on
-// from one segment to the next one of the same pen that starts where it ended.
+// Dash: strokes 4 widths (4 units for a hairline) across with gaps of 3, laid along x from
+// x = 0, so the segments of a curve continue one pattern and its gaps show however jagged it is.
+// A plumb segment is drawn whole or not at all, as its x falls.
 enum class PenStyle { Solid, Dash };
 
 // A pen; width in device units (0 draws as 1).
