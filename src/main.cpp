@@ -115,9 +115,11 @@ bool keepsItsBytes(const QString &name, int argc, char **argv)
 int refusedName(const CommandLine &line, int argc, char **argv)
 {
     const QString reason = QStringLiteral("the name cannot be shown in this locale");
-    if (!line.amplitudeFile.isEmpty() && !keepsItsBytes(line.amplitudeFile, argc, argv)) {
-        printTo(stderr, QStringLiteral("%1\n%2: %3\n").arg(QCoreApplication::translate("BatchModes", "Error while opening file!"), line.amplitudeFile, reason));
-        return 1;
+    for (const QString &input : {line.amplitudeFile, line.compareFile}) {
+        if (!input.isEmpty() && !keepsItsBytes(input, argc, argv)) {
+            printTo(stderr, QStringLiteral("%1\n%2: %3\n").arg(QCoreApplication::translate("BatchModes", "Error while opening file!"), input, reason));
+            return 1;
+        }
     }
     if (!line.outputPath.isEmpty() && !keepsItsBytes(line.outputPath, argc, argv)) {
         printTo(stderr, QStringLiteral("cannot write %1: %2\n").arg(line.outputPath, reason));

@@ -179,6 +179,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
         <source>The followed folder is gone; following has stopped.</source>
         <translation>Der verfolgte Ordner ist nicht mehr vorhanden; das Verfolgen wurde beendet.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Mit einer anderen Messung vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -317,6 +321,14 @@ Datensatz konnte nicht geöffnet werden.</translation>
     <message>
         <source>Following: %1</source>
         <translation>Verfolgt: %1</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Vergleichen mit…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Vergleich beenden</translation>
     </message>
 </context>
 <context>

@@ -179,6 +179,10 @@ No pudo abrirse el conjunto de datos.</translation>
         <source>The followed folder is gone; following has stopped.</source>
         <translation>La carpeta seguida ya no existe; se ha dejado de seguir.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Comparar con otra medición</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -317,6 +321,14 @@ No pudo abrirse el conjunto de datos.</translation>
     <message>
         <source>Following: %1</source>
         <translation>Siguiendo: %1</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparar con…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Dejar de comparar</translation>
     </message>
 </context>
 <context>

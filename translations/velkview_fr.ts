@@ -179,6 +179,10 @@ Ouverture des données impossible.</translation>
         <source>The followed folder is gone; following has stopped.</source>
         <translation>Le dossier suivi n&apos;existe plus ; le suivi est arrêté.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Comparer avec une autre mesure</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -317,6 +321,14 @@ Ouverture des données impossible.</translation>
     <message>
         <source>Following: %1</source>
         <translation>Suivi : %1</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Arrêter la comparaison</translation>
     </message>
 </context>
 <context>

@@ -179,6 +179,10 @@ Non è stato possibile aprire i dati.</translation>
         <source>The followed folder is gone; following has stopped.</source>
         <translation>La cartella seguita non esiste più; il monitoraggio è stato interrotto.</translation>
     </message>
+    <message>
+        <source>Compare with another measurement</source>
+        <translation>Confronta con un&apos;altra misura</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>
@@ -317,6 +321,14 @@ Non è stato possibile aprire i dati.</translation>
     <message>
         <source>Following: %1</source>
         <translation>Seguita: %1</translation>
+    </message>
+    <message>
+        <source>Compare with…</source>
+        <translation>Confronta con…</translation>
+    </message>
+    <message>
+        <source>Stop comparing</source>
+        <translation>Termina il confronto</translation>
     </message>
 </context>
 <context>

@@ -41,10 +41,10 @@ void printLine(const QString &text)
 
 // A file that cannot be opened gets the window's open error with the system's reason; a file
 // the reader refuses gets the invalid-format message.
-std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
+std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
 {
     auto measurement = std::make_unique<Measurement>();
-    const QString ampPath = QFileInfo(line.amplitudeFile).absoluteFilePath();
+    const QString ampPath = QFileInfo(amplitudeFile).absoluteFilePath();
     QString reason;
     const ReadOutcome outcome = readMeasurement(ampPath, deriveRefPath(ampPath), measurement->data,
                                                 measurement->files, &reason);
@@ -52,7 +52,7 @@ std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
     case ReadOutcome::Read:
         return measurement;
     case ReadOutcome::CannotOpen:
-        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n') + line.amplitudeFile
+        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n') + amplitudeFile
                   + QStringLiteral(": ") + reason);
         return nullptr;
     case ReadOutcome::Refused:
@@ -68,7 +68,11 @@ std::unique_ptr<Measurement> readForBatch(const CommandLine &line)
 // output is touched.
 bool outputIsAnInput(const CommandLine &line)
 {
-    if (!isMeasurementFile(line.outputPath, QFileInfo(line.amplitudeFile).absoluteFilePath()))
+    const auto isInput = [&line](const QString &amplitudeFile) {
+        return !amplitudeFile.isEmpty()
+            && isMeasurementFile(line.outputPath, QFileInfo(amplitudeFile).absoluteFilePath());
+    };
+    if (!isInput(line.amplitudeFile) && !isInput(line.compareFile))
         return false;
     printLine(QStringLiteral("cannot write %1: it is the measurement being read").arg(line.outputPath));
     return true;
@@ -87,10 +91,15 @@ int writtenOrThree(const CommandLine &line, const QString &reason)
 int runDump(const CommandLine &line)
 {
     chooseLanguage(line);
-    const std::unique_ptr<Measurement> measurement = readForBatch(line);
+    const std::unique_ptr<Measurement> measurement = readForBatch(line.amplitudeFile);
     if (!measurement)
         return 1;
-    const QByteArray json = measurementJson(measurement->data, measurement->files);
+    std::unique_ptr<Measurement> compared;
+    if (!line.compareFile.isEmpty() && !(compared = readForBatch(line.compareFile)))
+        return 1;
+    const QByteArray json = compared
+        ? measurementJson(measurement->data, measurement->files, compared->data, compared->files)
+        : measurementJson(measurement->data, measurement->files);
     errno = 0;
     if (std::fwrite(json.constData(), 1, size_t(json.size()), stdout) == size_t(json.size()) && std::fflush(stdout) == 0)
         return 0;
@@ -102,30 +111,38 @@ int runDump(const CommandLine &line)
     return 3;
 }
 
-// The steps --chart and --report share: refuse an output that is an input before reading, read,
-// then write through write, which returns an empty string or the reason it could not.
+// The steps --chart and --report share: refuse an output that is an input before reading, read
+// (the compared measurement too, when there is one), then write through write, which returns an
+// empty string or the reason it could not.
 template <typename Write>
 int runOutputMode(const CommandLine &line, Write write)
 {
     chooseLanguage(line);
     if (outputIsAnInput(line))
         return 3;
-    const std::unique_ptr<Measurement> measurement = readForBatch(line);
+    const std::unique_ptr<Measurement> measurement = readForBatch(line.amplitudeFile);
     if (!measurement)
         return 1;
-    return writtenOrThree(line, write(*measurement));
+    std::unique_ptr<Measurement> compared;
+    if (!line.compareFile.isEmpty() && !(compared = readForBatch(line.compareFile)))
+        return 1;
+    return writtenOrThree(line, write(*measurement, compared.get()));
 }
 
 int runChart(const CommandLine &line)
 {
-    return runOutputMode(line, [&line](const Measurement &measurement) {
-        return writeChartImage(line.outputPath, line.chartSize, measurement.data, createChartTools());
+    return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *compared) {
+        ChartComparison comparison;
+        if (compared)
+            comparison = {&compared->data, measurement.files.ampFileTitle, compared->files.ampFileTitle};
+        return writeChartImage(line.outputPath, line.chartSize, measurement.data, createChartTools(),
+                               comparison);
     });
 }
 
 int runReport(const CommandLine &line)
 {
-    return runOutputMode(line, [&line](const Measurement &measurement) {
+    return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *) {
         ReportTexts texts;
         texts.bearingType = line.bearingType;
         for (int i = 0; i < line.remarks.size() && i < 3; ++i)
@@ -137,7 +154,7 @@ int runReport(const CommandLine &line)
 
 int runCsv(const CommandLine &line)
 {
-    return runOutputMode(line, [&line](const Measurement &measurement) {
+    return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *) {
         return writeValuesCsv(line.outputPath, measurement.data, line.csvTable);
     });
 }

@@ -6,7 +6,8 @@
 // exit status: 0 done, 1 the amplitude file could not be opened (the open error and the
 // system's reason on stderr) or was refused (the invalid-format message), 3 the output could
 // not be written or is one of the measurement's files ("cannot write OUT: reason", nothing
-// written).
+// written). With --compare the second measurement is read after the first, with the same
+// failures.
 int runDump(const CommandLine &line);
 int runChart(const CommandLine &line);
 int runReport(const CommandLine &line);

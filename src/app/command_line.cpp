@@ -19,6 +19,10 @@ struct Options {
     QCommandLineOption chart{QStringLiteral("chart"),
                              QStringLiteral("Write the results window's charts to a PNG or SVG file."),
                              QStringLiteral("OUT")};
+    QCommandLineOption compare{QStringLiteral("compare"),
+                               QStringLiteral("With --chart or --dump: a second measurement, drawn behind the "
+                                              "first or dumped beside it."),
+                               QStringLiteral("OTHER_AMP")};
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("Client area for --chart, up to 16384x16384 (default 1280x1000)."),
                             QStringLiteral("WxH")};
@@ -49,7 +53,7 @@ struct Options {
     explicit Options(QCommandLineParser &parser)
         : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.addOptions({language, dump, chart, size, report, csv, table, bearingType, remark, follow, settle});
+        parser.addOptions({language, dump, chart, compare, size, report, csv, table, bearingType, remark, follow, settle});
     }
 };
 
@@ -171,6 +175,13 @@ QString readFileAndOwners(const QCommandLineParser &parser, const Options &optio
     line.amplitudeFile = positional.value(0);
     if (parser.isSet(options.size) && line.mode != CommandLine::Mode::Chart)
         return QStringLiteral("--size goes with --chart.");
+    if (parser.isSet(options.compare)) {
+        if (line.mode != CommandLine::Mode::Chart && line.mode != CommandLine::Mode::Dump)
+            return QStringLiteral("--compare goes with --chart or --dump.");
+        line.compareFile = parser.value(options.compare);
+        if (line.compareFile.isEmpty())
+            return QStringLiteral("--compare needs an amplitude file.");
+    }
     if ((parser.isSet(options.bearingType) || parser.isSet(options.remark))
         && line.mode != CommandLine::Mode::Report)
         return QStringLiteral("--bearing-type and --remark go with --report.");

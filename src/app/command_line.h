@@ -16,6 +16,7 @@ struct CommandLine {
     Mode mode = Mode::Gui;
     std::optional<int> language;   // 0 to 4 when --language was given
     QString amplitudeFile;         // empty when none was given
+    QString compareFile;           // --compare, with --chart or --dump; empty when not given
     QString outputPath;            // --chart / --report / --csv target
     ValueTable csvTable = ValueTable::Amplitude;   // --table
     QSize chartSize{1280, 1000};

@@ -13,6 +13,7 @@
 #include <optional>
 
 class ModalDialogs;
+struct OpenFileRequest;
 class QComboBox;
 class ResultsWindow;
 class QEventLoop;
@@ -41,8 +42,15 @@ public:
     void openChosenPath(const QString &path);
     // Opens recent entry k (0 to 6).
     void onRecentFile(int k);
-    // Reads the measurement shown in the results window again from disk (F5).
+    // Reads the measurement shown in the results window again from disk (F5), and the one it
+    // is compared with.
     void reloadShown();
+    // Compare with… (main_window_compare.cpp): the open-file dialog, then the chosen
+    // measurement read as Open reads one and drawn behind the shown one. A failed read says why
+    // as reading again does, and leaves the shown measurement and any comparison as they were.
+    void compareWith();
+    // Compares with a path as if it had just been chosen in that dialog (a drop with Shift).
+    void compareChosenPath(const QString &path);
 
     const QString &lastFilePath() const { return lastFilePath_; }
     const RecentFileList &recentFiles() const { return recent_; }
@@ -87,15 +95,24 @@ private:
     enum class OpenKind { New, ReadAgain, Followed };
 
     bool chooseFile();
+    // The open-file dialog's request under title, starting at the last file opened.
+    OpenFileRequest openFileRequest(const QString &title) const;
+    // The chosen path made absolute, ".txt" added to a name without a full stop; nothing, with
+    // the open error shown, when it is not a regular file that can be opened.
+    std::optional<QString> openableAmplitudePath(const QString &path);
     void openMeasurement(OpenKind kind = OpenKind::New);
-    // Reads ampPath_ and refPath_ in the worker while the windows stay live; nothing when the
-    // read was cancelled or abandoned.
-    std::optional<LoadedMeasurement> readInBackground();
+    // Reads ampPath and refPath in the worker while the windows stay live, the reader starting
+    // from startFiles; nothing when the read was cancelled or abandoned.
+    std::optional<LoadedMeasurement> readInBackground(const QString &ampPath, const QString &refPath,
+                                                      const MeasurementFiles &startFiles);
+    // Reads ampPath as the measurement compared with; a failure shows its message only.
+    void readComparison(const QString &ampPath);
+    void connectCompareCommands();
     // Abandons a read running and lets its open return at once.
     void cancelRead();
     // The error box of a read that did not succeed, and what it does to the results window.
-    void showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
-                         const QString &cannotOpenReason);
+    void showReadFailure(OpenKind kind, const QString &ampPath, ReadOutcome outcome,
+                         const MeasurementFiles &readFiles, const QString &cannotOpenReason);
     void addRecentFile(const QString &title, const QString &path);
     void refreshRecentButtons();
     // Accessible names of the recent-file buttons in the current language.

@@ -56,30 +56,43 @@ void MainWindow::openChosenPath(const QString &path)
         openMeasurement();
 }
 
+OpenFileRequest MainWindow::openFileRequest(const QString &title) const
+{
+    return {title, qtFilters(tr("VELKORA files (*_amp.txt) |*_amp.txt|Text files (*.txt) |*.txt|All files (*.*) |*.*||")),
+            lastFilePath_};
+}
+
 bool MainWindow::chooseFile()
 {
-    const OpenFileRequest request{tr("Open log files"), qtFilters(tr("VELKORA files (*_amp.txt) |*_amp.txt|Text files (*.txt) |*.txt|All files (*.*) |*.*||")),
-                                  lastFilePath_};
-    const std::optional<QString> chosen = dialogs_.chooseOpenFile(this, request);
+    const std::optional<QString> chosen = dialogs_.chooseOpenFile(this, openFileRequest(tr("Open log files")));
     if (!chosen)
         return false;
     return tryOpenChosen(*chosen);
 }
 
-bool MainWindow::tryOpenChosen(const QString &path)
+std::optional<QString> MainWindow::openableAmplitudePath(const QString &path)
 {
-    ampPath_ = QFileInfo(path).absoluteFilePath();
-    if (!ampPath_.contains(QLatin1Char('.')))
-        ampPath_ += QStringLiteral(".txt");
-    refPath_ = deriveRefPath(ampPath_);
+    QString ampPath = QFileInfo(path).absoluteFilePath();
+    if (!ampPath.contains(QLatin1Char('.')))
+        ampPath += QStringLiteral(".txt");
     // Only a regular file can be read; a FIFO must not block the window.
     QFile file;
-    const QString reason = openRegularFile(ampPath_, file);
+    const QString reason = openRegularFile(ampPath, file);
     if (!reason.isEmpty()) {
         dialogs_.showError(this, applicationName(), tr("Error while opening file!"),
-                           fileDetails(ampPath_, reason));
-        return false;
+                           fileDetails(ampPath, reason));
+        return std::nullopt;
     }
+    return ampPath;
+}
+
+bool MainWindow::tryOpenChosen(const QString &path)
+{
+    const std::optional<QString> ampPath = openableAmplitudePath(path);
+    if (!ampPath)
+        return false;
+    ampPath_ = *ampPath;
+    refPath_ = deriveRefPath(ampPath_);
     lastFilePath_ = leftWithoutSplitting(ampPath_, maxPathLength);
     return true;
 }
@@ -100,6 +113,8 @@ void MainWindow::reloadShown()
     ampPath_ = files_.ampFileStatus.fullName;
     refPath_ = deriveRefPath(ampPath_);
     openMeasurement(OpenKind::ReadAgain);
+    if (resultsWindow_ && resultsWindow_->isComparing())
+        readComparison(resultsWindow_->comparedFiles().ampFileStatus.fullName);
 }
 
 void MainWindow::openMeasurement(OpenKind kind)
@@ -111,7 +126,7 @@ void MainWindow::openMeasurement(OpenKind kind)
     // Reading again keeps the window as it is; any other open brings it up first.
     if (kind == OpenKind::New || !resultsWindow_)
         showResultsWindow();
-    const std::optional<LoadedMeasurement> loaded = readInBackground();
+    const std::optional<LoadedMeasurement> loaded = readInBackground(ampPath_, refPath_, files_);
     // Cancelling means the file was not opened; the user chose it, so no message, and whatever
     // was shown before stays shown.
     if (!loaded || loaded->outcome == ReadOutcome::Cancelled || !resultsWindow_) {
@@ -120,7 +135,7 @@ void MainWindow::openMeasurement(OpenKind kind)
         return;
     }
     if (loaded->outcome != ReadOutcome::Read) {
-        showReadFailure(kind, loaded->outcome, loaded->files, loaded->cannotOpenReason);
+        showReadFailure(kind, ampPath_, loaded->outcome, loaded->files, loaded->cannotOpenReason);
         return;
     }
     files_ = loaded->files;
@@ -128,7 +143,8 @@ void MainWindow::openMeasurement(OpenKind kind)
     addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
 }
 
-std::optional<LoadedMeasurement> MainWindow::readInBackground()
+std::optional<LoadedMeasurement> MainWindow::readInBackground(const QString &ampPath, const QString &refPath,
+                                                              const MeasurementFiles &startFiles)
 {
     // The read runs in a worker thread while this loop keeps the windows painting and Cancel
     // acting at once, even on a file system that has stopped answering. The results window
@@ -136,7 +152,7 @@ std::optional<LoadedMeasurement> MainWindow::readInBackground()
     std::optional<LoadedMeasurement> loaded;
     QEventLoop loop;
     readLoop_ = &loop;
-    const QString fileName = QFileInfo(ampPath_).fileName();
+    const QString fileName = QFileInfo(ampPath).fileName();
     const auto stop = [this, &loop] {
         loader_.cancel();
         loop.quit();
@@ -152,7 +168,7 @@ std::optional<LoadedMeasurement> MainWindow::readInBackground()
             loop.quit();
         });
     dialogs_.startReadProgress(this, fileName, stop);
-    loader_.start(ampPath_, refPath_, files_);
+    loader_.start(ampPath, refPath, startFiles);
     loop.exec();
     disconnect(progress);
     disconnect(finished);
@@ -168,15 +184,15 @@ void MainWindow::cancelRead()
         readLoop_->quit();
 }
 
-void MainWindow::showReadFailure(OpenKind kind, ReadOutcome outcome, const MeasurementFiles &readFiles,
-                                   const QString &cannotOpenReason)
+void MainWindow::showReadFailure(OpenKind kind, const QString &ampPath, ReadOutcome outcome,
+                                 const MeasurementFiles &readFiles, const QString &cannotOpenReason)
 {
-    const QString details = fileDetails(ampPath_, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
+    const QString details = fileDetails(ampPath, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
                                                    : outcome == ReadOutcome::Refused ? tr("The file contains letters (characters A to z)")
                                                                                       : tr("The file could not be read to its end"));
     // A followed measurement that is still being written is tried again once it settles, and
     // one that a newer measurement replaces anyway needs no message.
-    if (kind == OpenKind::Followed && (!waitingFollowed_.isEmpty() || follower_.changedSinceSettled(ampPath_)))
+    if (kind == OpenKind::Followed && (!waitingFollowed_.isEmpty() || follower_.changedSinceSettled(ampPath)))
         return;
     // A failed read again leaves the measurement on screen, and its records with it.
     if (kind != OpenKind::New) {
@@ -219,6 +235,7 @@ void MainWindow::showResultsWindow()
         connect(resultsWindow_, &ResultsWindow::quitRequested, this, &MainWindow::accept);
         connect(resultsWindow_, &ResultsWindow::fileDropped, this, &MainWindow::openChosenPath);
         connect(resultsWindow_, &ResultsWindow::followRequested, this, &MainWindow::toggleFollowing);
+        connectCompareCommands();
     }
     resultsWindow_->showOnTop();
     languageList_->setEnabled(false);

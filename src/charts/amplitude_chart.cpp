@@ -1,4 +1,5 @@
 #include "charts/chart_colours.h"
+#include "charts/chart_comparison.h"
 #include "charts/chart_geometry.h"
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
@@ -9,6 +10,11 @@
 #include <cstdlib>
 
 namespace {
+
+QString chartTitle()
+{
+    return QCoreApplication::translate("Charts", "Amplitude");
+}
 
 // The tools one drawing of the chart uses: the window's own on screen, made for the page on
 // paper. They are values, so the paper ones go away with the call.
@@ -43,7 +49,7 @@ void drawTitle(Surface &surface, const AmplitudeGeometry &g, const ChartFrame &f
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    surface.drawText(g.titleBand, QCoreApplication::translate("Charts", "Amplitude"), TextAlign::Left);
+    surface.drawText(g.titleBand, chartTitle(), TextAlign::Left);
 }
 
 // The plot's background and the hatched bands above 100 % and below 30 %. The hatch gaps show
@@ -101,7 +107,7 @@ void drawCurves(Surface &surface, const MeasurementSet &data, const AmplitudeGeo
 
 void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
                         double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
-                        const AngleRange &range)
+                        const AngleRange &range, const ChartComparison &comparison)
 {
     const AmplitudeTools own = amplitudeTools(tools, sx, sy, medium);
     const ChartFrame frame = amplitudeFrame(sx, sy, medium, clientArea);
@@ -113,5 +119,14 @@ void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const Char
     // Always the window's 1-unit pen, on paper as well: the degree lines stay hairlines.
     drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels,
                      tools.thinBlackPen);
+    if (comparison.data) {
+        AmplitudeTools compared = own;
+        compared.whitePen = comparedPen(own.whitePen);
+        compared.yellowPen = comparedPen(own.yellowPen);
+        drawCurves(surface, *comparison.data, geometry, compared);
+    }
     drawCurves(surface, data, geometry, own);
+    if (comparison.data)
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+                        own.yellowPen, own.plotFill);
 }

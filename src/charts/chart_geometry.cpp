@@ -155,15 +155,19 @@ ReferenceScale referenceScale(double maxRed, double minBlue)
     return scale;
 }
 
-ReferenceScale referenceScale(const MeasurementSet &data)
+ReferenceScale referenceScale(const MeasurementSet &data, const MeasurementSet *compared)
 {
     double maxRed = 0.0;
     double minBlue = 0.0;
-    for (int i = 0; i < std::clamp(data.refCount, 0, MeasurementSet::maxRefCount); ++i) {
-        if (maxRed < data.refSeries[1][i])
-            maxRed = data.refSeries[1][i];
-        if (data.refSeries[2][i] < minBlue)
-            minBlue = data.refSeries[2][i];
+    for (const MeasurementSet *set : {&data, compared}) {
+        if (!set)
+            continue;
+        for (int i = 0; i < std::clamp(set->refCount, 0, MeasurementSet::maxRefCount); ++i) {
+            if (maxRed < set->refSeries[1][i])
+                maxRed = set->refSeries[1][i];
+            if (set->refSeries[2][i] < minBlue)
+                minBlue = set->refSeries[2][i];
+        }
     }
     return referenceScale(maxRed, minBlue);
 }

@@ -108,7 +108,8 @@ PaperTools referencePaperTools(double sx, double sy);
 // maxRed and minBlue: the largest red marker value and the smallest blue one, each starting at 0.
 ReferenceScale referenceScale(double maxRed, double minBlue);
 // The scale of a data set: from its counted red and blue markers; the line series do not count.
-ReferenceScale referenceScale(const MeasurementSet &data);
+// With a compared data set, from the markers of both.
+ReferenceScale referenceScale(const MeasurementSet &data, const MeasurementSet *compared = nullptr);
 ReferenceGeometry referenceGeometry(const ChartFrame &frame, const ReferenceScale &scale,
                                     const AngleRange &range = {});
 

@@ -14,7 +14,7 @@
 namespace {
 
 bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
-              const AngleRange &range)
+              const AngleRange &range, const ChartComparison &comparison)
 {
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
@@ -24,7 +24,8 @@ bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, c
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range);
+    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range,
+                         comparison);
     return painter.end();
 }
 
@@ -46,17 +47,18 @@ QString notEnoughMemoryFor(QSize clientSize)
 
 void paintChartClientArea(QPainter &painter, QSize clientSize, const MeasurementSet &data,
                           const ChartTools &tools, QPainterSurface::WideLines wideLines,
-                          const AngleRange &range)
+                          const AngleRange &range, const ChartComparison &comparison)
 {
     painter.fillRect(QRect(QPoint(0, 0), clientSize), toQColor(resultsWindowBackground));
     QPainterSurface surface(painter, wideLines);
     const DeviceRect clientArea{0, 0, clientSize.width(), clientSize.height()};
-    drawAmplitudeChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea, range);
-    drawReferenceMarksChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea, range);
+    drawAmplitudeChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea, range, comparison);
+    drawReferenceMarksChart(surface, data, tools, 1.0, 1.0, ChartMedium::Screen, clientArea, range,
+                            comparison);
 }
 
 QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
-                        const AngleRange &range)
+                        const AngleRange &range, const ChartComparison &comparison)
 {
     if (clientSize.isEmpty())
         return {};
@@ -65,7 +67,8 @@ QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const Char
     QPainter painter;
     if (image.isNull() || !painter.begin(&image))
         return {};
-    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range);
+    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range,
+                         comparison);
     painter.end();
     return image;
 }
@@ -99,21 +102,22 @@ QImage toPaletteImage(const QImage &image)
 }
 
 bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize,
-                       const MeasurementSet &data, const ChartTools &tools, const AngleRange &range)
+                       const MeasurementSet &data, const ChartTools &tools, const AngleRange &range,
+                       const ChartComparison &comparison)
 {
     if (clientSize.isEmpty())
         return false;
     switch (format) {
     case ChartImageFormat::Png:
-        return writeChartPng(out, renderChartImage(clientSize, data, tools, range));
+        return writeChartPng(out, renderChartImage(clientSize, data, tools, range, comparison));
     case ChartImageFormat::Svg:
-        return writeSvg(out, clientSize, data, tools, range);
+        return writeSvg(out, clientSize, data, tools, range, comparison);
     }
     Q_UNREACHABLE();
 }
 
 QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
-                        const ChartTools &tools)
+                        const ChartTools &tools, const ChartComparison &comparison)
 {
     if (clientSize.isEmpty())
         return QStringLiteral("Empty image size");
@@ -124,11 +128,11 @@ QString writeChartImage(const QString &outPath, QSize clientSize, const Measurem
         return QStringLiteral("Neither a .png nor a .svg name");
     if (format == ChartImageFormat::Svg) {
         return writeOutputFile(outPath, [&](QIODevice &device) {
-            return writeChartImageTo(device, format, clientSize, data, tools);
+            return writeChartImageTo(device, format, clientSize, data, tools, {}, comparison);
         });
     }
     // Drawn before the output is touched, so a size that gets no memory leaves nothing behind.
-    const QImage image = renderChartImage(clientSize, data, tools);
+    const QImage image = renderChartImage(clientSize, data, tools, {}, comparison);
     if (image.isNull())
         return notEnoughMemoryFor(clientSize);
     return writeOutputFile(outPath, [&](QIODevice &device) { return writeChartPng(device, image); });

@@ -24,10 +24,10 @@ AmplitudeGeometry screenAmplitude(const DeviceRect &clientArea, const AngleRange
 }
 
 ReferenceGeometry screenReference(const MeasurementSet &data, const DeviceRect &clientArea,
-                                  const AngleRange &range = {})
+                                  const AngleRange &range, const MeasurementSet *compared)
 {
     return referenceGeometry(referenceFrame(1.0, 1.0, ChartMedium::Screen, clientArea),
-                             referenceScale(data), range);
+                             referenceScale(data, compared), range);
 }
 
 // Keeps the sample with the smallest squared distance of any of its drawn points; the first of
@@ -98,20 +98,46 @@ QString degrees(double angle)
     return number(angle) + QChar(0x00B0);
 }
 
+// The lines of sample or entry i: its angle, its values, the line of its file.
+void appendSampleLines(QStringList &lines, Chart chart, const MeasurementSet &data, int i)
+{
+    switch (chart) {
+    case Chart::Amplitude:
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.ampSeries[0][i]))
+              << line(QT_TRANSLATE_NOOP("Charts", "Curve 1"), number(data.ampSeries[1][i]) + QLatin1Char('%'))
+              << line(QT_TRANSLATE_NOOP("Charts", "Curve 2"), number(data.ampSeries[2][i]) + QLatin1Char('%'))
+              << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.ampLineNumbers[i]));
+        break;
+    case Chart::Reference:
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.refSeries[0][i]))
+              << line(QT_TRANSLATE_NOOP("Charts", "Red line"), number(data.refSeries[3][i]))
+              << line(QT_TRANSLATE_NOOP("Charts", "Blue line"), number(data.refSeries[4][i]));
+        if (data.refSeries[1][i] != 0.0)
+            lines << line(QT_TRANSLATE_NOOP("Charts", "Red mark"), number(data.refSeries[1][i]));
+        if (data.refSeries[2][i] != 0.0)
+            lines << line(QT_TRANSLATE_NOOP("Charts", "Blue mark"), number(data.refSeries[2][i]));
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.refLineNumbers[i]));
+        break;
+    }
+}
+
 } // namespace
 
 std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const DeviceRect &clientArea,
-                                           int x, int y, const AngleRange &range)
+                                           int x, int y, const AngleRange &range,
+                                           const MeasurementSet *compared)
 {
     const AmplitudeGeometry amplitude = screenAmplitude(clientArea, range);
     if (contains(amplitude.plotRect, x, y)) {
         return ChartReadout{Chart::Amplitude, xToAngle(amplitude.plotRect.left, amplitude.xScale, range, x),
-                            nearestAmplitudeSample(data, amplitude, x, y)};
+                            nearestAmplitudeSample(data, amplitude, x, y),
+                            compared ? nearestAmplitudeSample(*compared, amplitude, x, y) : -1};
     }
-    const ReferenceGeometry reference = screenReference(data, clientArea, range);
+    const ReferenceGeometry reference = screenReference(data, clientArea, range, compared);
     if (contains(reference.plotRect, x, y)) {
         return ChartReadout{Chart::Reference, xToAngle(reference.plotRect.left, reference.xScale, range, x),
-                            nearestReferenceEntry(data, reference, x, y)};
+                            nearestReferenceEntry(data, reference, x, y),
+                            compared ? nearestReferenceEntry(*compared, reference, x, y) : -1};
     }
     return std::nullopt;
 }
@@ -141,7 +167,7 @@ int chartSampleCount(Chart chart, const MeasurementSet &data)
 }
 
 QPoint chartSamplePoint(Chart chart, const MeasurementSet &data, const DeviceRect &clientArea,
-                        int index, const AngleRange &range)
+                        int index, const AngleRange &range, const MeasurementSet *compared)
 {
     Q_ASSERT(index >= 0 && index < chartSampleCount(chart, data));
     switch (chart) {
@@ -150,36 +176,24 @@ QPoint chartSamplePoint(Chart chart, const MeasurementSet &data, const DeviceRec
         return {amplitudeX(g, data.ampSeries[0][index]), amplitudeY(g, data.ampSeries[1][index])};
     }
     case Chart::Reference: {
-        const ReferenceGeometry g = screenReference(data, clientArea, range);
+        const ReferenceGeometry g = screenReference(data, clientArea, range, compared);
         return {referenceX(g, data.refSeries[0][index]), referenceY(g, data.refSeries[3][index])};
     }
     }
     Q_UNREACHABLE();
 }
 
-QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data)
+QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data,
+                         const ChartComparison &comparison)
 {
-    const int i = readout.index;
-    if (i < 0)
-        return line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(readout.angle));
     QStringList lines;
-    switch (readout.chart) {
-    case Chart::Amplitude:
-        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.ampSeries[0][i]))
-              << line(QT_TRANSLATE_NOOP("Charts", "Curve 1"), number(data.ampSeries[1][i]) + QLatin1Char('%'))
-              << line(QT_TRANSLATE_NOOP("Charts", "Curve 2"), number(data.ampSeries[2][i]) + QLatin1Char('%'))
-              << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.ampLineNumbers[i]));
-        break;
-    case Chart::Reference:
-        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.refSeries[0][i]))
-              << line(QT_TRANSLATE_NOOP("Charts", "Red line"), number(data.refSeries[3][i]))
-              << line(QT_TRANSLATE_NOOP("Charts", "Blue line"), number(data.refSeries[4][i]));
-        if (data.refSeries[1][i] != 0.0)
-            lines << line(QT_TRANSLATE_NOOP("Charts", "Red mark"), number(data.refSeries[1][i]));
-        if (data.refSeries[2][i] != 0.0)
-            lines << line(QT_TRANSLATE_NOOP("Charts", "Blue mark"), number(data.refSeries[2][i]));
-        lines << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.refLineNumbers[i]));
-        break;
+    if (readout.index < 0)
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(readout.angle));
+    else
+        appendSampleLines(lines, readout.chart, data, readout.index);
+    if (comparison.data && readout.comparedIndex >= 0) {
+        lines << comparison.comparedTitle;
+        appendSampleLines(lines, readout.chart, *comparison.data, readout.comparedIndex);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/angle_range.h"
+#include "charts/charts.h"
 #include "data/measurement_set.h"
 #include "draw/surface.h"
 
@@ -16,6 +17,7 @@ struct ChartReadout {
     Chart chart = Chart::Amplitude;
     double angle = 0.0;   // degrees under the point
     int index = -1;       // the sample or entry drawn nearest the point; -1 when the chart has none
+    int comparedIndex = -1;   // the same in the compared measurement; -1 without one
 };
 
 // The readout for device point (x, y) of a client area as the screen drawing lays it out, or
@@ -23,9 +25,11 @@ struct ChartReadout {
 // (both curves; on the reference chart both lines and the marks that are drawn) lie nearest
 // the point on screen, the first of equals; so where a file holds several revolutions the one
 // under the pointer wins.
-// range: the angles the plots show.
+// range: the angles the plots show. compared: a measurement drawn behind data, whose nearest
+// sample becomes comparedIndex; the reference chart's scale then covers both.
 std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const DeviceRect &clientArea,
-                                           int x, int y, const AngleRange &range = {});
+                                           int x, int y, const AngleRange &range = {},
+                                           const MeasurementSet *compared = nullptr);
 
 // The plot rectangle of a chart on screen, in device units of the client area.
 DeviceRect chartPlotRect(ChartReadout::Chart chart, const DeviceRect &clientArea);
@@ -35,14 +39,18 @@ int chartSampleCount(ChartReadout::Chart chart, const MeasurementSet &data);
 
 // Where sample or entry index (below chartSampleCount) is drawn on screen: x of its angle, y
 // of the first curve (amplitude) or of the red line (reference); clamped to the int range.
+// compared: the measurement drawn behind data, which shares the reference chart's scale.
 QPoint chartSamplePoint(ChartReadout::Chart chart, const MeasurementSet &data,
-                        const DeviceRect &clientArea, int index, const AngleRange &range = {});
+                        const DeviceRect &clientArea, int index, const AngleRange &range = {},
+                        const MeasurementSet *compared = nullptr);
 
 // The readout's lines in the current language: the angle of the sample or entry, then the two
 // curves in percent (amplitude chart), or the red and blue lines and the marks that are there,
 // non-zero (reference chart), then the line of the file it came from. Without a sample, only
-// the angle under the point.
-QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data);
+// the angle under the point. With a comparison and a comparedIndex, the compared file's title
+// follows as a heading, then the same lines for its sample comparedIndex.
+QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data,
+                         const ChartComparison &comparison = {});
 
 // A sentence for a screen reader in the current language: what the chart shows, the file
 // title, the number of samples or entries and the range of their angles (0 to 0 when none).

@@ -1,4 +1,5 @@
 #include "charts/chart_colours.h"
+#include "charts/chart_comparison.h"
 #include "charts/chart_geometry.h"
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
@@ -9,9 +10,16 @@
 
 namespace {
 
+QString chartTitle()
+{
+    return QCoreApplication::translate("Charts", "Reference marks");
+}
+
 // The pens and font of one drawing: the window's own on screen, made for the page on paper.
 // The marker brushes are the window's on both.
 struct ReferenceTools {
+    Brush redMarkBrush;
+    Brush blueMarkBrush;
     FontSpec labelFont;
     Pen thinPen;
     Pen zeroPen;
@@ -25,12 +33,14 @@ ReferenceTools referenceTools(const ChartTools &tools, double sx, double sy, Cha
 {
     switch (medium) {
     case ChartMedium::Screen:
-        return {tools.labelFont,  tools.thinBlackPen, tools.thickBlackPen, tools.redMarkPen,
-                tools.redLinePen, tools.blueMarkPen,  tools.blueLinePen};
+        return {tools.redMarkBrush, tools.blueMarkBrush, tools.labelFont,  tools.thinBlackPen,
+                tools.thickBlackPen, tools.redMarkPen, tools.redLinePen, tools.blueMarkPen,
+                tools.blueLinePen};
     case ChartMedium::Paper: {
         const PaperTools paper = referencePaperTools(sx, sy);
-        return {paper.labelFont,  paper.thinPen,     paper.mediumPen,  paper.redMarkPen,
-                paper.redLinePen, paper.blueMarkPen, paper.blueLinePen};
+        return {tools.redMarkBrush, tools.blueMarkBrush, paper.labelFont,  paper.thinPen,
+                paper.mediumPen,    paper.redMarkPen,    paper.redLinePen, paper.blueMarkPen,
+                paper.blueLinePen};
     }
     }
     Q_UNREACHABLE();
@@ -47,7 +57,7 @@ void drawFrame(Surface &surface, const ReferenceGeometry &g, const ChartFrame &f
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    surface.drawText(g.titleBand, QCoreApplication::translate("Charts", "Reference marks"), TextAlign::Left);
+    surface.drawText(g.titleBand, chartTitle(), TextAlign::Left);
 
     surface.setBackgroundMode(BackgroundMode::Opaque);
     surface.selectPen(tools.thinPen);
@@ -86,7 +96,7 @@ void drawMarker(Surface &surface, const ReferenceGeometry &g, int x, double valu
 // Per entry: red marker, blue marker, red line, blue line. The lines join every entry to the one
 // before, however far the angle jumps, unless that one lay above the surface's top edge.
 void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const ReferenceGeometry &g,
-                       const ReferenceTools &tools, const ChartTools &windowTools)
+                       const ReferenceTools &tools)
 {
     surface.setBackgroundMode(BackgroundMode::Transparent);
     int prevX = -1;
@@ -94,9 +104,8 @@ void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const Refer
     int prevY4 = -1;
     for (int i = 0; i < referenceCount(data); ++i) {
         const int x = referenceX(g, data.refSeries[0][i]);
-        drawMarker(surface, g, x, data.refSeries[1][i], tools.redMarkPen, windowTools.redMarkBrush);
-        drawMarker(surface, g, x, data.refSeries[2][i], tools.blueMarkPen,
-                   windowTools.blueMarkBrush);
+        drawMarker(surface, g, x, data.refSeries[1][i], tools.redMarkPen, tools.redMarkBrush);
+        drawMarker(surface, g, x, data.refSeries[2][i], tools.blueMarkPen, tools.blueMarkBrush);
         const int y3 = referenceY(g, data.refSeries[3][i]);
         if (prevY3 >= 0)
             drawCurveSegment(surface, tools.redLinePen, g.plotRect, g.range, prevX, prevY3, x, y3);
@@ -113,16 +122,27 @@ void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const Refer
 
 void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const ChartTools &tools,
                              double sx, double sy, ChartMedium medium, const DeviceRect &clientArea,
-                             const AngleRange &range)
+                             const AngleRange &range, const ChartComparison &comparison)
 {
     const ReferenceTools own = referenceTools(tools, sx, sy, medium);
     const ChartFrame frame = referenceFrame(sx, sy, medium, clientArea);
     // Only the markers decide the scale; the line series may run off the plot.
-    const ReferenceScale scale = referenceScale(data);
+    const ReferenceScale scale = referenceScale(data, comparison.data);
     const ReferenceGeometry geometry = referenceGeometry(frame, scale, range);
 
     drawFrame(surface, geometry, frame, own);
     drawValueRows(surface, geometry, scale, own);
     drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels, own.thinPen);
-    drawMarksAndLines(surface, data, geometry, own, tools);
+    if (comparison.data) {
+        ReferenceTools compared = own;
+        compared.redLinePen = comparedPen(own.redLinePen);
+        compared.blueLinePen = comparedPen(own.blueLinePen);
+        compared.redMarkBrush.style = BrushStyle::Hollow;
+        compared.blueMarkBrush.style = BrushStyle::Hollow;
+        drawMarksAndLines(surface, *comparison.data, geometry, compared);
+    }
+    drawMarksAndLines(surface, data, geometry, own);
+    if (comparison.data)
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+                        own.redLinePen, chartColours.referenceBackground);
 }

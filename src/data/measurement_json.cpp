@@ -68,12 +68,12 @@ void appendJsonString(QByteArray &out, const QString &text)
     out += '"';
 }
 
-QByteArray measurementJson(const MeasurementSet &data, const MeasurementFiles &files)
+namespace {
+
+// The members of one data set's object, without its braces.
+void appendMembers(QByteArray &out, const MeasurementSet &data, const MeasurementFiles &files)
 {
-    QByteArray out;
-    // About 20 characters a number; one allocation for the largest data set.
-    out.reserve(256 + 20 * (3 * data.ampCount + 5 * data.refCount));
-    out += "{\"ampFileTitle\":";
+    out += "\"ampFileTitle\":";
     appendJsonString(out, files.ampFileTitle);
     out += ",\"refFileTitle\":";
     appendJsonString(out, files.refFileTitle);
@@ -85,6 +85,35 @@ QByteArray measurementJson(const MeasurementSet &data, const MeasurementFiles &f
     appendSeries(out, data.ampSeries, data.ampCount);
     out += ",\"refSeries\":";
     appendSeries(out, data.refSeries, data.refCount);
+}
+
+// About 20 characters a number; one allocation for the largest data set.
+qsizetype expectedSize(const MeasurementSet &data)
+{
+    return 256 + 20 * (3 * qsizetype(data.ampCount) + 5 * qsizetype(data.refCount));
+}
+
+} // namespace
+
+QByteArray measurementJson(const MeasurementSet &data, const MeasurementFiles &files)
+{
+    QByteArray out;
+    out.reserve(expectedSize(data));
+    out += '{';
+    appendMembers(out, data, files);
     out += "}\n";
+    return out;
+}
+
+QByteArray measurementJson(const MeasurementSet &data, const MeasurementFiles &files,
+                           const MeasurementSet &compared, const MeasurementFiles &comparedFiles)
+{
+    QByteArray out;
+    out.reserve(expectedSize(data) + expectedSize(compared));
+    out += '{';
+    appendMembers(out, data, files);
+    out += ",\"compare\":{";
+    appendMembers(out, compared, comparedFiles);
+    out += "}}\n";
     return out;
 }

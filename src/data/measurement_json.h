@@ -10,6 +10,10 @@
 // refSeries (five arrays of refCount numbers: angle, red marks, blue marks, red line, blue
 // line). Only slots below the counts are written. Numbers as by appendJsonNumber.
 QByteArray measurementJson(const MeasurementSet &data, const MeasurementFiles &files);
+// The same object with one more member, "compare": the compared data set's object, with the
+// same members.
+QByteArray measurementJson(const MeasurementSet &data, const MeasurementFiles &files,
+                           const MeasurementSet &compared, const MeasurementFiles &comparedFiles);
 
 // Appends the shortest decimal that reads back as the same double, with "." as decimal point
 // whatever the locale ("45.5", "-0", "1e+20"). Infinities are written 1e999 and -1e999, which

@@ -21,6 +21,8 @@ QBrush toQBrush(const Brush &brush)
     case BrushStyle::ForwardDiagonal:
         // Qt's forward diagonal runs from upper left to lower right, as the brush promises.
         return QBrush(toQColor(brush.colour), Qt::FDiagPattern);
+    case BrushStyle::Hollow:
+        return QBrush(Qt::NoBrush);
     }
     Q_UNREACHABLE();
 }
@@ -193,7 +195,9 @@ void QPainterSurface::lineTo(int x, int y)
     if (!painterHasLinePen_)
         applyLinePen();
     const QPoint to(x, y);
-    if (pen_.width <= 1)
+    if (pen_.style == PenStyle::Dash)
+        drawDashed(position_, to);
+    else if (pen_.width <= 1)
         drawHairline(position_, to);
     else if (!drawStamped(position_, to))
         painter_.drawLine(position_, to);
@@ -240,6 +244,42 @@ void QPainterSurface::drawHairline(QPoint from, QPoint to)
         painter_.drawPoint(from);   // Qt draws nothing for a line of length zero
     } else {
         painter_.drawLine(QLineF(from, QPointF(double(lastX), double(lastY))));
+    }
+}
+
+// The dashes are cut here rather than by QPainter, which would start its pattern afresh at every
+// segment: a curve of many short segments would then show no gaps at all. Laid along x, the
+// pattern also shows on a jagged curve, whose length along its path grows with every jag.
+void QPainterSurface::drawDashed(QPoint from, QPoint to)
+{
+    const double unit = std::max(pen_.width, 1);
+    const double dash = 4 * unit;
+    const double period = 7 * unit;
+    const QPointF start(from);
+    const QPointF delta = QPointF(to) - start;
+    // Through the middle of its units where the painter enlarges, as a solid hairline.
+    const QPointF offset = hairlineWidth_ > 0 && pen_.width <= 1 ? QPointF(0.5, 0.5) : QPointF();
+    const auto inDash = [&](double x) { return x - period * std::floor(x / period) < dash; };
+    if (delta.x() == 0.0) {
+        if (inDash(start.x()) && delta.y() != 0.0)
+            painter_.drawLine(QLineF(start + offset, QPointF(to) + offset));
+        return;
+    }
+    // From the lower x to the higher one, a dash or gap at a time.
+    const double low = std::min(start.x(), start.x() + delta.x());
+    const double high = std::max(start.x(), start.x() + delta.x());
+    const auto pointAt = [&](double x) { return start + offset + delta * ((x - start.x()) / delta.x()); };
+    double x = low;
+    while (x < high) {
+        const double periodStart = period * std::floor(x / period);
+        const double dashEnd = periodStart + dash;
+        if (x < dashEnd) {
+            const double stop = std::min(high, dashEnd);
+            painter_.drawLine(QLineF(pointAt(x), pointAt(stop)));
+            x = stop;
+        } else {
+            x = periodStart + period;
+        }
     }
 }
 

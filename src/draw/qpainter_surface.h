@@ -32,6 +32,8 @@ QColor toQColor(Colour colour);
 //   smoothly; their end caps are drawn. On an image that the painter writes straight into,
 //   short wide segments are copied from SegmentStamps (the same pixels, far faster); the
 //   painter's transform and clip must then stay as they were when the surface was made.
+// - A Dash pen draws its strokes as the solid pen of its width would, always through QPainter.
+//   A Hollow brush leaves the inside of a round rectangle as it was.
 // - fillRect and the rectangle of roundRect cover left..right-1 and top..bottom-1; an empty or
 //   inverted rectangle draws nothing.
 // - A ForwardDiagonal brush draws "\" lines 8 units apart; in opaque mode the gaps take the
@@ -72,6 +74,7 @@ private:
     void drawHairline(QPoint from, QPoint to);
     bool drawStamped(QPoint from, QPoint to);
     QPen cachedQPen(const Pen &pen);
+    void drawDashed(QPoint from, QPoint to);
 
     QPainter &painter_;
     double hairlineWidth_ = 0.0;   // in units where the painter enlarges, else 0 (cosmetic)

@@ -25,17 +25,23 @@ struct DeviceRect {
     friend bool operator==(const DeviceRect &, const DeviceRect &) = default;
 };
 
-// A solid pen; width in device units (0 draws as 1).
+// Dash: strokes 4 widths (4 units for a hairline) across with gaps of 3, laid along x from
+// x = 0, so the segments of a curve continue one pattern and its gaps show however jagged it is.
+// A plumb segment is drawn whole or not at all, as its x falls.
+enum class PenStyle { Solid, Dash };
+
+// A pen; width in device units (0 draws as 1).
 struct Pen {
     Colour colour;
     int width = 1;
+    PenStyle style = PenStyle::Solid;
     friend bool operator==(const Pen &, const Pen &) = default;
 };
 
-enum class BrushStyle { Solid, ForwardDiagonal };
+enum class BrushStyle { Solid, ForwardDiagonal, Hollow };
 
 // ForwardDiagonal: 45-degree lines from upper left to lower right in the brush colour; the
-// gaps show the background colour when the background mode is opaque.
+// gaps show the background colour when the background mode is opaque. Hollow fills nothing.
 struct Brush {
     BrushStyle style = BrushStyle::Solid;
     Colour colour;

@@ -118,12 +118,12 @@ void ResultsWindow::leaveEvent(QEvent *event)
 void ResultsWindow::showReadout(QPoint position)
 {
     const std::optional<ChartReadout> found =
-        chartReadoutAt(measurement_, chartArea(), position.x(), position.y(), zoom_->range());
+        chartReadoutAt(measurement_, chartArea(), position.x(), position.y(), zoom_->range(), compared_.get());
     if (!found) {
         readout_->hide();
         return;
     }
-    placeReadout(chartReadoutText(*found, measurement_), position);
+    placeReadout(chartReadoutText(*found, measurement_, comparison()), position);
 }
 
 void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
@@ -132,9 +132,14 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
         readout_->hide();
         return;
     }
-    const QPoint sample = chartSamplePoint(chart, measurement_, chartArea(), index, zoom_->range());
-    placeReadout(chartReadoutText(ChartReadout{chart, 0.0, index}, measurement_),
-                 sample);
+    const QPoint sample =
+        chartSamplePoint(chart, measurement_, chartArea(), index, zoom_->range(), compared_.get());
+    // The compared measurement's values are those nearest the chosen sample's point.
+    ChartReadout readout{chart, 0.0, index};
+    if (const std::optional<ChartReadout> near = chartReadoutAt(
+            measurement_, chartArea(), sample.x(), sample.y(), zoom_->range(), compared_.get()))
+        readout.comparedIndex = near->chart == chart ? near->comparedIndex : -1;
+    placeReadout(chartReadoutText(readout, measurement_, comparison()), sample);
 }
 
 void ResultsWindow::placeReadout(const QString &text, QPoint beside)
@@ -156,6 +161,7 @@ void ResultsWindow::placeReadout(const QString &text, QPoint beside)
 void ResultsWindow::createShortcuts()
 {
     addShortcuts(this, {QKeySequence::Open}, [this] { emit openRequested(); });
+    addShortcuts(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, [this] { emit compareRequested(); });
     addShortcuts(this, {QKeySequence::Print}, [this] { printReport(); });
     addShortcuts(this, {QKeySequence::Refresh, QKeySequence(Qt::Key_F5)}, [this] { emit reloadRequested(); });
     addShortcuts(this, {QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
@@ -171,7 +177,11 @@ void ResultsWindow::dragEnterEvent(QDragEnterEvent *event)
 void ResultsWindow::dropEvent(QDropEvent *event)
 {
     const QString path = acceptFileDrop(event);
-    if (!path.isEmpty())
+    if (path.isEmpty())
+        return;
+    if (event->modifiers() & Qt::ShiftModifier)
+        emit compareFileDropped(path);
+    else
         emit fileDropped(path);
 }
 
@@ -211,7 +221,7 @@ void ResultsWindow::paintEvent(QPaintEvent *)
     // The route is the one of --chart, the clipboard and the image saves.
     QPainter painter(this);
     paintChartClientArea(painter, size(), measurement_, tools_, QPainterSurface::WideLines::Stamped,
-                         zoom_->range());
+                         zoom_->range(), comparison());
     paintAngleMark(painter);
 }
 

@@ -101,10 +101,25 @@ public:
     // Writes the table shown in the values window (else the amplitude samples) as CSV.
     void exportValuesCsv();
 
+    // Comparing (results_window_compare.cpp): a second measurement, read from the files
+    // described by files, drawn behind the shown one on screen, in the image saves and on the
+    // clipboard, and in the readout; print, preview and the PDF keep the shown one alone.
+    // Replaces any comparison before and schedules a repaint.
+    void setComparison(const MeasurementSet &data, const MeasurementFiles &files);
+    void stopComparing();
+    bool isComparing() const { return compared_ != nullptr; }
+    const MeasurementSet *comparedMeasurement() const { return compared_.get(); }
+    const MeasurementFiles &comparedFiles() const { return comparedFiles_; }
+    // What the charts draw behind the shown measurement: nothing unless comparing.
+    ChartComparison comparison() const;
+
 signals:
     void closeRequested();
     // Ctrl+O, F5, Ctrl+Q and a dropped file: the owner runs its own commands for them.
     void openRequested();
+    // Compare with… (menu, Ctrl+Shift+O) and a file dropped with Shift held.
+    void compareRequested();
+    void compareFileDropped(const QString &path);
     void reloadRequested();
     void quitRequested();
     void fileDropped(const QString &path);
@@ -129,6 +144,7 @@ private:
     void createShortcuts();
     void setUpLookingCloser();
     void addLookingCloserItems(QMenu &menu);
+    void addCompareItems(QMenu &menu);
     void paintAngleMark(QPainter &painter);
     // Runs the report-text dialog on a copy of the report texts; true, with the texts taken,
     // when the user confirmed.
@@ -146,6 +162,8 @@ private:
     ModalDialogs &dialogs_;
     MeasurementSet measurement_;
     MeasurementFiles files_;
+    std::unique_ptr<MeasurementSet> compared_;   // large, and present only while comparing
+    MeasurementFiles comparedFiles_;
     ReportTexts reportTexts_;
     ChartTools tools_;
     QPushButton *closeButton_ = nullptr;

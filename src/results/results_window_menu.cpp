@@ -49,6 +49,7 @@ std::unique_ptr<QMenu> ResultsWindow::createContextMenu()
         action->setObjectName(QLatin1String(item.name));
         connect(action, &QAction::triggered, this, item.command);
     }
+    addCompareItems(*menu);
     addLookingCloserItems(*menu);
     menu->addSeparator();
     QAction *follow = menu->addAction(tr("Follow this folder"));
@@ -129,11 +130,12 @@ void ResultsWindow::saveChartsAsImage()
     const QSize size(area.width(), area.height());
     if (svg) {
         saveFile(*chosen, [&](QIODevice &out) {
-            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement_, tools_, zoom_->range());
+            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement_, tools_, zoom_->range(),
+                                     comparison());
         });
         return;
     }
-    const QImage image = renderChartImage(size, measurement_, tools_, zoom_->range());
+    const QImage image = renderChartImage(size, measurement_, tools_, zoom_->range(), comparison());
     if (image.isNull()) {
         dialogs_.showError(this, tr("Error"), tr("The file could not be saved."),
                            fileDetails(*chosen, notEnoughMemoryFor(size)));
@@ -146,5 +148,6 @@ void ResultsWindow::copyCharts()
 {
     const DeviceRect area = chartArea();
     QGuiApplication::clipboard()->setImage(
-        renderChartImage(QSize(area.width(), area.height()), measurement_, tools_, zoom_->range()));
+        renderChartImage(QSize(area.width(), area.height()), measurement_, tools_, zoom_->range(),
+                         comparison()));
 }

@@ -143,6 +143,10 @@ void TestCommandLine::badUsage_data()
     QTest::newRow("empty report name") << QStringList{QStringLiteral("--report"), QString(), QStringLiteral("a")};
     QTest::newRow("empty chart name") << QStringList{QStringLiteral("--chart="), QStringLiteral("a")};
     QTest::newRow("table without csv") << QStringList{QStringLiteral("--table"), QStringLiteral("reference"), QStringLiteral("a")};
+    QTest::newRow("compare with report") << QStringList{QStringLiteral("--report"), QStringLiteral("r.pdf"), QStringLiteral("--compare"),
+                                                        QStringLiteral("b"), QStringLiteral("a")};
+    QTest::newRow("compare in the viewer") << QStringList{QStringLiteral("--compare"), QStringLiteral("b"), QStringLiteral("a")};
+    QTest::newRow("empty compare name") << QStringList{QStringLiteral("--dump"), QStringLiteral("--compare="), QStringLiteral("a")};
     QTest::newRow("unknown table") << QStringList{QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--table"),
                                                   QStringLiteral("marks"), QStringLiteral("a")};
 }
@@ -185,6 +189,20 @@ void TestCommandLine::dumpIsParsedBack()
     QCOMPARE(reference[2].toArray()[0].toDouble(), -80.0);
     QCOMPARE(reference[3].toArray()[0].toDouble(), -20.0);
     QCOMPARE(reference[4].toArray()[0].toDouble(), 30.0);
+
+    // With --compare the same members come first, then "compare": the other one's object.
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("e_amp.txt")), "1 30 60 70\n");
+    const Run both = runViewer({QStringLiteral("--dump"), QStringLiteral("--compare"), other, amp});
+    QCOMPARE(both.status, 0);
+    QVERIFY(both.out.startsWith(run.out.chopped(2) + ",\"compare\":{\"ampFileTitle\":\"e_amp.txt\""));
+    const QJsonObject compared = QJsonDocument::fromJson(both.out, &error).object().value(QStringLiteral("compare")).toObject();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(compared.value(QStringLiteral("ampCount")).toInt(), 1);
+    QCOMPARE(compared.value(QStringLiteral("refSeries")).toArray().size(), 5);
+    const Run missing = runViewer({QStringLiteral("--dump"), QStringLiteral("--compare"), dir.filePath(QStringLiteral("n_amp.txt")), amp});
+    QCOMPARE(missing.status, 1);
+    QVERIFY(missing.out.isEmpty());
+    QVERIFY(missing.err.contains("Error while opening file!\n" + QFile::encodeName(dir.filePath(QStringLiteral("n_amp.txt")))));
 
     // Standard output that takes nothing: said, with exit 3.
     const Run full = runViewer({QStringLiteral("--dump"), amp}, 0, 0, QStringLiteral("/dev/full"));

@@ -5,12 +5,14 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QSemaphore>
 #include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +54,9 @@ private slots:
     void keysRunTheirCommands_data();
     void keysRunTheirCommands();
     void stalledReadKeepsWindowLiveAndCancels();
+    void compareReadsASecondMeasurement_data();
+    void compareReadsASecondMeasurement();
+    void chartWithCompareIsTheWindowsPicture();
 
 private:
     QPushButton *button(MainWindow &window, int id)
@@ -584,6 +589,106 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
     QVERIFY2(cancelTook < 100, qPrintable(QString::number(cancelTook)));
     QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
     QVERIFY(dialogs.errors.isEmpty());
+}
+
+void TestOpenFlow::compareReadsASecondMeasurement_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("Ctrl+Shift+O, then Stop comparing") << "key";
+    QTest::newRow("drop with Shift, then Stop comparing") << "drop";
+    QTest::newRow("menu, refused file keeps the comparison") << "invalid";
+    QTest::newRow("F5 reads both again") << "F5";
+    QTest::newRow("F5 on a compared file turned invalid") << "F5 invalid";
+}
+
+// The comparison is read as Open reads a file, and a failed read leaves both measurements shown.
+void TestOpenFlow::compareReadsASecondMeasurement()
+{
+    QFETCH(QString, route);
+    QTemporaryDir dir;
+    const QString shown = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("b/c_amp.txt")), goodLines + "3 30 62 72\n");
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QWidget *target = openAndActivate(window, dialogs, shown, true);
+    QVERIFY(target);
+    ResultsWindow *results = window.resultsWindow();
+    if (route == QLatin1String("drop")) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(target, &drop);
+    } else {
+        dialogs.openFileAnswers.append(other);
+        QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+        QCOMPARE(dialogs.openFileRequests.last().title, QStringLiteral("Compare with another measurement"));
+    }
+    QVERIFY(results->isComparing());
+    QCOMPARE(results->comparedMeasurement()->ampCount, 3);
+    QCOMPARE(results->comparedFiles().ampFileTitle, QStringLiteral("c_amp.txt"));
+    QCOMPARE(results->measurement().ampCount, 2);
+    QCOMPARE(window.files().ampFileStatus.fullName, shown);
+
+    if (route.endsWith(QLatin1String("invalid"))) {
+        const QString bad = writeTestFile(route == QLatin1String("invalid") ? dir.filePath(QStringLiteral("d_amp.txt")) : other, "x\n");
+        if (route == QLatin1String("invalid")) {
+            dialogs.openFileAnswers.append(bad);
+            results->createContextMenu()->findChild<QAction *>(QStringLiteral("compareWith"))->trigger();
+        } else {
+            QTest::keyClick(target, Qt::Key_F5);
+        }
+        QCOMPARE(dialogs.errors.size(), 1);
+        QCOMPARE(dialogs.errors[0].text, QStringLiteral("Invalid file format!\n\nData set could not be opened."));
+        QVERIFY(dialogs.errors[0].details.startsWith(bad + QLatin1Char('\n')));
+        QCOMPARE(results->comparedMeasurement()->ampCount, 3);
+        QCOMPARE(results->comparedFiles().ampFileStatus.fullName, other);
+        QCOMPARE(results->measurement().ampCount, 2);
+        return;
+    }
+    if (route == QLatin1String("F5")) {
+        writeTestFile(shown, goodLines + "3 30 62 72\n");
+        writeTestFile(other, goodLines + "3 30 62 72\n4 40 63 73\n");
+        QTest::keyClick(target, Qt::Key_F5);
+        QVERIFY(dialogs.errors.isEmpty());
+        QCOMPARE(results->measurement().ampCount, 3);
+        QCOMPARE(results->comparedMeasurement()->ampCount, 4);
+        return;
+    }
+    QVERIFY(dialogs.errors.isEmpty());
+    const std::unique_ptr<QMenu> menu = results->createContextMenu();
+    QAction *stop = menu->findChild<QAction *>(QStringLiteral("stopComparing"));
+    QVERIFY(stop && stop->isEnabled());
+    stop->trigger();
+    QVERIFY(!results->isComparing());
+    QVERIFY(!results->createContextMenu()->findChild<QAction *>(QStringLiteral("stopComparing"))->isEnabled());
+}
+
+// --chart with --compare writes the picture the results window shows while comparing.
+void TestOpenFlow::chartWithCompareIsTheWindowsPicture()
+{
+    QTemporaryDir dir;
+    const QString shown = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines + "3 200 40 50\n");
+    const QString other = writeTestFile(dir.filePath(QStringLiteral("c_amp.txt")), "1 15 50 40\n2 95 66 52\n3 220 30 35\n");
+    writeTestFile(dir.filePath(QStringLiteral("c_ref.txt")), "1 45 0 0 0 0 350 20 -120 -30\n2 90 0 0 0 0 0 40 0 -50\n");
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    QVERIFY(openAndActivate(window, dialogs, shown, true));
+    window.compareChosenPath(other);
+    ResultsWindow *results = window.resultsWindow();
+    QVERIFY(results->isComparing());
+    const QSize size = results->size();
+    const QImage onScreen = results->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString png = dir.filePath(QStringLiteral("compare.png"));
+    QCOMPARE(QProcess::execute(QStringLiteral(VELKVIEW_BINARY),
+                               {QStringLiteral("--chart"), png, QStringLiteral("--size"),
+                                QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                                QStringLiteral("--compare"), other, shown}),
+             0);
+    // The buttons' strip is the window's own.
+    const QRect charts(0, 0, size.width(), size.height() - size.height() / 10);
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32).copy(charts), onScreen.copy(charts));
 }
 
 QTEST_MAIN(TestOpenFlow)

@@ -1,4 +1,5 @@
 #include "charts/chart_colours.h"
+#include "charts/chart_geometry.h"
 #include "charts/chart_tools.h"
 #include "charts/charts.h"
 #include "doubles/recording_surface.h"
@@ -7,6 +8,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -50,6 +52,7 @@ private slots:
     void pointAboveTheSurfaceBreaksTheCurve();
     void hugeValuesDrawClampedWithoutWrapping();
     void leavesTransparentModeAndTextColour();
+    void comparisonIsDrawnBehindWithALegend();
 
 private:
     ChartTools tools;
@@ -268,6 +271,34 @@ void TestAmplitudeChart::leavesTransparentModeAndTextColour()
     drawAmplitudeChart(surface, *data, tools, 10.0, 10.0, ChartMedium::Paper, {});
     QCOMPARE(surface.state().backgroundMode, BackgroundMode::Transparent);
     QCOMPARE(surface.state().textColour, chartColours.textColour);
+}
+
+// The compared curves come first, lighter and dashed; the legend names both files at the title
+// band's right end, clear of the plot.
+void TestAmplitudeChart::comparisonIsDrawnBehindWithALegend()
+{
+    const auto shown = samples({{0, 50, 60}, {10, 55, 65}});
+    const auto other = samples({{0, 40, 30}, {10, 45, 35}, {20, 50, 40}});
+    RecordingSurface surface;
+    drawAmplitudeChart(surface, *shown, tools, 1.0, 1.0, ChartMedium::Screen, client1280, {},
+                       {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")});
+    const Pen comparedWhite{{255, 255, 255}, 2, PenStyle::Dash};
+    const Pen comparedYellow{{239, 239, 143}, 2, PenStyle::Dash};
+    // Two segments of each compared curve, and the legend's sample of the yellow one.
+    QCOMPARE(surface.linesWith(comparedWhite).size(), size_t(2));
+    QCOMPARE(surface.linesWith(comparedYellow).size(), size_t(3));
+    const auto lines = surface.lines();
+    const auto firstShown = std::find_if(lines.begin(), lines.end(),
+                                         [&](const auto &line) { return line.pen == tools.whiteCurvePen; });
+    const auto laterCompared = std::find_if(firstShown, lines.end(),
+                                            [&](const auto &line) { return line.pen == comparedWhite; });
+    QVERIFY(firstShown != lines.end());
+    QVERIFY(laterCompared == lines.end());
+    const AmplitudeGeometry g = amplitudeGeometry(amplitudeFrame(1, 1, ChartMedium::Screen, client1280));
+    const auto comparedTitle = surface.textRecord(QStringLiteral("b_amp.txt"));
+    QCOMPARE(comparedTitle.rect.right, g.titleBand.right);
+    QVERIFY(comparedTitle.rect.bottom <= g.plotRect.top);
+    QVERIFY(surface.textRecord(QStringLiteral("a_amp.txt")).rect.right < comparedTitle.rect.left);
 }
 
 QTEST_APPLESS_MAIN(TestAmplitudeChart)

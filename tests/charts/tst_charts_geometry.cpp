@@ -1,3 +1,4 @@
+#include "charts/chart_comparison.h"
 #include "charts/chart_geometry.h"
 
 #include <QTest>
@@ -37,6 +38,9 @@ private slots:
     void sampleMappingClampsHugeValues();
     void markerRectSaturates();
     void labelsHaveTheirFormats();
+
+    void legendKeepsClearOfTheTitle_data();
+    void legendKeepsClearOfTheTitle();
 };
 
 void TestChartGeometry::truncToIntCutsTowardZeroAndClamps_data()
@@ -303,6 +307,33 @@ void TestChartGeometry::labelsHaveTheirFormats()
     QCOMPARE(degreeLabel(0), QString::fromUtf8(" 0\u00b0"));
     QCOMPARE(percentLabel(120), QStringLiteral("120%"));
     QCOMPARE(valueLabel(-90), QStringLiteral("-90"));
+}
+
+void TestChartGeometry::legendKeepsClearOfTheTitle_data()
+{
+    // Band 100..1100; two samples with their gaps and two spacings take 88 units.
+    QTest::addColumn<int>("titleRight");
+    QTest::addColumn<int>("shownWidth");      // the text rectangles' widths, as laid out
+    QTest::addColumn<int>("comparedWidth");
+    QTest::newRow("room for both") << 200 << 100 << 150;
+    QTest::newRow("the longer is cut first") << 800 << 100 << 112;
+    QTest::newRow("both cut to half the room") << 900 << 56 << 56;
+    QTest::newRow("no room at all") << 1100 << 0 << 0;
+}
+
+void TestChartGeometry::legendKeepsClearOfTheTitle()
+{
+    QFETCH(int, titleRight);
+    QFETCH(int, shownWidth);
+    QFETCH(int, comparedWidth);
+    const ChartLegend legend = chartLegend({100, 0, 1100, 30}, titleRight, 100, 150, 1.0, 1.0);
+    QCOMPARE(legend.compared.text.right, 1100);
+    QCOMPARE(legend.compared.text.width(), comparedWidth);
+    QCOMPARE(legend.shown.text.width(), shownWidth);
+    QCOMPARE(legend.compared.sample, (DeviceRect{1100 - comparedWidth - 32, 11, 1100 - comparedWidth - 4, 19}));
+    QCOMPARE(legend.shown.text.right, legend.compared.sample.left - 12);
+    if (titleRight + 88 <= 1100)
+        QVERIFY(legend.shown.sample.left >= titleRight + 12);
 }
 
 QTEST_APPLESS_MAIN(TestChartGeometry)

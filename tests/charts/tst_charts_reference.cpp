@@ -65,6 +65,7 @@ private slots:
     void lineValuesBeyondTheScaleDrawOutsideThePlot();
     void paperUsesItsOwnToolsAndPageArea();
     void hugeValuesDrawClampedWithoutWrapping();
+    void comparisonIsDrawnBehindDashedAndHollow();
 
 private:
     ChartTools tools;
@@ -250,6 +251,30 @@ void TestReferenceMarksChart::hugeValuesDrawClampedWithoutWrapping()
     const auto blue = surface.linesWith(tools.blueLinePen);
     QCOMPARE(blue.size(), std::size_t(2));
     QCOMPARE(blue[0].y2, INT_MIN);
+}
+
+// Behind the shown entries: the compared lines lighter and dashed, its markers hollow, and the
+// scale takes in its markers too.
+void TestReferenceMarksChart::comparisonIsDrawnBehindDashedAndHollow()
+{
+    const auto shown = entries({{0, 50, -20, 10, -10}, {90, 0, 0, 20, -20}});
+    const auto other = entries({{0, 950, 0, 30, -30}, {90, 0, -40, 40, -40}});
+    RecordingSurface surface;
+    drawReferenceMarksChart(surface, *shown, tools, 1.0, 1.0, ChartMedium::Screen, client1280, {},
+                            {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")});
+    QVERIFY(surface.texts().contains(QStringLiteral("1000")));
+    const auto marks = surface.recordsOf(Kind::RoundRect);
+    QCOMPARE(marks.size(), size_t(4));
+    QCOMPARE(marks[0].brush, (Brush{BrushStyle::Hollow, chartColours.redMarkFill}));
+    QCOMPARE(marks[0].pen, tools.redMarkPen);
+    QCOMPARE(marks[1].brush, (Brush{BrushStyle::Hollow, chartColours.blueMarkFill}));
+    QCOMPARE(marks[2].brush, tools.redMarkBrush);
+    QCOMPARE(marks[3].brush, tools.blueMarkBrush);
+    // One segment of each compared line; the red one is the legend's sample as well.
+    QCOMPARE(surface.linesWith(Pen{{223, 127, 127}, 2, PenStyle::Dash}).size(), size_t(2));
+    QCOMPARE(surface.linesWith(Pen{{127, 127, 223}, 2, PenStyle::Dash}).size(), size_t(1));
+    QCOMPARE(surface.texts().mid(surface.texts().size() - 2),
+             (QList<QString>{QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")}));
 }
 
 QTEST_APPLESS_MAIN(TestReferenceMarksChart)

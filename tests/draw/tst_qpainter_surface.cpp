@@ -70,7 +70,10 @@ private slots:
     void enlargingPainterDrawsThePictureEnlarged_data();
     void enlargingPainterDrawsThePictureEnlarged();
     void fillRectExcludesRightColumnAndBottomRow();
+    void roundRectStaysInsideItsRectangle_data();
     void roundRectStaysInsideItsRectangle();
+    void dashesRunOnAcrossSegments_data();
+    void dashesRunOnAcrossSegments();
     void textStaysInsideItsRectangle_data();
     void textStaysInsideItsRectangle();
     void opaqueTextSitsOnTheBackgroundColour();
@@ -302,17 +305,66 @@ void TestQPainterSurface::fillRectExcludesRightColumnAndBottomRow()
     QCOMPARE(countPixels(image, black), 10 * 5);
 }
 
+void TestQPainterSurface::roundRectStaysInsideItsRectangle_data()
+{
+    QTest::addColumn<BrushStyle>("style");
+    QTest::addColumn<QRgb>("inside");
+    QTest::newRow("filled") << BrushStyle::Solid << qRgb(255, 128, 128);
+    QTest::newRow("hollow: outline only") << BrushStyle::Hollow << white;
+}
+
 void TestQPainterSurface::roundRectStaysInsideItsRectangle()
 {
-    const QImage image = paint({20, 20}, [](QPainterSurface &s) {
+    QFETCH(BrushStyle, style);
+    QFETCH(QRgb, inside);
+    const QImage image = paint({20, 20}, [&](QPainterSurface &s) {
         s.selectPen({{0, 0, 0}, 1});
-        s.selectBrush({BrushStyle::Solid, {255, 128, 128}});
+        s.selectBrush({style, {255, 128, 128}});
         s.roundRect({4, 4, 10, 10}, 6, 6);
     });
     const QRect box = inkBox(image);
     QVERIFY2(QRect(4, 4, 6, 6).contains(box), "the marker leaves its rectangle");
     QVERIFY(box.width() >= 5 && box.height() >= 5);
-    QCOMPARE(image.pixel(7, 7), qRgb(255, 128, 128));
+    QCOMPARE(image.pixel(7, 7), inside);
+}
+
+void TestQPainterSurface::dashesRunOnAcrossSegments_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("hairline") << 1;
+    QTest::newRow("two units") << 2;
+}
+
+// A dashed curve of short segments shows the gaps of one long segment: each pen's pattern runs
+// on from its last segment, also while another pen draws in between.
+void TestQPainterSurface::dashesRunOnAcrossSegments()
+{
+    QFETCH(int, width);
+    const Pen red{{255, 0, 0}, width, PenStyle::Dash};
+    const Pen blue{{0, 0, 255}, width, PenStyle::Dash};
+    const QImage whole = paint({64, 12}, [&](QPainterSurface &s) {
+        s.selectPen(red);
+        s.moveTo(2, 3);
+        s.lineTo(62, 3);
+        s.selectPen(blue);
+        s.moveTo(2, 8);
+        s.lineTo(62, 8);
+    });
+    const QImage pieces = paint({64, 12}, [&](QPainterSurface &s) {
+        for (int x = 2; x < 62; x += 3) {
+            s.selectPen(red);
+            s.moveTo(x, 3);
+            s.lineTo(x + 3, 3);
+            s.selectPen(blue);
+            s.moveTo(x, 8);
+            s.lineTo(x + 3, 8);
+        }
+    });
+    QCOMPARE(pieces, whole);
+    int gaps = 0;
+    for (int x = 2; x < 62; ++x)
+        gaps += whole.pixel(x, 3) == white;
+    QVERIFY2(gaps >= 8, qPrintable(QString::number(gaps)));
 }
 
 void TestQPainterSurface::textStaysInsideItsRectangle_data()
