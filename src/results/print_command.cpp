@@ -29,7 +29,7 @@ namespace {
 void printToFile(const PrintJob &job, const QPrinter &printer)
 {
     const QString path = printer.outputFileName();
-    const QString details = writeChosenFile(path, job.files.ampFileStatus.fullName, [&](QIODevice &out) {
+    const QString details = writeChosenFile(path, {job.files.ampFileStatus.fullName, job.comparedAmpPath}, [&](QIODevice &out) {
         return writeReportPdfTo(out, job.texts, job.data, job.files, job.tools, printer.pageLayout(),
                                 printer.resolution());
     });

@@ -16,6 +16,7 @@ struct PrintJob {
     const MeasurementFiles &files;    // titles and the modification time printed
     const MeasurementSet &data;
     const ChartTools &tools;
+    QString comparedAmpPath = {};     // a measurement shown beside it, whose files are kept too
 };
 
 // The Print command: runs the report-text dialog (its result does not matter), then the print

@@ -250,5 +250,6 @@ void ResultsWindow::done(int)
 
 void ResultsWindow::printReport()
 {
-    runPrintReport(PrintJob{this, dialogs_, reportTexts_, files_, measurement_, tools_});
+    runPrintReport(PrintJob{this, dialogs_, reportTexts_, files_, measurement_, tools_,
+                            isComparing() ? comparedFiles_.ampFileStatus.fullName : QString()});
 }

@@ -91,7 +91,8 @@ void ResultsWindow::showPrintPreview()
 
 bool ResultsWindow::saveFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    const QString details = writeChosenFile(path, files_.ampFileStatus.fullName, write);
+    // The compared measurement's files are the user's as much as the shown one's.
+    const QString details = writeChosenFile(path, {files_.ampFileStatus.fullName, comparedFiles_.ampFileStatus.fullName}, write);
     if (details.isEmpty())
         return true;
     dialogs_.showError(this, tr("Error"), tr("The file could not be saved."), details);

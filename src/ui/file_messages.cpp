@@ -3,6 +3,8 @@
 #include "data/output_file.h"
 #include "data/regular_file.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -37,10 +39,13 @@ QString fileDetails(const QString &path, const QString &systemReason)
         + (lossy ? QCoreApplication::translate("FileMessages", "The name cannot be shown in this locale") : reasonText(systemReason));
 }
 
-QString writeChosenFile(const QString &path, const QString &ampPath,
+QString writeChosenFile(const QString &path, const QStringList &ampPaths,
                         const std::function<bool(QIODevice &)> &writer)
 {
-    if (isMeasurementFile(path, ampPath))
+    const bool own = std::any_of(ampPaths.begin(), ampPaths.end(), [&path](const QString &ampPath) {
+        return !ampPath.isEmpty() && isMeasurementFile(path, ampPath);
+    });
+    if (own)
         return fileDetails(path, QCoreApplication::translate("FileMessages", "It is one of the measurement's own files"));
     const QString reason = writeOutputFile(path, writer);
     return reason.isEmpty() ? QString() : fileDetails(path, reason);

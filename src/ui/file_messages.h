@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,8 +19,9 @@ QString reasonText(const QString &systemReason);
 QString fileDetails(const QString &path, const QString &systemReason);
 
 // Writes a file whose name the user chose (a save, a print to a file): refused before anything
-// is written when it is one of the measurement's own files (ampPath and its reference partner),
-// else written whole or not at all by writeOutputFile. Returns an empty string when the file
-// was written, else the error box's informative text (fileDetails).
-QString writeChosenFile(const QString &path, const QString &ampPath,
+// is written when it is one of the files of the measurements shown (each amplitude file in
+// ampPaths and its reference partner; empty entries are skipped), else written whole or not at
+// all by writeOutputFile. Returns an empty string when the file was written, else the error
+// box's informative text (fileDetails).
+QString writeChosenFile(const QString &path, const QStringList &ampPaths,
                         const std::function<bool(QIODevice &)> &writer);

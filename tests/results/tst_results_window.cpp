@@ -519,31 +519,36 @@ void TestResultsWindow::keysMoveTheReadout()
 
 void TestResultsWindow::saveNeverReplacesTheMeasurement()
 {
+    // The shown measurement and the one compared with it: all four files are the user's.
     QTemporaryDir dir;
     const QByteArray lines = "1 0 50 60\n";
     MeasurementFiles files;
     files.ampFileTitle = QStringLiteral("w1_amp.txt");
     files.ampFileStatus.fullName = writeTestFile(dir.filePath(files.ampFileTitle), lines);
-    const QString ref = writeTestFile(dir.filePath(QStringLiteral("w1_ref.txt")), lines);
+    MeasurementFiles compared;
+    compared.ampFileTitle = QStringLiteral("w2_amp.txt");
+    compared.ampFileStatus.fullName = writeTestFile(dir.filePath(compared.ampFileTitle), lines);
+    const QStringList own = {files.ampFileStatus.fullName, writeTestFile(dir.filePath(QStringLiteral("w1_ref.txt")), lines),
+                             compared.ampFileStatus.fullName, writeTestFile(dir.filePath(QStringLiteral("w2_ref.txt")), lines)};
     ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
     window.setMeasurement(*std::make_unique<MeasurementSet>(), files);
+    window.setComparison(*std::make_unique<MeasurementSet>(), compared);
     dialogs.dialogAnswer = answerTextDialog({}, true);
-    dialogs.saveFileAnswers = {files.ampFileStatus.fullName, ref};
     const std::unique_ptr<QMenu> menu = window.createContextMenu();
-    menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
-    menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
-    // Print to a file named like the measurement's files: refused the same way.
-    for (const QString &path : {files.ampFileStatus.fullName, ref}) {
+    for (const QString &path : own) {
+        dialogs.saveFileAnswers = {path};
+        menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
+        // Print to a file named like the measurements' files: refused the same way.
         dialogs.printAnswer = printToPdf(path);
         window.printReport();
     }
-    QCOMPARE(dialogs.errors.size(), 4);
+    QCOMPARE(dialogs.errors.size(), 8);
     for (const ScriptedDialogs::Error &error : dialogs.errors) {
         QCOMPARE(error.text, QStringLiteral("The file could not be saved."));
         QVERIFY(error.details.endsWith(QStringLiteral("It is one of the measurement's own files")));
     }
-    for (const QString &path : {files.ampFileStatus.fullName, ref}) {
+    for (const QString &path : own) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), lines);
