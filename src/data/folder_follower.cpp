@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTimer>
 
@@ -46,7 +47,6 @@ FolderFollower::FolderFollower(QObject *parent) : QObject(parent)
     scanSoon_ = new QTimer(this);
     scanSoon_->setSingleShot(true);
     // A burst of events (a measurement written in many pieces) makes one listing.
-    scanSoon_->setInterval(20);
     connect(scanSoon_, &QTimer::timeout, this, [this] {
         if (stopIfFolderLost())
             return;
@@ -56,7 +56,10 @@ FolderFollower::FolderFollower(QObject *parent) : QObject(parent)
     connect(tick_, &QTimer::timeout, this, [this] {
         if (stopIfFolderLost())
             return;
-        const int scanEvery = watching_ == Watching::Polling ? std::clamp(settleMs_ / 2, 100, idlePollMs) : safetyScanMs;
+        // A folder of many thousand files takes a while to list: it is listed no more than a
+        // twentieth of the time, so the windows stay responsive.
+        const qint64 scanEvery = std::max<qint64>(
+            watching_ == Watching::Polling ? std::clamp(settleMs_ / 2, 100, idlePollMs) : safetyScanMs, 20 * scanCostMs_);
         if (lastScan_.elapsed() >= scanEvery)
             scanFolder();
         else
@@ -153,8 +156,9 @@ bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
 
 void FolderFollower::scheduleScan()
 {
+    // In a folder that takes long to list, a burst of events is listed less often.
     if (!scanSoon_->isActive())
-        scanSoon_->start();
+        scanSoon_->start(int(std::clamp<qint64>(10 * scanCostMs_, 20, 2000)));
 }
 
 void FolderFollower::scanFolder()
@@ -162,6 +166,7 @@ void FolderFollower::scanFolder()
     if (watching_ == Watching::None)
         return;
     lastScan_.start();
+    const auto measureCost = qScopeGuard([this] { scanCostMs_ = lastScan_.elapsed(); });
     // Only names the pairing accepts: "_amp.txt" compared case-sensitively.
     const QStringList names = QDir(folder_).entryList({QStringLiteral("*_amp.txt")},
                                                       QDir::Files | QDir::CaseSensitive, QDir::NoSort);

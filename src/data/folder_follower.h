@@ -87,6 +87,7 @@ private:
     QHash<QString, Entry> entries_;
     QElapsedTimer changeClock_;
     QElapsedTimer lastScan_;
+    qint64 scanCostMs_ = 0;
     QFileSystemWatcher *watcher_ = nullptr;
     QTimer *tick_ = nullptr;      // stamps pending entries, polls, and checks the folder
     QTimer *scanSoon_ = nullptr;  // one scan for a burst of folder events
