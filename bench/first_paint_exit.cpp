@@ -1,5 +1,7 @@
 #include "first_paint_exit.h"
 
+#include "results/results_window.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -15,7 +17,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Paint || watched->objectName() != QLatin1String("ResultsWindow"))
+        // The picture counts once it shows the measurement: a paint of empty charts before the
+        // read has finished is not it.
+        const auto *results = qobject_cast<ResultsWindow *>(watched);
+        if (event->type() != QEvent::Paint || !results
+            || (results->measurement().ampCount <= 0 && results->measurement().refCount <= 0))
             return false;
         // The window paints here, as it would have right after the filter; the moment it has
         // finished is the figure, so the process ends at once, without waiting for events

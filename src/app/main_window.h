@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -102,9 +103,11 @@ private:
     std::optional<QString> openableAmplitudePath(const QString &path);
     void openMeasurement(OpenKind kind = OpenKind::New);
     // Reads ampPath and refPath in the worker while the windows stay live, the reader starting
-    // from startFiles; nothing when the read was cancelled or abandoned.
+    // from startFiles; nothing when the read was cancelled or abandoned. whileReading runs once
+    // the worker has started.
     std::optional<LoadedMeasurement> readInBackground(const QString &ampPath, const QString &refPath,
-                                                      const MeasurementFiles &startFiles);
+                                                      const MeasurementFiles &startFiles,
+                                                      const std::function<void()> &whileReading = {});
     // Reads ampPath as the measurement compared with; a failure shows its message only.
     void readComparison(const QString &ampPath);
     void connectCompareCommands();

@@ -123,10 +123,14 @@ void MainWindow::openMeasurement(OpenKind kind)
     if (readLoop_)
         return;
     const bool wasShown = resultsWindow_ != nullptr;
-    // Reading again keeps the window as it is; any other open brings it up first.
-    if (kind == OpenKind::New || !resultsWindow_)
-        showResultsWindow();
-    const std::optional<LoadedMeasurement> loaded = readInBackground(ampPath_, refPath_, files_);
+    // Reading again keeps the window as it is; any other open brings it up, while the worker
+    // already reads: a small file is then there before the window's first paint, which shows
+    // the measurement rather than empty charts.
+    const bool bringUp = kind == OpenKind::New || !resultsWindow_;
+    const std::optional<LoadedMeasurement> loaded = readInBackground(ampPath_, refPath_, files_, [this, bringUp] {
+        if (bringUp)
+            showResultsWindow();
+    });
     // Cancelling means the file was not opened; the user chose it, so no message, and whatever
     // was shown before stays shown.
     if (!loaded || loaded->outcome == ReadOutcome::Cancelled || !resultsWindow_) {
@@ -144,7 +148,8 @@ void MainWindow::openMeasurement(OpenKind kind)
 }
 
 std::optional<LoadedMeasurement> MainWindow::readInBackground(const QString &ampPath, const QString &refPath,
-                                                              const MeasurementFiles &startFiles)
+                                                              const MeasurementFiles &startFiles,
+                                                              const std::function<void()> &whileReading)
 {
     // The read runs in a worker thread while this loop keeps the windows painting and Cancel
     // acting at once, even on a file system that has stopped answering. The results window
@@ -169,6 +174,8 @@ std::optional<LoadedMeasurement> MainWindow::readInBackground(const QString &amp
         });
     dialogs_.startReadProgress(this, fileName, stop);
     loader_.start(ampPath, refPath, startFiles);
+    if (whileReading)
+        whileReading();
     loop.exec();
     disconnect(progress);
     disconnect(finished);
