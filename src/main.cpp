@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/command_line.h"
 #include "app/version.h"
+#include "app/window_icon.h"
 #include "data/output_file.h"
 #include "lang/language.h"
 #include "ui/modal_dialogs.h"
@@ -209,8 +210,8 @@ int main(int argc, char **argv)
     // while the windows are being built, so the first picture does not wait for it.
     QThread *imageFormats = QThread::create([] { QImageReader::supportedImageFormats(); });
     imageFormats->start();
-    // One icon for every window: each QIcon of an SVG renders its sizes again.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
+    // One icon for every window, drawn beside the window set-up.
+    QApplication::setWindowIcon(windowIcon());
     const int status = runGui(line);
     imageFormats->wait();
     delete imageFormats;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_dialog.h"
+#include "app/window_icon.h"
 #include "lang/language.h"
 #include "results/results_window.h"
 #include "ui/dialog_units.h"
@@ -46,7 +47,7 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
     addAboutItem();
     // The program gives all its windows one icon; a main window made without it brings its own.
     if (QApplication::windowIcon().isNull())
-        setWindowIcon(QIcon(QStringLiteral(":/icon128.svg")));
+        setWindowIcon(windowIcon());
     detectLanguage();
     if (languageOverride)
         setLanguage(*languageOverride);
