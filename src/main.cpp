@@ -211,7 +211,7 @@ int main(int argc, char **argv)
     QThread *imageFormats = QThread::create([] { QImageReader::supportedImageFormats(); });
     imageFormats->start();
     // One icon for every window, drawn beside the window set-up.
-    QApplication::setWindowIcon(windowIcon());
+    QApplication::setWindowIcon(programIcon());
     const int status = runGui(line);
     imageFormats->wait();
     delete imageFormats;

@@ -47,7 +47,7 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
     addAboutItem();
     // The program gives all its windows one icon; a main window made without it brings its own.
     if (QApplication::windowIcon().isNull())
-        setWindowIcon(windowIcon());
+        setWindowIcon(programIcon());
     detectLanguage();
     if (languageOverride)
         setLanguage(*languageOverride);

@@ -70,7 +70,7 @@ private:
 
 } // namespace
 
-QIcon windowIcon()
+QIcon programIcon()
 {
     static const std::shared_future<std::vector<QImage>> images = std::async(std::launch::async, drawIconSizes).share();
     return QIcon(new DrawnIconEngine(images));

@@ -6,4 +6,4 @@
 // 128 pixels). The drawing runs in a helper thread from the first call on, so the windows being
 // built meanwhile do not wait for it; a window that needs a size before it is done waits then.
 // Every call gives the same icon.
-QIcon windowIcon();
+QIcon programIcon();
