@@ -10,7 +10,9 @@
 #include <QStorageInfo>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <tuple>
@@ -137,6 +139,19 @@ FolderFollower::Stamp FolderFollower::stampOf(const QString &path)
             quint64(status.st_ino)};
 }
 
+bool FolderFollower::endsWithLineEnd(const QString &path, const Stamp &stamp)
+{
+    if (!stamp.exists || stamp.size == 0)
+        return true;
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0)
+        return true;
+    char last = 0;
+    const bool read = ::pread(descriptor, &last, 1, stamp.size - 1) == 1;
+    ::close(descriptor);
+    return !read || last == '\n';
+}
+
 bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
 {
     const Stamp amp = stampOf(ampPath);
@@ -145,6 +160,7 @@ bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
         return false;
     entry.amp = amp;
     entry.ref = ref;
+    entry.linesEnded = endsWithLineEnd(ampPath, amp) && endsWithLineEnd(deriveRefPath(ampPath), ref);
     // Seen at a poll, the change may be older: the file's own time says by how much, when it
     // is recent by this machine's clock (a share's clock may differ, and then counts for nothing).
     const qint64 now = changeClock_.elapsed();
@@ -209,8 +225,11 @@ void FolderFollower::tellSettled()
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->told)
             continue;
-        if (now - it->lastChange < settleMs_) {
-            const qint64 deadline = it->lastChange + settleMs_;
+        // A station that pauses in the middle of a line has not finished the file, however long
+        // the pause: such a file waits three settle times.
+        const qint64 settle = it->linesEnded ? settleMs_ : 3 * qint64(settleMs_);
+        if (now - it->lastChange < settle) {
+            const qint64 deadline = it->lastChange + settle;
             nextDeadline = nextDeadline < 0 ? deadline : std::min(nextDeadline, deadline);
             continue;
         }

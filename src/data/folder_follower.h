@@ -64,9 +64,12 @@ private:
         Stamp ref;
         qint64 lastChange = 0;   // on changeClock_, when a change was last seen
         bool told = true;        // told, or seen at the start, and unchanged since
+        bool linesEnded = true;  // both files end with a line end: not stopped mid-line
     };
 
     static Stamp stampOf(const QString &path);
+    // Whether the file's last byte ends a line; true for an empty or missing file.
+    static bool endsWithLineEnd(const QString &path, const Stamp &stamp);
     // Lists the folder's amplitude files and takes new and changed ones in.
     void scanFolder();
     // Stamps the entries not told yet again, so a file written without a folder event (an

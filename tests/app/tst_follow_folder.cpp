@@ -114,6 +114,18 @@ void TestFollowFolder::halfWrittenFileWaitsForTheSettleTime()
     QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("slow_amp.txt"), 5000);
     QVERIFY2(sinceClosed.elapsed() >= settleMs - 20, qPrintable(QString::number(sinceClosed.elapsed())));
     QCOMPARE(window.resultsWindow()->measurement().ampCount, 400);
+
+    // A pause longer than the settle time in the middle of a line does not end the file.
+    QFile paused(dir.filePath(QStringLiteral("paused_amp.txt")));
+    QVERIFY(paused.open(QIODevice::WriteOnly));
+    paused.write("1 0 60 70\n2 1 6");
+    paused.flush();
+    QTest::qWait(2 * settleMs);
+    QCOMPARE(shownTitle(window), QStringLiteral("slow_amp.txt"));
+    paused.write("1 71\n");
+    paused.close();
+    QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("paused_amp.txt"), 5000);
+    QCOMPARE(window.resultsWindow()->measurement().ampSeries[1][1], 61.0);
 }
 
 void TestFollowFolder::refusedWhileChangingIsRetriedElseReportedOnce()
