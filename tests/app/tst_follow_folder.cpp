@@ -120,7 +120,7 @@ void TestFollowFolder::halfWrittenFileWaitsForTheSettleTime()
     QVERIFY(paused.open(QIODevice::WriteOnly));
     paused.write("1 0 60 70\n2 1 6");
     paused.flush();
-    QTest::qWait(2 * settleMs);
+    QTest::qWait(3 * settleMs / 2);
     QCOMPARE(shownTitle(window), QStringLiteral("slow_amp.txt"));
     paused.write("1 71\n");
     paused.close();
