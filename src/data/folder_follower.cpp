@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QScopeGuard>
 #include <QStorageInfo>
+#include <QThread>
 #include <QTimer>
 
 #include <fcntl.h>
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -50,27 +51,33 @@ FolderFollower::FolderFollower(QObject *parent) : QObject(parent)
     scanSoon_->setSingleShot(true);
     // A burst of events (a measurement written in many pieces) makes one listing.
     connect(scanSoon_, &QTimer::timeout, this, [this] {
-        if (stopIfFolderLost())
-            return;
-        scanFolder();
-        tellSettled();
+        if (!stopIfFolderLost())
+            scanInBackground();
     });
     connect(tick_, &QTimer::timeout, this, [this] {
         if (stopIfFolderLost())
             return;
-        // A folder of many thousand files takes a while to list: it is listed no more than a
-        // twentieth of the time, so the windows stay responsive.
-        const qint64 scanEvery = std::max<qint64>(
-            watching_ == Watching::Polling ? std::clamp(settleMs_ / 2, 100, idlePollMs) : safetyScanMs, 20 * scanCostMs_);
+        // A folder of many thousand files takes a while to list: polled, it is listed again no
+        // more than a tenth of the time, so a share is not kept busy; watched, where the listing
+        // only looks for rewrites of files not shown, a thirtieth.
+        const qint64 scanEvery = watching_ == Watching::Polling
+            ? std::max<qint64>(std::clamp(settleMs_ / 2, 100, idlePollMs), 10 * scanCostMs_)
+            : std::max<qint64>(safetyScanMs, 30 * scanCostMs_);
         if (lastScan_.elapsed() >= scanEvery)
-            scanFolder();
-        else
-            recheckPending();
+            scanInBackground();
+        recheckPending();
         tellSettled();
     });
 }
 
-FolderFollower::~FolderFollower() = default;
+FolderFollower::~FolderFollower()
+{
+    // A listing still running works on its own copy of the folder's state; it is let finish.
+    if (listingThread_) {
+        listingThread_->wait();
+        delete listingThread_;
+    }
+}
 
 bool FolderFollower::isNetworkFileSystem(const QByteArray &type)
 {
@@ -110,10 +117,16 @@ bool FolderFollower::start(const QString &folder, int settleMs)
     } else {
         watching_ = Watching::Polling;
     }
-    scanFolder();
-    // What is there now counts as seen.
+    // The first listing is taken at once; what is there now counts as seen.
+    listing_ = std::make_shared<Listing>();
+    listing_->folder = folder_;
+    lastScan_.start();
+    listing_->run();
+    scanCostMs_ = lastScan_.elapsed();
+    takeListing(*listing_);
     for (Entry &entry : entries_)
         entry.told = true;
+    pending_.clear();
     tellSettled();
     return true;
 }
@@ -127,6 +140,10 @@ void FolderFollower::stop()
     watcher_ = nullptr;
     watchedFiles_.clear();
     entries_.clear();
+    pending_.clear();
+    // A listing still running is of a folder no longer followed: its result is dropped.
+    listing_.reset();
+    listAgain_ = false;
     folder_.clear();
 }
 
@@ -152,52 +169,111 @@ bool FolderFollower::endsWithLineEnd(const QString &path, const Stamp &stamp)
     return !read || last == '\n';
 }
 
-bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
+FolderFollower::Snapshot FolderFollower::snapshotOf(const QString &ampPath)
 {
-    const Stamp amp = stampOf(ampPath);
-    const Stamp ref = stampOf(deriveRefPath(ampPath));
-    if (amp == entry.amp && ref == entry.ref)
+    const QString refPath = deriveRefPath(ampPath);
+    Snapshot snapshot{stampOf(ampPath), stampOf(refPath), true};
+    snapshot.linesEnded = endsWithLineEnd(ampPath, snapshot.amp) && endsWithLineEnd(refPath, snapshot.ref);
+    return snapshot;
+}
+
+bool FolderFollower::apply(const QString &ampPath, Entry &entry, const Snapshot &snapshot)
+{
+    if (snapshot.amp == entry.files.amp && snapshot.ref == entry.files.ref)
         return false;
-    entry.amp = amp;
-    entry.ref = ref;
-    entry.linesEnded = endsWithLineEnd(ampPath, amp) && endsWithLineEnd(deriveRefPath(ampPath), ref);
+    entry.files = snapshot;
     // Seen at a poll, the change may be older: the file's own time says by how much, when it
     // is recent by this machine's clock (a share's clock may differ, and then counts for nothing).
     const qint64 now = changeClock_.elapsed();
-    const qint64 sinceWritten = QDateTime::currentMSecsSinceEpoch() - std::max(amp.modified, ref.modified) / 1000000;
+    const qint64 sinceWritten =
+        QDateTime::currentMSecsSinceEpoch() - std::max(snapshot.amp.modified, snapshot.ref.modified) / 1000000;
     entry.lastChange = now - std::clamp<qint64>(sinceWritten, 0, pendingTickMs);
     entry.told = false;
+    pending_.insert(ampPath);
     return true;
+}
+
+bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
+{
+    return apply(ampPath, entry, snapshotOf(ampPath));
 }
 
 void FolderFollower::scheduleScan()
 {
     // In a folder that takes long to list, a burst of events is listed less often.
     if (!scanSoon_->isActive())
-        scanSoon_->start(int(std::clamp<qint64>(10 * scanCostMs_, 20, 2000)));
+        scanSoon_->start(int(std::clamp<qint64>(scanCostMs_, 20, 2000)));
 }
 
-void FolderFollower::scanFolder()
+void FolderFollower::Listing::run()
+{
+    // Only names the pairing accepts: "_amp.txt" compared case-sensitively.
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral("*_amp.txt")}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
+    QHash<QString, Snapshot> now;
+    now.reserve(names.size());
+    changed.clear();
+    removed.clear();
+    for (const QString &name : names) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (deriveRefPath(path).isEmpty())
+            continue;
+        // Only a changed file is opened to look at its end.
+        Snapshot snapshot{stampOf(path), stampOf(deriveRefPath(path)), true};
+        const auto before = found.constFind(path);
+        if (before != found.constEnd() && before->amp == snapshot.amp && before->ref == snapshot.ref) {
+            now.insert(path, *before);
+            continue;
+        }
+        snapshot.linesEnded = endsWithLineEnd(path, snapshot.amp) && endsWithLineEnd(deriveRefPath(path), snapshot.ref);
+        changed.insert(path, snapshot);
+        now.insert(path, snapshot);
+    }
+    for (auto it = found.constBegin(); it != found.constEnd(); ++it) {
+        if (!now.contains(it.key()))
+            removed.append(it.key());
+    }
+    found = std::move(now);
+}
+
+void FolderFollower::scanInBackground()
 {
     if (watching_ == Watching::None)
         return;
+    if (listingThread_) {
+        listAgain_ = true;
+        return;
+    }
     lastScan_.start();
-    const auto measureCost = qScopeGuard([this] { scanCostMs_ = lastScan_.elapsed(); });
-    // Only names the pairing accepts: "_amp.txt" compared case-sensitively.
-    const QStringList names = QDir(folder_).entryList({QStringLiteral("*_amp.txt")},
-                                                      QDir::Files | QDir::CaseSensitive, QDir::NoSort);
-    QHash<QString, Entry> present;
-    present.reserve(names.size());
-    for (const QString &name : names) {
-        const QString path = folder_ + QLatin1Char('/') + name;
-        if (deriveRefPath(path).isEmpty())
-            continue;
-        Entry entry = entries_.value(path, Entry{{}, {}, 0, false});
-        restamp(path, entry);
-        present.insert(path, entry);
+    const std::shared_ptr<Listing> listing = listing_;
+    listingThread_ = QThread::create([listing] { listing->run(); });
+    connect(listingThread_, &QThread::finished, this, [this, listing] {
+        listingThread_->deleteLater();
+        listingThread_ = nullptr;
+        scanCostMs_ = lastScan_.elapsed();
+        if (listing != listing_ || watching_ == Watching::None)
+            return;
+        takeListing(*listing);
+        tellSettled();
+        if (std::exchange(listAgain_, false))
+            scanInBackground();
+    });
+    listingThread_->start();
+}
+
+void FolderFollower::takeListing(const Listing &listing)
+{
+    for (auto it = listing.changed.constBegin(); it != listing.changed.constEnd(); ++it) {
+        auto entry = entries_.find(it.key());
+        if (entry == entries_.end())
+            entry = entries_.insert(it.key(), Entry{{}, 0, false});
+        apply(it.key(), *entry, *it);
     }
     // A file that was removed is forgotten; written again, it is a new measurement.
-    entries_ = std::move(present);
+    for (const QString &path : listing.removed) {
+        entries_.remove(path);
+        pending_.remove(path);
+    }
     // The shown pair may have been replaced by a new file of its name, which the old watch
     // does not see.
     for (const QString &path : std::as_const(watchedFiles_)) {
@@ -208,9 +284,10 @@ void FolderFollower::scanFolder()
 
 void FolderFollower::recheckPending()
 {
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (!it->told)
-            restamp(it.key(), it.value());
+    for (const QString &path : QSet<QString>(pending_)) {
+        const auto entry = entries_.find(path);
+        if (entry != entries_.end())
+            restamp(path, *entry);
     }
 }
 
@@ -222,19 +299,24 @@ void FolderFollower::tellSettled()
     QString newest;
     std::tuple<qint64, qint64, QString> newestKey;
     qint64 nextDeadline = -1;
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->told)
+    for (auto path = pending_.begin(); path != pending_.end();) {
+        const auto it = entries_.find(*path);
+        if (it == entries_.end() || it->told) {
+            path = pending_.erase(path);
             continue;
+        }
         // A station that pauses in the middle of a line has not finished the file, however long
         // the pause: such a file waits three settle times.
-        const qint64 settle = it->linesEnded ? settleMs_ : 3 * qint64(settleMs_);
+        const qint64 settle = it->files.linesEnded ? settleMs_ : 3 * qint64(settleMs_);
         if (now - it->lastChange < settle) {
             const qint64 deadline = it->lastChange + settle;
             nextDeadline = nextDeadline < 0 ? deadline : std::min(nextDeadline, deadline);
+            ++path;
             continue;
         }
         it->told = true;
-        const std::tuple<qint64, qint64, QString> key{std::max(it->amp.modified, it->ref.modified), it->lastChange, it.key()};
+        path = pending_.erase(path);
+        const std::tuple<qint64, qint64, QString> key{std::max(it->files.amp.modified, it->files.ref.modified), it->lastChange, it.key()};
         if (newest.isEmpty() || key > newestKey) {
             newest = it.key();
             newestKey = key;
@@ -280,7 +362,7 @@ QString FolderFollower::newestMeasurement() const
     QString newest;
     std::pair<qint64, QString> newestKey;
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        const std::pair<qint64, QString> key{std::max(it->amp.modified, it->ref.modified), it.key()};
+        const std::pair<qint64, QString> key{std::max(it->files.amp.modified, it->files.ref.modified), it.key()};
         if (newest.isEmpty() || key > newestKey) {
             newest = it.key();
             newestKey = key;

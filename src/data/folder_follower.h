@@ -3,9 +3,14 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 class QFileSystemWatcher;
+class QThread;
 class QTimer;
 
 // Watches the folder a measuring system writes into and tells when a measurement there is
@@ -59,19 +64,39 @@ private:
         quint64 inode = 0;
         friend bool operator==(const Stamp &, const Stamp &) = default;
     };
-    struct Entry {
+    // A measurement's two files as a listing finds them.
+    struct Snapshot {
         Stamp amp;
         Stamp ref;
+        bool linesEnded = true;  // both files end with a line end: not stopped mid-line
+        friend bool operator==(const Snapshot &, const Snapshot &) = default;
+    };
+    struct Entry {
+        Snapshot files;
         qint64 lastChange = 0;   // on changeClock_, when a change was last seen
         bool told = true;        // told, or seen at the start, and unchanged since
-        bool linesEnded = true;  // both files end with a line end: not stopped mid-line
+    };
+    // The listing's side, which a worker thread works on: the folder, what the last listing
+    // found, and what changed since the one before.
+    struct Listing {
+        QString folder;
+        QHash<QString, Snapshot> found;
+        QHash<QString, Snapshot> changed;
+        QStringList removed;
+        void run();
     };
 
     static Stamp stampOf(const QString &path);
+    static Snapshot snapshotOf(const QString &ampPath);
     // Whether the file's last byte ends a line; true for an empty or missing file.
     static bool endsWithLineEnd(const QString &path, const Stamp &stamp);
-    // Lists the folder's amplitude files and takes new and changed ones in.
-    void scanFolder();
+    // Lists the folder in a worker thread, so a folder of many thousand files never stalls
+    // the windows; the changes are taken in when it is done.
+    void scanInBackground();
+    // Takes in what a listing found changed or removed.
+    void takeListing(const Listing &listing);
+    // Takes a snapshot of an entry's files in; true, dated, when they changed.
+    bool apply(const QString &ampPath, Entry &entry, const Snapshot &snapshot);
     // Stamps the entries not told yet again, so a file written without a folder event (an
     // append, a rewrite in place) is seen to change.
     void recheckPending();
@@ -88,6 +113,10 @@ private:
     int settleMs_ = 1000;
     Watching watching_ = Watching::None;
     QHash<QString, Entry> entries_;
+    QSet<QString> pending_;   // entries not told yet
+    std::shared_ptr<Listing> listing_;
+    QThread *listingThread_ = nullptr;
+    bool listAgain_ = false;
     QElapsedTimer changeClock_;
     QElapsedTimer lastScan_;
     qint64 scanCostMs_ = 0;
