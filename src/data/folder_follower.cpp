@@ -50,32 +50,24 @@ FolderFollower::FolderFollower(QObject *parent) : QObject(parent)
     scanSoon_ = new QTimer(this);
     scanSoon_->setSingleShot(true);
     // A burst of events (a measurement written in many pieces) makes one listing.
-    connect(scanSoon_, &QTimer::timeout, this, [this] {
-        if (!stopIfFolderLost())
-            scanInBackground();
-    });
+    connect(scanSoon_, &QTimer::timeout, this, [this] { startCheck(true); });
     connect(tick_, &QTimer::timeout, this, [this] {
-        if (stopIfFolderLost())
-            return;
         // A folder of many thousand files takes a while to list: polled, it is listed again no
         // more than a tenth of the time, so a share is not kept busy; watched, where the listing
         // only looks for rewrites of files not shown, a thirtieth.
         const qint64 scanEvery = watching_ == Watching::Polling
             ? std::max<qint64>(std::clamp(settleMs_ / 2, 100, idlePollMs), 10 * scanCostMs_)
             : std::max<qint64>(safetyScanMs, 30 * scanCostMs_);
-        if (lastScan_.elapsed() >= scanEvery)
-            scanInBackground();
-        recheckPending();
-        tellSettled();
+        startCheck(lastScan_.elapsed() >= scanEvery);
     });
 }
 
 FolderFollower::~FolderFollower()
 {
-    // A listing still running works on its own copy of the folder's state; it is let finish.
-    if (listingThread_) {
-        listingThread_->wait();
-        delete listingThread_;
+    // A check still running works on its own copy of the folder's state; it is let finish.
+    if (checkThread_) {
+        checkThread_->wait();
+        delete checkThread_;
     }
 }
 
@@ -92,8 +84,8 @@ bool FolderFollower::start(const QString &folder, int settleMs)
 {
     stop();
     const QString absolute = QDir(folder).absolutePath();
-    folderDevice_ = deviceAndInode(absolute);
-    if (folderDevice_.isEmpty())
+    const QByteArray device = deviceAndInode(absolute);
+    if (device.isEmpty())
         return false;
     folder_ = absolute;
     settleMs_ = std::max(0, settleMs);
@@ -107,23 +99,19 @@ bool FolderFollower::start(const QString &folder, int settleMs)
         watching_ = Watching::Notifications;
         connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderFollower::scheduleScan);
         // Only the shown pair is watched: a rewrite of it in place is seen at once.
-        connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
-            const auto shown = entries_.find(watchedFiles_.value(0));
-            if (shown != entries_.end())
-                restamp(shown.key(), shown.value());
-            recheckPending();
-            tellSettled();
-        });
+        connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] { startCheck(false); });
     } else {
         watching_ = Watching::Polling;
     }
     // The first listing is taken at once; what is there now counts as seen.
-    listing_ = std::make_shared<Listing>();
-    listing_->folder = folder_;
+    check_ = std::make_shared<Check>();
+    check_->folder = folder_;
+    check_->device = device;
+    check_->listAll = true;
     lastScan_.start();
-    listing_->run();
+    check_->run();
     scanCostMs_ = lastScan_.elapsed();
-    takeListing(*listing_);
+    takeCheck(*check_);
     for (Entry &entry : entries_)
         entry.told = true;
     pending_.clear();
@@ -141,8 +129,9 @@ void FolderFollower::stop()
     watchedFiles_.clear();
     entries_.clear();
     pending_.clear();
-    // A listing still running is of a folder no longer followed: its result is dropped.
-    listing_.reset();
+    // A check still running is of a folder no longer followed: its answer is dropped.
+    check_.reset();
+    checkAgain_ = false;
     listAgain_ = false;
     folder_.clear();
 }
@@ -205,15 +194,25 @@ void FolderFollower::scheduleScan()
         scanSoon_->start(int(std::clamp<qint64>(scanCostMs_, 20, 2000)));
 }
 
-void FolderFollower::Listing::run()
+void FolderFollower::Check::run()
 {
+    changed.clear();
+    removed.clear();
+    stamped.clear();
+    listed = false;
+    lost = deviceAndInode(folder) != device;
+    if (lost)
+        return;
+    for (const QString &path : std::as_const(stampPaths))
+        stamped.insert(path, snapshotOf(path));
+    if (!listAll)
+        return;
+    listed = true;
     // Only names the pairing accepts: "_amp.txt" compared case-sensitively.
     const QStringList names =
         QDir(folder).entryList({QStringLiteral("*_amp.txt")}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
     QHash<QString, Snapshot> now;
     now.reserve(names.size());
-    changed.clear();
-    removed.clear();
     for (const QString &name : names) {
         const QString path = folder + QLatin1Char('/') + name;
         if (deriveRefPath(path).isEmpty())
@@ -236,58 +235,69 @@ void FolderFollower::Listing::run()
     found = std::move(now);
 }
 
-void FolderFollower::scanInBackground()
+void FolderFollower::startCheck(bool listAll)
 {
     if (watching_ == Watching::None)
         return;
-    if (listingThread_) {
-        listAgain_ = true;
+    if (checkThread_) {
+        checkAgain_ = true;
+        listAgain_ = listAgain_ || listAll;
         return;
     }
-    lastScan_.start();
-    const std::shared_ptr<Listing> listing = listing_;
-    listingThread_ = QThread::create([listing] { listing->run(); });
-    connect(listingThread_, &QThread::finished, this, [this, listing] {
-        listingThread_->deleteLater();
-        listingThread_ = nullptr;
-        scanCostMs_ = lastScan_.elapsed();
-        if (listing != listing_ || watching_ == Watching::None)
+    const std::shared_ptr<Check> check = check_;
+    check->listAll = listAll;
+    check->stampPaths = QStringList(pending_.begin(), pending_.end());
+    if (!watchedFiles_.isEmpty() && !pending_.contains(watchedFiles_.first()))
+        check->stampPaths.append(watchedFiles_.first());
+    if (listAll)
+        lastScan_.start();
+    checkThread_ = QThread::create([check] { check->run(); });
+    connect(checkThread_, &QThread::finished, this, [this, check] {
+        checkThread_->deleteLater();
+        checkThread_ = nullptr;
+        if (check != check_ || watching_ == Watching::None)
             return;
-        takeListing(*listing);
+        if (check->listed)
+            scanCostMs_ = lastScan_.elapsed();
+        if (check->lost) {
+            const QString lost = folder_;
+            stop();
+            emit folderLost(lost);
+            return;
+        }
+        takeCheck(*check);
         tellSettled();
-        if (std::exchange(listAgain_, false))
-            scanInBackground();
+        if (std::exchange(checkAgain_, false))
+            startCheck(std::exchange(listAgain_, false));
     });
-    listingThread_->start();
+    checkThread_->start();
 }
 
-void FolderFollower::takeListing(const Listing &listing)
+void FolderFollower::takeCheck(const Check &check)
 {
-    for (auto it = listing.changed.constBegin(); it != listing.changed.constEnd(); ++it) {
+    for (auto it = check.stamped.constBegin(); it != check.stamped.constEnd(); ++it) {
+        const auto entry = entries_.find(it.key());
+        if (entry != entries_.end())
+            apply(it.key(), *entry, *it);
+    }
+    for (auto it = check.changed.constBegin(); it != check.changed.constEnd(); ++it) {
         auto entry = entries_.find(it.key());
         if (entry == entries_.end())
             entry = entries_.insert(it.key(), Entry{{}, 0, false});
         apply(it.key(), *entry, *it);
     }
     // A file that was removed is forgotten; written again, it is a new measurement.
-    for (const QString &path : listing.removed) {
+    for (const QString &path : check.removed) {
         entries_.remove(path);
         pending_.remove(path);
     }
     // The shown pair may have been replaced by a new file of its name, which the old watch
     // does not see.
+    if (watching_ != Watching::Notifications)
+        return;
     for (const QString &path : std::as_const(watchedFiles_)) {
-        if (watcher_ && !watcher_->files().contains(path) && QFile::exists(path))
+        if (!watcher_->files().contains(path) && QFile::exists(path))
             watcher_->addPath(path);
-    }
-}
-
-void FolderFollower::recheckPending()
-{
-    for (const QString &path : QSet<QString>(pending_)) {
-        const auto entry = entries_.find(path);
-        if (entry != entries_.end())
-            restamp(path, *entry);
     }
 }
 
@@ -336,25 +346,16 @@ void FolderFollower::tellSettled()
 
 void FolderFollower::watchFiles(const QString &ampPath)
 {
-    if (!watcher_)
-        return;
-    if (!watchedFiles_.isEmpty())
+    // Polled, the shown pair is stamped with the pending entries; watched, it has a watch too.
+    if (watching_ == Watching::Notifications && !watchedFiles_.isEmpty())
         watcher_->removePaths(watchedFiles_);
     watchedFiles_ = {ampPath, deriveRefPath(ampPath)};
+    if (watching_ != Watching::Notifications)
+        return;
     for (const QString &path : std::as_const(watchedFiles_)) {
         if (QFile::exists(path))
             watcher_->addPath(path);
     }
-}
-
-bool FolderFollower::stopIfFolderLost()
-{
-    if (watching_ == Watching::None || deviceAndInode(folder_) == folderDevice_)
-        return false;
-    const QString lost = folder_;
-    stop();
-    emit folderLost(lost);
-    return true;
 }
 
 QString FolderFollower::newestMeasurement() const

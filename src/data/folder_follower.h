@@ -76,13 +76,21 @@ private:
         qint64 lastChange = 0;   // on changeClock_, when a change was last seen
         bool told = true;        // told, or seen at the start, and unchanged since
     };
-    // The listing's side, which a worker thread works on: the folder, what the last listing
-    // found, and what changed since the one before.
-    struct Listing {
+    // What the worker thread does: every look at the file system while following, so a folder
+    // of many thousand files or a share that stops answering never stalls the windows.
+    struct Check {
         QString folder;
-        QHash<QString, Snapshot> found;
-        QHash<QString, Snapshot> changed;
+        QByteArray device;                 // the folder's device and inode when following began
+        QHash<QString, Snapshot> found;    // what the last listing found
+        // Asked of one run:
+        bool listAll = false;              // list the folder, not only stamp stampPaths
+        QStringList stampPaths;            // the entries pending and the shown one
+        // Its answer:
+        bool lost = false;                 // deleted, renamed or unmounted
+        bool listed = false;
+        QHash<QString, Snapshot> changed;  // by the listing, since the one before
         QStringList removed;
+        QHash<QString, Snapshot> stamped;  // of stampPaths
         void run();
     };
 
@@ -90,32 +98,25 @@ private:
     static Snapshot snapshotOf(const QString &ampPath);
     // Whether the file's last byte ends a line; true for an empty or missing file.
     static bool endsWithLineEnd(const QString &path, const Stamp &stamp);
-    // Lists the folder in a worker thread, so a folder of many thousand files never stalls
-    // the windows; the changes are taken in when it is done.
-    void scanInBackground();
-    // Takes in what a listing found changed or removed.
-    void takeListing(const Listing &listing);
+    // Runs a check in the worker; one at a time, a check asked for meanwhile runs next.
+    void startCheck(bool listAll);
+    void takeCheck(const Check &check);
     // Takes a snapshot of an entry's files in; true, dated, when they changed.
     bool apply(const QString &ampPath, Entry &entry, const Snapshot &snapshot);
-    // Stamps the entries not told yet again, so a file written without a folder event (an
-    // append, a rewrite in place) is seen to change.
-    void recheckPending();
     // Whether the entry's files changed; takes the new stamps.
     bool restamp(const QString &ampPath, Entry &entry);
     void tellSettled();
     void watchFiles(const QString &ampPath);
-    // Stops, and says so, when the folder was deleted, renamed or unmounted.
-    bool stopIfFolderLost();
     void scheduleScan();
 
     QString folder_;
-    QByteArray folderDevice_;   // the folder's device and inode: a changed one means unmounted
     int settleMs_ = 1000;
     Watching watching_ = Watching::None;
     QHash<QString, Entry> entries_;
     QSet<QString> pending_;   // entries not told yet
-    std::shared_ptr<Listing> listing_;
-    QThread *listingThread_ = nullptr;
+    std::shared_ptr<Check> check_;
+    QThread *checkThread_ = nullptr;
+    bool checkAgain_ = false;
     bool listAgain_ = false;
     QElapsedTimer changeClock_;
     QElapsedTimer lastScan_;
