@@ -4,6 +4,7 @@
 // time plus what the viewer adds: the median and the largest of 50 measurements.
 
 #include "app/main_window.h"
+#include "measurement_files.h"
 #include "results/results_window.h"
 #include "ui/modal_dialogs.h"
 
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -25,15 +25,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QByteArray amplitudeText(int k)
+// One revolution of 720 samples, as the station writes it.
+QByteArray amplitudeText()
 {
     QByteArray text;
-    for (int i = 0; i < 720; ++i) {
-        const double angle = i * 0.5;
-        const double wave = std::sin((angle * (2 + k % 5)) * M_PI / 180.0);
-        text += QByteArray::number(i + 1) + '\t' + QByteArray::number(angle, 'f', 1) + '\t'
-            + QByteArray::number(70 + 15 * wave, 'f', 2) + '\t' + QByteArray::number(65 - 12 * wave, 'f', 2) + '\n';
-    }
+    for (int line = 0; line < 720; ++line)
+        appendMeasurementLine(text, line, 720);
     return text;
 }
 
@@ -81,6 +78,7 @@ void BM_ClosedToPicture(benchmark::State &state)
         state.SkipWithError("cannot follow the folder");
         return;
     }
+    const QByteArray amplitude = amplitudeText();
     std::vector<double> latencies;
     int k = 0;
     for (auto _ : state) {
@@ -88,7 +86,7 @@ void BM_ClosedToPicture(benchmark::State &state)
         const QString title = QStringLiteral("bearing%1_amp.txt").arg(k, 4, 10, QLatin1Char('0'));
         std::atomic<Clock::rep> closedAt{0};
         std::thread station([&] {
-            writeInPieces(base + QStringLiteral("_amp.txt"), amplitudeText(k));
+            writeInPieces(base + QStringLiteral("_amp.txt"), amplitude);
             writeInPieces(base + QStringLiteral("_ref.txt"), "1\t0\t0\t0\t0\t0\t150\t10\t0\t-10\n");
             closedAt = Clock::now().time_since_epoch().count();
         });

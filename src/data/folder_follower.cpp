@@ -158,10 +158,13 @@ bool FolderFollower::endsWithLineEnd(const QString &path, const Stamp &stamp)
     return !read || last == '\n';
 }
 
-FolderFollower::Snapshot FolderFollower::snapshotOf(const QString &ampPath)
+FolderFollower::Snapshot FolderFollower::snapshotOf(const QString &ampPath, const Snapshot *before)
 {
     const QString refPath = deriveRefPath(ampPath);
     Snapshot snapshot{stampOf(ampPath), stampOf(refPath), true};
+    // Only a changed file is opened to look at its end.
+    if (before && before->amp == snapshot.amp && before->ref == snapshot.ref)
+        return *before;
     snapshot.linesEnded = endsWithLineEnd(ampPath, snapshot.amp) && endsWithLineEnd(refPath, snapshot.ref);
     return snapshot;
 }
@@ -180,11 +183,6 @@ bool FolderFollower::apply(const QString &ampPath, Entry &entry, const Snapshot 
     entry.told = false;
     pending_.insert(ampPath);
     return true;
-}
-
-bool FolderFollower::restamp(const QString &ampPath, Entry &entry)
-{
-    return apply(ampPath, entry, snapshotOf(ampPath));
 }
 
 void FolderFollower::scheduleScan()
@@ -217,15 +215,10 @@ void FolderFollower::Check::run()
         const QString path = folder + QLatin1Char('/') + name;
         if (deriveRefPath(path).isEmpty())
             continue;
-        // Only a changed file is opened to look at its end.
-        Snapshot snapshot{stampOf(path), stampOf(deriveRefPath(path)), true};
         const auto before = found.constFind(path);
-        if (before != found.constEnd() && before->amp == snapshot.amp && before->ref == snapshot.ref) {
-            now.insert(path, *before);
-            continue;
-        }
-        snapshot.linesEnded = endsWithLineEnd(path, snapshot.amp) && endsWithLineEnd(deriveRefPath(path), snapshot.ref);
-        changed.insert(path, snapshot);
+        const Snapshot snapshot = snapshotOf(path, before == found.constEnd() ? nullptr : &*before);
+        if (before == found.constEnd() || !(*before == snapshot))
+            changed.insert(path, snapshot);
         now.insert(path, snapshot);
     }
     for (auto it = found.constBegin(); it != found.constEnd(); ++it) {
@@ -378,7 +371,7 @@ bool FolderFollower::changedSinceSettled(const QString &ampPath)
     // A change seen already (through the watch on the shown pair) leaves the entry pending.
     if (it == entries_.end() || !it->told)
         return true;
-    if (!restamp(ampPath, it.value()))
+    if (!apply(ampPath, *it, snapshotOf(ampPath, &it->files)))
         return false;
     tellSettled();
     return true;

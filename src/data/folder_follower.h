@@ -95,7 +95,8 @@ private:
     };
 
     static Stamp stampOf(const QString &path);
-    static Snapshot snapshotOf(const QString &ampPath);
+    // The files of ampPath now; before, when given and unchanged, lends its line-end finding.
+    static Snapshot snapshotOf(const QString &ampPath, const Snapshot *before = nullptr);
     // Whether the file's last byte ends a line; true for an empty or missing file.
     static bool endsWithLineEnd(const QString &path, const Stamp &stamp);
     // Runs a check in the worker; one at a time, a check asked for meanwhile runs next.
@@ -103,8 +104,6 @@ private:
     void takeCheck(const Check &check);
     // Takes a snapshot of an entry's files in; true, dated, when they changed.
     bool apply(const QString &ampPath, Entry &entry, const Snapshot &snapshot);
-    // Whether the entry's files changed; takes the new stamps.
-    bool restamp(const QString &ampPath, Entry &entry);
     void tellSettled();
     void watchFiles(const QString &ampPath);
     void scheduleScan();
