@@ -58,6 +58,8 @@ int runGui(const CommandLine &line)
 #endif
     QtModalDialogs dialogs;
     MainWindow mainWindow(dialogs, line.language);
+    if (!line.amplitudeFile.isEmpty())
+        mainWindow.holdPaintingForResults();
     if (!line.amplitudeFile.isEmpty() || line.follow) {
         QTimer::singleShot(0, &mainWindow, [&] {
             if (!line.amplitudeFile.isEmpty())
@@ -206,14 +208,19 @@ int main(int argc, char **argv)
     // The desktop entry's name lets Wayland and the task bar match our windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
     // The style draws the main window's group box from an image, and Qt's image reader loads
-    // every image-format plugin before it takes its own PNG reader; a helper thread loads them
-    // while the windows are being built, so the first picture does not wait for it.
-    QThread *imageFormats = QThread::create([] { QImageReader::supportedImageFormats(); });
-    imageFormats->start();
+    // every image-format plugin before it takes its own PNG reader. A helper thread loads them
+    // while the main window is built, so that its first paint does not wait for them. With a
+    // measurement to open, the main window paints after the results window instead, and the
+    // helper would only take the processor from the measurement's first picture.
+    std::unique_ptr<QThread> imageFormats;
+    if (line.amplitudeFile.isEmpty()) {
+        imageFormats.reset(QThread::create([] { QImageReader::supportedImageFormats(); }));
+        imageFormats->start();
+    }
     // One icon for every window, drawn beside the window set-up.
     QApplication::setWindowIcon(programIcon());
     const int status = runGui(line);
-    imageFormats->wait();
-    delete imageFormats;
+    if (imageFormats)
+        imageFormats->wait();
     return status;
 }

@@ -6,6 +6,7 @@
 #include "results/results_window.h"
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
+#include "ui/paint_hold.h"
 #include "ui/text_fit.h"
 #include "ui/window_input.h"
 
@@ -30,6 +31,8 @@
 namespace {
 
 constexpr int aboutCommand = 0x0010;
+// The main window's caption.
+const QString programName = QStringLiteral("VELKView");
 
 QString aboutItemText()
 {
@@ -64,6 +67,7 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
 
 MainWindow::~MainWindow()
 {
+    paintHold_.reset();
     if (frameworkTranslator_)
         QCoreApplication::removeTranslator(frameworkTranslator_.get());
     // The results window is owned here; it must not outlive the records it reads.
@@ -74,10 +78,12 @@ MainWindow::~MainWindow()
 void MainWindow::createControls()
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("VELKView"));
+    setWindowTitle(programName);
     setFont(dialogFont());
     const DialogUnits units(font());
     setFixedSize(units.x(244), units.y(173));
+    // Started once the dialog font has loaded, which the two would otherwise contend for.
+    measureCaptionBeside(programName);
 
     // Created in template order, which is also the tab order.
     exitButton_ = new QPushButton(this);

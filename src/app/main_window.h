@@ -23,6 +23,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTranslator;
+class PaintHold;
 
 // The main window: Open file, the seven recent-file buttons, the language drop-down and Exit.
 // It owns the paths and file records of the measurement being read, the recent-file list and
@@ -52,6 +53,10 @@ public:
     void compareWith();
     // Compares with a path as if it had just been chosen in that dialog (a drop with Shift).
     void compareChosenPath(const QString &path);
+
+    // For a measurement opened as the program starts: the results window comes up over this
+    // one at once, and this one paints after the results window's first picture, not before.
+    void holdPaintingForResults();
 
     const QString &lastFilePath() const { return lastFilePath_; }
     const RecentFileList &recentFiles() const { return recent_; }
@@ -163,4 +168,5 @@ private:
     QLabel *languageLabel_ = nullptr;
     QComboBox *languageList_ = nullptr;
     std::unique_ptr<QTranslator> frameworkTranslator_;
+    std::unique_ptr<PaintHold> paintHold_;   // while the first results window comes up
 };

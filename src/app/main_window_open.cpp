@@ -9,6 +9,7 @@
 #include "results/results_window.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
+#include "ui/paint_hold.h"
 #include "ui/text_fit.h"
 
 #include <QComboBox>
@@ -232,6 +233,13 @@ void MainWindow::refreshRecentButtons()
     fitTextsToWidths(this);
 }
 
+void MainWindow::holdPaintingForResults()
+{
+    // Long enough for a window manager to bring the results window up, short enough that a
+    // main window left uncovered is painted before anyone misses it.
+    paintHold_ = std::make_unique<PaintHold>(this, 500);
+}
+
 void MainWindow::showResultsWindow()
 {
     if (!resultsWindow_) {
@@ -244,6 +252,8 @@ void MainWindow::showResultsWindow()
         connect(resultsWindow_, &ResultsWindow::followRequested, this, &MainWindow::toggleFollowing);
         connectCompareCommands();
     }
+    if (paintHold_)
+        paintHold_->releaseAfterPaintOf(resultsWindow_);
     resultsWindow_->showOnTop();
     languageList_->setEnabled(false);
 }
@@ -261,4 +271,5 @@ void MainWindow::closeResultsWindow()
         resultsWindow_ = nullptr;
     }
     languageList_->setEnabled(true);
+    paintHold_.reset();
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <future>
 
 namespace {
 
@@ -55,13 +56,32 @@ int rightLimit(const QWidget *dialog, const QWidget *control)
 
 // The window manager draws the caption in its own title font, usually the system's in bold,
 // beside an icon and up to three buttons; their size follows the font's height.
-int captionWidthNeeded(const QWidget *dialog)
+int captionWidthNeeded(const QString &title)
 {
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
     const int decorations = 4 * (metrics.height() + 4);
-    return metrics.horizontalAdvance(dialog->windowTitle()) + decorations;
+    return metrics.horizontalAdvance(title) + decorations;
+}
+
+struct CaptionMeasure {
+    QString title;
+    std::shared_future<int> width;
+};
+
+CaptionMeasure &measuredCaption()
+{
+    static CaptionMeasure measure;
+    return measure;
+}
+
+int captionWidthNeeded(const QWidget *dialog)
+{
+    const CaptionMeasure &measure = measuredCaption();
+    if (measure.width.valid() && measure.title == dialog->windowTitle())
+        return measure.width.get();
+    return captionWidthNeeded(dialog->windowTitle());
 }
 
 // The width a control's text needs in its font, 0 for a control without text.
@@ -92,6 +112,15 @@ int textWidthNeeded(const QWidget *control)
 }
 
 } // namespace
+
+void measureCaptionBeside(const QString &title)
+{
+    CaptionMeasure &measure = measuredCaption();
+    if (measure.width.valid() && measure.title == title)
+        return;
+    // Font metrics are safe outside the GUI thread; the font database serialises its loads.
+    measure = {title, std::async(std::launch::async, [title] { return captionWidthNeeded(title); }).share()};
+}
 
 QRect templateGeometry(const QWidget *control)
 {

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QString;
+
 class QWidget;
 
 // Widens each label, push button and group box of a dialog whose text does not fit it, to the
@@ -10,6 +12,11 @@ class QWidget;
 // grows to the right until its caption fits. Call again after the texts change: every control
 // first returns to the width it had at the first call.
 void fitTextsToWidths(QWidget *dialog);
+
+// Measures the caption that a window titled title needs in a helper thread, while the windows
+// are being built; the first fitting of such a window then does not wait for the window
+// manager's title font to load. Once per title.
+void measureCaptionBeside(const QString &title);
 
 // The control's geometry before any widening.
 QRect templateGeometry(const QWidget *control);
