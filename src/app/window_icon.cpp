@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr std::array iconSizes{16, 22, 24, 32, 48, 64, 128};
+// Every size goes to the window manager with each window; a 128-pixel one would add two thirds
+// to that and to the drawing, for task switchers, which mostly show the desktop entry's icon.
+constexpr std::array iconSizes{16, 22, 24, 32, 48, 64};
 
 std::vector<QImage> drawIconSizes()
 {
