@@ -1,6 +1,7 @@
 #include "app/batch_modes.h"
 #include "app/main_window.h"
 #include "app/command_line.h"
+#include "app/session_bus.h"
 #include "app/version.h"
 #include "app/window_icon.h"
 #include "data/output_file.h"
@@ -207,6 +208,7 @@ int main(int argc, char **argv)
     fixNumericLocale();
     // The desktop entry's name lets Wayland and the task bar match our windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
+    const std::unique_ptr<QThread> sessionBus = connectSessionBusBeside();
     // The style draws the main window's group box from an image, and Qt's image reader loads
     // every image-format plugin before it takes its own PNG reader. A helper thread loads them
     // while the main window is built, so that its first paint does not wait for them. With a
@@ -222,5 +224,7 @@ int main(int argc, char **argv)
     const int status = runGui(line);
     if (imageFormats)
         imageFormats->wait();
+    if (sessionBus)
+        sessionBus->wait();
     return status;
 }
