@@ -55,8 +55,11 @@ public:
     void compareChosenPath(const QString &path);
 
     // For a measurement opened as the program starts: the results window comes up over this
-    // one at once, and this one paints after the results window's first picture, not before.
-    void holdPaintingForResults();
+    // one at once, and this one paints after the results window's first picture, not before,
+    // or after limitMs at the latest. The default is long enough for a window manager to bring
+    // the results window up, short enough that a main window left uncovered is painted before
+    // anyone misses it.
+    void holdPaintingForResults(int limitMs = 500);
 
     const QString &lastFilePath() const { return lastFilePath_; }
     const RecentFileList &recentFiles() const { return recent_; }

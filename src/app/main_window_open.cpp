@@ -233,11 +233,9 @@ void MainWindow::refreshRecentButtons()
     fitTextsToWidths(this);
 }
 
-void MainWindow::holdPaintingForResults()
+void MainWindow::holdPaintingForResults(int limitMs)
 {
-    // Long enough for a window manager to bring the results window up, short enough that a
-    // main window left uncovered is painted before anyone misses it.
-    paintHold_ = std::make_unique<PaintHold>(this, 500);
+    paintHold_ = std::make_unique<PaintHold>(this, limitMs);
 }
 
 void MainWindow::showResultsWindow()

@@ -4,7 +4,6 @@
 #include "results/results_window.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QSemaphore>
 #include <QTimer>
@@ -46,6 +45,8 @@ private slots:
     void nonAsciiNamePairsWithReferenceFile();
     void fileDeletedAfterDialogGivesFormatMessage();
     void languageSwitchKeepsRecentTitles();
+    void heldMainWindowPaintsAfterTheOpen_data();
+    void heldMainWindowPaintsAfterTheOpen();
     void everyCloseRouteReEnablesLanguage_data();
     void everyCloseRouteReEnablesLanguage();
     void buttonTextsFollowLanguageAtCreation();
@@ -383,6 +384,31 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
         QCOMPARE(button(window, 1002 + k)->text(), QStringLiteral("Fichiers:%1").arg(k + 1));
         QVERIFY(!button(window, 1002 + k)->isEnabled());
     }
+}
+
+void TestOpenFlow::heldMainWindowPaintsAfterTheOpen_data()
+{
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("after the results window's first paint") << true;
+    QTest::newRow("at once after a refused file") << false;
+}
+
+// A measurement from the command line: the main window paints after the results window, and a
+// refused file must not leave it blank. The hold's own limit is set beyond the wait here.
+void TestOpenFlow::heldMainWindowPaintsAfterTheOpen()
+{
+    QFETCH(bool, valid);
+    QTemporaryDir dir;
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), valid ? goodLines : QByteArray("Angle\n1 2 3 4\n"));
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, 0, dir.path());
+    window.holdPaintingForResults(60000);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.updatesEnabled());
+    window.openChosenPath(amp);
+    QCOMPARE(window.resultsWindow() != nullptr, valid);
+    QTRY_VERIFY(window.updatesEnabled());
 }
 
 void TestOpenFlow::everyCloseRouteReEnablesLanguage_data()
