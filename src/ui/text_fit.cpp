@@ -78,9 +78,14 @@ CaptionMeasure &measuredCaption()
 
 int captionWidthNeeded(const QWidget *dialog)
 {
-    const CaptionMeasure &measure = measuredCaption();
-    if (measure.width.valid() && measure.title == dialog->windowTitle())
-        return measure.width.get();
+    CaptionMeasure &measure = measuredCaption();
+    if (measure.width.valid() && measure.title == dialog->windowTitle()) {
+        // The measure serves the fitting it was started for; later ones measure again, after
+        // any change of the system's fonts.
+        const int width = measure.width.get();
+        measure.width = {};
+        return width;
+    }
     return captionWidthNeeded(dialog->windowTitle());
 }
 
