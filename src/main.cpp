@@ -57,13 +57,24 @@ int runGui(const CommandLine &line)
     // Only the benchmark's own build of the program ends after the results window's first paint.
     exitAfterFirstResultsPaint(*QCoreApplication::instance());
 #endif
+    // A measurement given here covers the main window at once, which then paints after it.
+    // Otherwise the main window paints first, and its group box is drawn from an image: Qt's
+    // image reader loads every image-format plugin before it takes its own PNG reader, so a
+    // helper thread loads them while the window is built. With a measurement the helper would
+    // only take the processor from the measurement's first picture.
+    const bool opensAtStart = !line.amplitudeFile.isEmpty();
+    std::unique_ptr<QThread> imageFormats;
+    if (!opensAtStart) {
+        imageFormats.reset(QThread::create([] { QImageReader::supportedImageFormats(); }));
+        imageFormats->start();
+    }
     QtModalDialogs dialogs;
     MainWindow mainWindow(dialogs, line.language);
-    if (!line.amplitudeFile.isEmpty())
+    if (opensAtStart)
         mainWindow.holdPaintingForResults();
-    if (!line.amplitudeFile.isEmpty() || line.follow) {
+    if (opensAtStart || line.follow) {
         QTimer::singleShot(0, &mainWindow, [&] {
-            if (!line.amplitudeFile.isEmpty())
+            if (opensAtStart)
                 mainWindow.openChosenPath(line.amplitudeFile);
             if (!line.follow)
                 return;
@@ -77,6 +88,8 @@ int runGui(const CommandLine &line)
         });
     }
     mainWindow.exec();
+    if (imageFormats)
+        imageFormats->wait();
     return 0;
 }
 
@@ -209,21 +222,9 @@ int main(int argc, char **argv)
     // The desktop entry's name lets Wayland and the task bar match our windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
     const std::unique_ptr<QThread> sessionBus = connectSessionBusBeside();
-    // The style draws the main window's group box from an image, and Qt's image reader loads
-    // every image-format plugin before it takes its own PNG reader. A helper thread loads them
-    // while the main window is built, so that its first paint does not wait for them. With a
-    // measurement to open, the main window paints after the results window instead, and the
-    // helper would only take the processor from the measurement's first picture.
-    std::unique_ptr<QThread> imageFormats;
-    if (line.amplitudeFile.isEmpty()) {
-        imageFormats.reset(QThread::create([] { QImageReader::supportedImageFormats(); }));
-        imageFormats->start();
-    }
     // One icon for every window, drawn beside the window set-up.
     QApplication::setWindowIcon(programIcon());
     const int status = runGui(line);
-    if (imageFormats)
-        imageFormats->wait();
     if (sessionBus)
         sessionBus->wait();
     return status;
