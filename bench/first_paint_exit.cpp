@@ -1,5 +1,3 @@
-#include "first_paint_exit.h"
-
 #include "results/results_window.h"
 
 #include <QCoreApplication>
@@ -35,7 +33,10 @@ protected:
 
 } // namespace
 
-void exitAfterFirstResultsPaint(QCoreApplication &app)
+// Runs as the application object is made, so the program's own start-up stays as installed.
+static void exitAfterFirstResultsPaint()
 {
-    app.installEventFilter(new FirstPaintExit(&app));
+    QCoreApplication *app = QCoreApplication::instance();
+    app->installEventFilter(new FirstPaintExit(app));
 }
+Q_COREAPP_STARTUP_FUNCTION(exitAfterFirstResultsPaint)

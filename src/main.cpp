@@ -1,16 +1,11 @@
 #include "app/batch_modes.h"
 #include "app/main_window.h"
 #include "app/command_line.h"
-#include "app/session_bus.h"
 #include "app/version.h"
 #include "app/window_icon.h"
 #include "data/output_file.h"
 #include "lang/language.h"
 #include "ui/modal_dialogs.h"
-
-#ifdef VELKVIEW_BENCH_FIRST_PAINT
-#include "first_paint_exit.h"
-#endif
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,15 +13,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QImageReader>
-#include <QThread>
-#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include <fcntl.h>
 
@@ -51,46 +42,29 @@ void printTo(std::FILE *stream, const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-int runGui(const CommandLine &line)
+int runGui(QApplication &app, const CommandLine &line)
 {
-#ifdef VELKVIEW_BENCH_FIRST_PAINT
-    // Only the benchmark's own build of the program ends after the results window's first paint.
-    exitAfterFirstResultsPaint(*QCoreApplication::instance());
-#endif
-    // A measurement given here covers the main window at once, which then paints after it.
-    // Otherwise the main window paints first, and its group box is drawn from an image: Qt's
-    // image reader loads every image-format plugin before it takes its own PNG reader, so a
-    // helper thread loads them while the window is built. With a measurement the helper would
-    // only take the processor from the measurement's first picture.
-    const bool opensAtStart = !line.amplitudeFile.isEmpty();
-    std::unique_ptr<QThread> imageFormats;
-    if (!opensAtStart) {
-        imageFormats.reset(QThread::create([] { QImageReader::supportedImageFormats(); }));
-        imageFormats->start();
-    }
     QtModalDialogs dialogs;
     MainWindow mainWindow(dialogs, line.language);
-    if (opensAtStart)
-        mainWindow.holdPaintingForResults();
-    if (opensAtStart || line.follow) {
-        QTimer::singleShot(0, &mainWindow, [&] {
-            if (opensAtStart)
-                mainWindow.openChosenPath(line.amplitudeFile);
-            if (!line.follow)
-                return;
-            // Without a folder named, the file's folder, else the last file's.
-            QString folder = line.followFolder;
-            if (folder.isEmpty()) {
-                const QString file = line.amplitudeFile.isEmpty() ? mainWindow.lastFilePath() : line.amplitudeFile;
-                folder = file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
-            }
-            mainWindow.followFolder(folder, line.settleMs);
-        });
+    // The main window is the program: closed, it ends it, whatever other window is still up.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&mainWindow, &QDialog::finished, &app, &QCoreApplication::quit);
+    // With a measurement given, the results window comes up first and the main window behind
+    // it, so neither shows a frame without its picture.
+    if (!line.amplitudeFile.isEmpty())
+        mainWindow.openAtStart(line.amplitudeFile);
+    else
+        mainWindow.show();
+    if (line.follow) {
+        // Without a folder named, the file's folder, else the last file's.
+        QString folder = line.followFolder;
+        if (folder.isEmpty()) {
+            const QString file = line.amplitudeFile.isEmpty() ? mainWindow.lastFilePath() : line.amplitudeFile;
+            folder = file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
+        }
+        mainWindow.followFolder(folder, line.settleMs);
     }
-    mainWindow.exec();
-    if (imageFormats)
-        imageFormats->wait();
-    return 0;
+    return app.exec();
 }
 
 // Without a session (a server, a batch run, the offscreen platform) Qt falls back to a runtime
@@ -221,11 +195,7 @@ int main(int argc, char **argv)
     fixNumericLocale();
     // The desktop entry's name lets Wayland and the task bar match our windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKVIEW_APP_ID));
-    const std::unique_ptr<QThread> sessionBus = connectSessionBusBeside();
-    // One icon for every window, drawn beside the window set-up.
+    // One icon for every window.
     QApplication::setWindowIcon(programIcon());
-    const int status = runGui(line);
-    if (sessionBus)
-        sessionBus->wait();
-    return status;
+    return runGui(app, line);
 }

@@ -6,11 +6,11 @@
 #include "results/results_window.h"
 #include "ui/dialog_units.h"
 #include "ui/modal_dialogs.h"
-#include "ui/paint_hold.h"
 #include "ui/text_fit.h"
 #include "ui/window_input.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -58,16 +58,15 @@ MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverrid
     applyFrameworkLanguage();
     fillLanguageList();
     config_ = configLocation(workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory);
-    lastFilePath_ = loadConfig(config_);
+    session_.setLastFilePath(loadConfig(config_));
     exitButton_->setFocus();
     setAcceptDrops(true);
-    addShortcuts(this, {QKeySequence::Open}, [this] { onOpenFile(); });
-    addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { accept(); });
+    createActions();
+    connectSession();
 }
 
 MainWindow::~MainWindow()
 {
-    paintHold_.reset();
     if (frameworkTranslator_)
         QCoreApplication::removeTranslator(frameworkTranslator_.get());
     // The results window is owned here; it must not outlive the records it reads.
@@ -82,8 +81,6 @@ void MainWindow::createControls()
     setFont(dialogFont());
     const DialogUnits units(font());
     setFixedSize(units.x(244), units.y(173));
-    // Started once the dialog font has loaded, which the two would otherwise contend for.
-    measureCaptionBeside(programName);
 
     // Created in template order, which is also the tab order.
     exitButton_ = new QPushButton(this);
@@ -95,7 +92,7 @@ void MainWindow::createControls()
     openButton_ = new QPushButton(this);
     openButton_->setObjectName(QStringLiteral("openButton"));
     units.place(openButton_, 10, 20, 70, 20);
-    connect(openButton_, &QPushButton::clicked, this, &MainWindow::onOpenFile);
+    connect(openButton_, &QPushButton::clicked, this, [this] { onOpenFile(); });
 
     recentGroup_ = new QGroupBox(this);
     recentGroup_->setObjectName(QStringLiteral("recentGroup"));
@@ -145,7 +142,7 @@ void MainWindow::nameRecentButtons()
 {
     // The button texts are cut to fit; the name carries the whole title, an empty one its number.
     for (int k = 0; k < RecentFileList::capacity; ++k) {
-        const QString file = k < recent_.count() ? recent_.title(k) : QString::number(k + 1);
+        const QString file = k < session_.recentFiles().count() ? session_.recentFiles().title(k) : QString::number(k + 1);
         recentButtons_[k]->setAccessibleName(tr("Recent file %1").arg(file));
     }
 }
@@ -192,20 +189,20 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::saveConfig()
 {
-    ::saveConfig(config_, lastFilePath_);
+    ::saveConfig(config_, session_.lastFilePath());
 }
 
 void MainWindow::accept()
 {
     // A read blocked on a stalled file system must not keep the program from ending.
-    cancelRead();
+    session_.cancel();
     saveConfig();
     QDialog::accept();
 }
 
 void MainWindow::reject()
 {
-    cancelRead();
+    session_.cancel();
     saveConfig();
     QDialog::reject();
 }
@@ -254,7 +251,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = acceptFileDrop(event);
     if (!path.isEmpty())
-        openChosenPath(path);
+        openChosenPath(path, OpenSource::Drop);
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
@@ -262,16 +259,24 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 #ifdef Q_OS_WIN
     QDialog::contextMenuEvent(event);
 #else
-    const std::unique_ptr<QMenu> menu = createContextMenu();
-    menu->exec(event->globalPos());
+    contextMenu_->exec(event->globalPos());
 #endif
 }
 
-std::unique_ptr<QMenu> MainWindow::createContextMenu()
+void MainWindow::createActions()
 {
-    auto menu = std::make_unique<QMenu>(this);
-    QAction *about = menu->addAction(aboutItemText());
+    auto *open = new QAction(this);
+    open->setObjectName(QStringLiteral("openAction"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] { onOpenFile(); });
+    auto *quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcuts(distinctKeys({QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}));
+    connect(quit, &QAction::triggered, this, &MainWindow::accept);
+    addActions({open, quit});
+
+    contextMenu_ = new QMenu(this);
+    QAction *about = contextMenu_->addAction(aboutItemText());
     about->setObjectName(QStringLiteral("about%1").arg(aboutCommand));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    return menu;
 }

@@ -1,33 +1,27 @@
 #pragma once
 
 #include "app/config_file.h"
-#include "app/recent_file_list.h"
-#include "data/folder_follower.h"
-#include "data/measurement_loader.h"
-#include "data/measurement_reader.h"
-#include "data/measurement_set.h"
+#include "app/measurement_session.h"
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
 class ModalDialogs;
 struct OpenFileRequest;
+class QAction;
 class QComboBox;
 class ResultsWindow;
-class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTranslator;
-class PaintHold;
 
 // The main window: Open file, the seven recent-file buttons, the language drop-down and Exit.
-// It owns the paths and file records of the measurement being read, the recent-file list and
-// the single results window.
+// It shows what its MeasurementSession holds (the recent files, the results window) and
+// forwards the user's commands to it; it owns the session and the single results window.
 class MainWindow : public QDialog {
     Q_OBJECT
 
@@ -38,50 +32,48 @@ public:
                           const QString &workingDirectory = QString());
     ~MainWindow() override;
 
-    // The Open-file command: the dialog, then the measurement when a file was chosen.
-    void onOpenFile();
-    // Opens a path as if it had just been chosen in the open-file dialog.
-    void openChosenPath(const QString &path);
+    // The Open-file command: the dialog (owned by owner, this window by default), then the
+    // measurement when a file was chosen.
+    void onOpenFile(QWidget *owner = nullptr);
+    // Opens a path as if it had just been chosen in the open-file dialog (a drop, the command
+    // line).
+    void openChosenPath(const QString &path, OpenSource source = OpenSource::Drop);
     // Opens recent entry k (0 to 6).
     void onRecentFile(int k);
-    // Reads the measurement shown in the results window again from disk (F5), and the one it
-    // is compared with.
+    // Reads the shown measurement again from disk (F5), and the one it is compared with.
     void reloadShown();
-    // Compare with… (main_window_compare.cpp): the open-file dialog, then the chosen
-    // measurement read as Open reads one and drawn behind the shown one. A failed read says why
-    // as reading again does, and leaves the shown measurement and any comparison as they were.
+    // Compare with…: the open-file dialog over the results window, then the chosen measurement
+    // read as Open reads one and drawn behind the shown one. A failed read says why and leaves
+    // what is shown as it was.
     void compareWith();
     // Compares with a path as if it had just been chosen in that dialog (a drop with Shift).
     void compareChosenPath(const QString &path);
 
-    // For a measurement opened as the program starts: the results window comes up over this
-    // one at once, and this one paints after the results window's first picture, not before,
-    // or after limitMs at the latest. The default is long enough for a window manager to bring
-    // the results window up, short enough that a main window left uncovered is painted before
-    // anyone misses it.
-    void holdPaintingForResults(int limitMs = 500);
+    // For a measurement opened as the program starts: this window is shown once the results
+    // window is up (below it), or with the error box when the file is refused.
+    void openAtStart(const QString &path);
 
-    const QString &lastFilePath() const { return lastFilePath_; }
-    const RecentFileList &recentFiles() const { return recent_; }
-    const MeasurementFiles &files() const { return files_; }
+    const QString &lastFilePath() const { return session_.lastFilePath(); }
+    const RecentFileList &recentFiles() const { return session_.recentFiles(); }
+    const MeasurementFiles &files() const { return session_.shownFiles(); }
+    MeasurementSession &session() { return session_; }
 
     // The menu that holds the About item where the system menu cannot (right click).
-    std::unique_ptr<QMenu> createContextMenu();
+    QMenu *contextMenu() const { return contextMenu_; }
     // Reads measurements in the background; a test or a benchmark may give it a stand-in read.
-    MeasurementLoader &measurementLoader() { return loader_; }
+    MeasurementLoader &measurementLoader() { return session_.loader(); }
     // The results window while one is shown, else null. Owned by this window.
     ResultsWindow *resultsWindow() const { return resultsWindow_; }
 
-    // Following a folder (main_window_follow.cpp): each measurement that settles there is
-    // opened as Open would open it, and a refused one that is still changing is tried again
-    // once it settles. The results window is shown and names the folder. False, after the
-    // message, when folder is not one.
+    // Following a folder (main_window_follow.cpp): each measurement that settles there is shown.
+    // The results window comes up once the folder has answered and names it. False for an empty
+    // name; a folder that cannot be followed gets its message.
     bool followFolder(const QString &folder, int settleMs = defaultSettleMs);
     void stopFollowing();
     // Ctrl+L and the results window's menu: follows the shown measurement's folder, or stops.
     void toggleFollowing();
-    const FolderFollower &folderFollower() const { return follower_; }
-    static constexpr int defaultSettleMs = 1000;
+    const FolderFollower &folderFollower() const { return session_.folderFollower(); }
+    static constexpr int defaultSettleMs = MeasurementSession::defaultSettleMs;
 
 public slots:
     void accept() override;
@@ -97,42 +89,26 @@ protected:
 #endif
 
 private:
-
-    // New: the Open-file command, a recent file, a drop; a failed read closes the results window.
-    // ReadAgain (F5): a failed read keeps the measurement shown. Followed: the same, and a
-    // failure while the files still change says nothing.
-    enum class OpenKind { New, ReadAgain, Followed };
-
-    bool chooseFile();
     // The open-file dialog's request under title, starting at the last file opened.
     OpenFileRequest openFileRequest(const QString &title) const;
-    // The chosen path made absolute, ".txt" added to a name without a full stop; nothing, with
-    // the open error shown, when it is not a regular file that can be opened.
-    std::optional<QString> openableAmplitudePath(const QString &path);
-    void openMeasurement(OpenKind kind = OpenKind::New);
-    // Reads ampPath and refPath in the worker while the windows stay live, the reader starting
-    // from startFiles; nothing when the read was cancelled or abandoned. whileReading runs once
-    // the worker has started.
-    std::optional<LoadedMeasurement> readInBackground(const QString &ampPath, const QString &refPath,
-                                                      const MeasurementFiles &startFiles,
-                                                      const std::function<void()> &whileReading = {});
-    // Reads ampPath as the measurement compared with; a failure shows its message only.
-    void readComparison(const QString &ampPath);
-    void connectCompareCommands();
-    // Abandons a read running and lets its open return at once.
-    void cancelRead();
-    // The error box of a read that did not succeed, and what it does to the results window.
-    void showReadFailure(OpenKind kind, const QString &ampPath, ReadOutcome outcome,
-                         const MeasurementFiles &readFiles, const QString &cannotOpenReason);
-    void addRecentFile(const QString &title, const QString &path);
+    // The window a message or dialog of the session belongs to: the results window while it is
+    // shown, else this one, shown first if need be.
+    QWidget *messageOwner();
+    void showError(QWidget *owner, const QString &caption, const QString &text, const QString &details);
+    void connectSession();
+    void showReadFailure(const ReadFailure &failure);
+    void onShownChanged(bool bringUp);
+    void onComparisonChanged();
+    void onFollowingChanged();
+    void onFollowFailed(const QString &folder, const QString &reason);
     void refreshRecentButtons();
     // Accessible names of the recent-file buttons in the current language.
     void nameRecentButtons();
+    ResultsWindow *ensureResultsWindow();
     void showResultsWindow();
     void closeResultsWindow();
-    // A settled measurement of the followed folder; waits while a read or a dialog is open.
-    void openFollowed(const QString &ampPath);
-    void onFollowedFolderLost(const QString &folder);
+    // The results window closed by the user: what it showed is let go.
+    void onResultsClosed();
 
     void applyLanguageTexts();
     // Qt's own dialogs and buttons (open, print, preview, message boxes) in languageIndex's
@@ -141,28 +117,20 @@ private:
     void fillLanguageList();
     void onLanguageChosen(int index);
 
-    const QString &ampPath() const { return ampPath_; }
     // The program's name, the caption of the open error message box.
     static QString applicationName();
 
     void createControls();
+    void createActions();
     void addAboutItem();
     void showAbout();
-    bool tryOpenChosen(const QString &path);
     void saveConfig();
 
     ModalDialogs &dialogs_;
+    MeasurementSession session_;
     ResultsWindow *resultsWindow_ = nullptr;
-    MeasurementLoader loader_;
-    QEventLoop *readLoop_ = nullptr;   // the loop of the read running, if any
-    FolderFollower follower_;
-    QString waitingFollowed_;   // settled while busy: opened when the read or dialog is done
     ConfigLocation config_;
-    QString lastFilePath_;
-    RecentFileList recent_;
-    MeasurementFiles files_;
-    QString refPath_;
-    QString ampPath_;
+    bool showWithResults_ = false;   // opened at start: shown once the results window is up
 
     QGroupBox *recentGroup_ = nullptr;
     QPushButton *exitButton_ = nullptr;
@@ -170,6 +138,6 @@ private:
     QPushButton *recentButtons_[RecentFileList::capacity] = {};
     QLabel *languageLabel_ = nullptr;
     QComboBox *languageList_ = nullptr;
+    QMenu *contextMenu_ = nullptr;
     std::unique_ptr<QTranslator> frameworkTranslator_;
-    std::unique_ptr<PaintHold> paintHold_;   // while the first results window comes up
 };

@@ -1,88 +1,81 @@
-// Following the measuring system's folder: each measurement that settles there is shown as if
-// it had just been opened.
+// Following the measuring system's folder and comparing: the commands, forwarded to the session.
 #include "app/main_window.h"
 
-#include "data/ref_path.h"
-#include "lang/text_limit.h"
 #include "results/results_window.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
-
-#include <utility>
 
 bool MainWindow::followFolder(const QString &folder, int settleMs)
 {
-    const QFileInfo info(folder);
-    if (!follower_.start(folder, settleMs)) {
-        dialogs_.showError(this, applicationName(), tr("The folder cannot be followed."),
-                           fileDetails(info.absoluteFilePath(), info.exists() ? QStringLiteral("Not a directory")
-                                                                               : QStringLiteral("No such file or directory")));
-        return false;
-    }
-    connect(&follower_, &FolderFollower::measurementSettled, this, &MainWindow::openFollowed, Qt::UniqueConnection);
-    connect(&follower_, &FolderFollower::folderLost, this, &MainWindow::onFollowedFolderLost, Qt::UniqueConnection);
-    const bool nothingShown = !resultsWindow_ || files_.ampFileStatus.fullName.isEmpty();
-    showResultsWindow();
-    resultsWindow_->setFollowedFolder(follower_.folder());
-    // Started with nothing on screen, the station's last measurement is the one wanted.
-    const QString newest = follower_.newestMeasurement();
-    if (nothingShown && !newest.isEmpty())
-        openFollowed(newest);
-    return true;
+    return session_.follow(folder, settleMs);
 }
 
 void MainWindow::stopFollowing()
 {
-    follower_.stop();
-    waitingFollowed_.clear();
-    if (resultsWindow_)
-        resultsWindow_->setFollowedFolder(QString());
+    session_.stopFollowing();
 }
 
 void MainWindow::toggleFollowing()
 {
-    if (follower_.isFollowing()) {
-        stopFollowing();
+    if (session_.isFollowing()) {
+        session_.stopFollowing();
         return;
     }
-    const QString shown = files_.ampFileStatus.fullName.isEmpty() ? lastFilePath_ : files_.ampFileStatus.fullName;
-    followFolder(shown.isEmpty() ? QDir::currentPath() : QFileInfo(shown).absolutePath(), follower_.settleMs());
+    const QString &shown = session_.shownFiles().ampFileStatus.fullName;
+    const QString from = shown.isEmpty() ? session_.lastFilePath() : shown;
+    followFolder(from.isEmpty() ? QDir::currentPath() : QFileInfo(from).absolutePath(),
+                 session_.folderFollower().settleMs());
 }
 
-void MainWindow::openFollowed(const QString &ampPath)
+void MainWindow::onFollowingChanged()
 {
-    if (!follower_.isFollowing())
-        return;
-    // A measurement never changes under an open dialog (the report texts would go with another
-    // file) nor during a read; the newest one waiting is taken when they are done.
-    const QWidget *modal = QApplication::activeModalWidget();
-    if (readLoop_ || (modal && modal != this)) {
-        const bool retrying = !waitingFollowed_.isEmpty();
-        waitingFollowed_ = ampPath;
-        if (!retrying)
-            QTimer::singleShot(100, this, [this] {
-                const QString waiting = std::exchange(waitingFollowed_, QString());
-                if (!waiting.isEmpty())
-                    openFollowed(waiting);
-            });
+    const bool answered = session_.isFollowing()
+        && session_.folderFollower().watching() != FolderFollower::Watching::Starting;
+    if (answered) {
+        // With nothing to show yet the window comes up empty and says what it waits for; with
+        // the folder's newest on its way, it comes up with that.
+        if (!resultsWindow_ && !session_.shown() && !session_.isBusy())
+            showResultsWindow();
+        if (resultsWindow_)
+            resultsWindow_->setFollowedFolder(session_.followedFolder());
         return;
     }
-    // The one told last is the newest: an older one still waiting is not shown after it.
-    waitingFollowed_.clear();
-    ampPath_ = ampPath;
-    refPath_ = deriveRefPath(ampPath_);
-    lastFilePath_ = leftWithoutSplitting(ampPath_, maxPathLength);
-    openMeasurement(OpenKind::Followed);
+    if (session_.isFollowing())
+        return;
+    if (!session_.shown())
+        closeResultsWindow();
+    else if (resultsWindow_)
+        resultsWindow_->setFollowedFolder(QString());
 }
 
-void MainWindow::onFollowedFolderLost(const QString &folder)
+void MainWindow::onFollowFailed(const QString &folder, const QString &reason)
 {
-    stopFollowing();
-    dialogs_.showError(this, applicationName(), tr("The followed folder is gone; following has stopped."),
-                       QDir::toNativeSeparators(folder));
+    QWidget *owner = messageOwner();
+    if (reason.isEmpty())
+        showError(owner, applicationName(), tr("The followed folder is gone; following has stopped."),
+                  QDir::toNativeSeparators(folder));
+    else
+        showError(owner, applicationName(), tr("The folder cannot be followed."), fileDetails(folder, reason));
+}
+
+void MainWindow::compareWith()
+{
+    if (!resultsWindow_ || !session_.shown())
+        return;
+    OpenFileRequest request = openFileRequest(tr("Compare with another measurement"));
+    // In the shown measurement's folder, with no file chosen: comparing with itself is seldom
+    // what is meant.
+    request.initialPath = QFileInfo(session_.shownFiles().ampFileStatus.fullName).absolutePath() + QLatin1Char('/');
+    const std::optional<QString> chosen = dialogs_.chooseOpenFile(resultsWindow_, request);
+    resultsWindow_->activateWindow();
+    if (chosen)
+        compareChosenPath(*chosen);
+}
+
+void MainWindow::compareChosenPath(const QString &path)
+{
+    session_.compareWith(path);
 }

@@ -2,24 +2,17 @@
 // life of the results window.
 #include "app/main_window.h"
 
-#include "data/measurement_reader.h"
-#include "data/ref_path.h"
-#include "data/regular_file.h"
-#include "lang/text_limit.h"
 #include "results/results_window.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
-#include "ui/paint_hold.h"
 #include "ui/text_fit.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 
-#include <memory>
+#include <utility>
 
 namespace {
 
@@ -45,222 +38,182 @@ QString MainWindow::applicationName()
     return QStringLiteral("velkview");
 }
 
-void MainWindow::onOpenFile()
+void MainWindow::connectSession()
 {
-    if (chooseFile())
-        openMeasurement();
+    connect(&session_, &MeasurementSession::readStarted, this, [this](const QString &fileName) {
+        dialogs_.startReadProgress(messageOwner(), fileName, [this] { session_.cancel(); });
+    });
+    connect(&session_, &MeasurementSession::readProgress, this, [this](qint64 done, qint64 total) {
+        if (!dialogs_.showReadProgress(messageOwner(), QString(), done, total))
+            session_.cancel();
+    });
+    connect(&session_, &MeasurementSession::readEnded, this, [this] { dialogs_.endReadProgress(); });
+    connect(&session_, &MeasurementSession::shownChanged, this, &MainWindow::onShownChanged);
+    connect(&session_, &MeasurementSession::comparisonChanged, this, &MainWindow::onComparisonChanged);
+    connect(&session_, &MeasurementSession::readFailed, this, &MainWindow::showReadFailure);
+    connect(&session_, &MeasurementSession::recentFilesChanged, this, &MainWindow::refreshRecentButtons);
+    connect(&session_, &MeasurementSession::followingChanged, this, &MainWindow::onFollowingChanged);
+    connect(&session_, &MeasurementSession::followFailed, this, &MainWindow::onFollowFailed);
 }
 
-void MainWindow::openChosenPath(const QString &path)
+void MainWindow::onOpenFile(QWidget *owner)
 {
-    if (tryOpenChosen(path))
-        openMeasurement();
+    if (!owner)
+        owner = this;
+    const std::optional<QString> chosen = dialogs_.chooseOpenFile(owner, openFileRequest(tr("Open log files")));
+    // The keyboard goes back to the window that asked, never to a window behind it.
+    owner->activateWindow();
+    if (chosen)
+        session_.open(*chosen, OpenSource::Dialog);
+}
+
+void MainWindow::openChosenPath(const QString &path, OpenSource source)
+{
+    session_.open(path, source);
+}
+
+void MainWindow::openAtStart(const QString &path)
+{
+    showWithResults_ = true;
+    session_.open(path, OpenSource::CommandLine);
 }
 
 OpenFileRequest MainWindow::openFileRequest(const QString &title) const
 {
     return {title, qtFilters(tr("VELKORA files (*_amp.txt) |*_amp.txt|Text files (*.txt) |*.txt|All files (*.*) |*.*||")),
-            lastFilePath_};
-}
-
-bool MainWindow::chooseFile()
-{
-    const std::optional<QString> chosen = dialogs_.chooseOpenFile(this, openFileRequest(tr("Open log files")));
-    if (!chosen)
-        return false;
-    return tryOpenChosen(*chosen);
-}
-
-std::optional<QString> MainWindow::openableAmplitudePath(const QString &path)
-{
-    QString ampPath = QFileInfo(path).absoluteFilePath();
-    if (!ampPath.contains(QLatin1Char('.')))
-        ampPath += QStringLiteral(".txt");
-    // Only a regular file can be read; a FIFO must not block the window.
-    QFile file;
-    const QString reason = openRegularFile(ampPath, file);
-    if (!reason.isEmpty()) {
-        dialogs_.showError(this, applicationName(), tr("Error while opening file!"),
-                           fileDetails(ampPath, reason));
-        return std::nullopt;
-    }
-    return ampPath;
-}
-
-bool MainWindow::tryOpenChosen(const QString &path)
-{
-    const std::optional<QString> ampPath = openableAmplitudePath(path);
-    if (!ampPath)
-        return false;
-    ampPath_ = *ampPath;
-    refPath_ = deriveRefPath(ampPath_);
-    lastFilePath_ = leftWithoutSplitting(ampPath_, maxPathLength);
-    return true;
+            session_.lastFilePath()};
 }
 
 void MainWindow::onRecentFile(int k)
 {
-    if (k < 0 || k >= recent_.count())
-        return;
-    ampPath_ = recent_.path(k);
-    refPath_ = deriveRefPath(ampPath_);
-    openMeasurement();
+    session_.openRecent(k);
 }
 
 void MainWindow::reloadShown()
 {
-    if (!resultsWindow_ || files_.ampFileStatus.fullName.isEmpty())
-        return;
-    ampPath_ = files_.ampFileStatus.fullName;
-    refPath_ = deriveRefPath(ampPath_);
-    openMeasurement(OpenKind::ReadAgain);
-    if (resultsWindow_ && resultsWindow_->isComparing())
-        readComparison(resultsWindow_->comparedFiles().ampFileStatus.fullName);
+    session_.readAgain();
 }
 
-void MainWindow::openMeasurement(OpenKind kind)
+QWidget *MainWindow::messageOwner()
 {
-    // One read at a time: a command given while one runs waits for none.
-    if (readLoop_)
-        return;
-    const bool wasShown = resultsWindow_ != nullptr;
-    // Reading again keeps the window as it is; any other open brings it up, while the worker
-    // already reads: a small file is then there before the window's first paint, which shows
-    // the measurement rather than empty charts.
-    const bool bringUp = kind == OpenKind::New || !resultsWindow_;
-    const std::optional<LoadedMeasurement> loaded = readInBackground(ampPath_, refPath_, files_, [this, bringUp] {
-        if (bringUp)
-            showResultsWindow();
-    });
-    // Cancelling means the file was not opened; the user chose it, so no message, and whatever
-    // was shown before stays shown.
-    if (!loaded || loaded->outcome == ReadOutcome::Cancelled || !resultsWindow_) {
-        if (!wasShown)
-            closeResultsWindow();
+    if (resultsWindow_ && resultsWindow_->isVisible())
+        return resultsWindow_;
+    // Started with a measurement that failed: this window comes up with the message.
+    if (!isVisible()) {
+        showWithResults_ = false;
+        show();
+    }
+    return this;
+}
+
+void MainWindow::showError(QWidget *owner, const QString &caption, const QString &text, const QString &details)
+{
+    dialogs_.showError(owner, caption, text, details);
+    owner->activateWindow();
+}
+
+void MainWindow::showReadFailure(const ReadFailure &failure)
+{
+    QWidget *owner = messageOwner();
+    const bool cannotOpen = failure.outcome == ReadOutcome::CannotOpen;
+    const QString details = fileDetails(failure.ampPath, cannotOpen ? failure.cannotOpenReason
+                                                   : failure.outcome == ReadOutcome::Refused ? tr("The file contains letters (characters A to z)")
+                                                                                             : tr("The file could not be read to its end"));
+    // Following never stops for a message: a measurement that fails there is named in the
+    // results window's note and the view stays as it was. One deleted or still being written
+    // is not worth a word.
+    if (failure.source == OpenSource::Followed) {
+        if (!cannotOpen && resultsWindow_) {
+            const QString message = tr("Invalid file format!\n\nData set could not be opened.");
+            resultsWindow_->showFollowProblem(message.section(QLatin1Char('\n'), 0, 0) + QLatin1Char(' ')
+                                                  + QFileInfo(failure.ampPath).fileName(),
+                                              message + QLatin1Char('\n') + details);
+        }
         return;
     }
-    if (loaded->outcome != ReadOutcome::Read) {
-        showReadFailure(kind, ampPath_, loaded->outcome, loaded->files, loaded->cannotOpenReason);
+    // A recent file that vanished counts as refused, as the reader would have refused it.
+    if (cannotOpen && failure.source != OpenSource::Recent) {
+        showError(owner, applicationName(), tr("Error while opening file!"), details);
         return;
     }
-    files_ = loaded->files;
-    resultsWindow_->setMeasurement(*loaded->data, files_);
-    addRecentFile(files_.ampFileTitle, files_.ampFileStatus.fullName);
-}
-
-std::optional<LoadedMeasurement> MainWindow::readInBackground(const QString &ampPath, const QString &refPath,
-                                                              const MeasurementFiles &startFiles,
-                                                              const std::function<void()> &whileReading)
-{
-    // The read runs in a worker thread while this loop keeps the windows painting and Cancel
-    // acting at once, even on a file system that has stopped answering. The results window
-    // keeps what it showed and only ever gets a complete, accepted read.
-    std::optional<LoadedMeasurement> loaded;
-    QEventLoop loop;
-    readLoop_ = &loop;
-    const QString fileName = QFileInfo(ampPath).fileName();
-    const auto stop = [this, &loop] {
-        loader_.cancel();
-        loop.quit();
-    };
-    const QMetaObject::Connection progress = connect(
-        &loader_, &MeasurementLoader::progress, this, [this, &fileName, stop](qint64 done, qint64 total) {
-            if (!dialogs_.showReadProgress(this, fileName, done, total))
-                stop();
-        });
-    const QMetaObject::Connection finished =
-        connect(&loader_, &MeasurementLoader::finished, this, [&loaded, &loop](const LoadedMeasurement &result) {
-            loaded = result;
-            loop.quit();
-        });
-    dialogs_.startReadProgress(this, fileName, stop);
-    loader_.start(ampPath, refPath, startFiles);
-    if (whileReading)
-        whileReading();
-    loop.exec();
-    disconnect(progress);
-    disconnect(finished);
-    dialogs_.endReadProgress();
-    readLoop_ = nullptr;
-    return loaded;
-}
-
-void MainWindow::cancelRead()
-{
-    loader_.cancel();
-    if (readLoop_)
-        readLoop_->quit();
-}
-
-void MainWindow::showReadFailure(OpenKind kind, const QString &ampPath, ReadOutcome outcome,
-                                 const MeasurementFiles &readFiles, const QString &cannotOpenReason)
-{
-    const QString details = fileDetails(ampPath, outcome == ReadOutcome::CannotOpen ? cannotOpenReason
-                                                   : outcome == ReadOutcome::Refused ? tr("The file contains letters (characters A to z)")
-                                                                                      : tr("The file could not be read to its end"));
-    // A followed measurement that is still being written is tried again once it settles, and
-    // one that a newer measurement replaces anyway needs no message.
-    if (kind == OpenKind::Followed && (!waitingFollowed_.isEmpty() || follower_.changedSinceSettled(ampPath)))
-        return;
-    // A failed read again leaves the measurement on screen, and its records with it.
-    if (kind != OpenKind::New) {
-        const bool cannotOpen = outcome == ReadOutcome::CannotOpen;
-        dialogs_.showError(this, cannotOpen ? applicationName() : tr("Error"),
-                           cannotOpen ? tr("Error while opening file!") : tr("Invalid file format!\n\nData set could not be opened."),
-                           details);
-        return;
-    }
-    files_ = readFiles;
-    closeResultsWindow();
-    dialogs_.showError(this, tr("Error"), tr("Invalid file format!\n\nData set could not be opened."), details);
-}
-
-void MainWindow::addRecentFile(const QString &title, const QString &path)
-{
-    if (recent_.add(title, path))
-        refreshRecentButtons();
+    showError(owner, tr("Error"), tr("Invalid file format!\n\nData set could not be opened."), details);
 }
 
 void MainWindow::refreshRecentButtons()
 {
-    for (int k = 0; k < recent_.count(); ++k) {
+    const RecentFileList &recent = session_.recentFiles();
+    for (int k = 0; k < recent.count(); ++k) {
         recentButtons_[k]->setEnabled(true);
-        recentButtons_[k]->setText(recent_.title(k));
+        recentButtons_[k]->setText(recent.title(k));
         // Two files of one name share a button; the path tells which one it opens.
-        recentButtons_[k]->setToolTip(QDir::toNativeSeparators(recent_.path(k)));
+        recentButtons_[k]->setToolTip(QDir::toNativeSeparators(recent.path(k)));
     }
     nameRecentButtons();
     fitTextsToWidths(this);
 }
 
-void MainWindow::holdPaintingForResults(int limitMs)
+ResultsWindow *MainWindow::ensureResultsWindow()
 {
-    paintHold_ = std::make_unique<PaintHold>(this, limitMs);
+    if (resultsWindow_)
+        return resultsWindow_;
+    resultsWindow_ = new ResultsWindow(dialogs_, this);
+    connect(resultsWindow_, &ResultsWindow::closeRequested, this, &MainWindow::onResultsClosed);
+    connect(resultsWindow_, &ResultsWindow::openRequested, this, [this] { onOpenFile(resultsWindow_); });
+    connect(resultsWindow_, &ResultsWindow::reloadRequested, this, &MainWindow::reloadShown);
+    connect(resultsWindow_, &ResultsWindow::quitRequested, this, &MainWindow::accept);
+    connect(resultsWindow_, &ResultsWindow::fileDropped, this, [this](const QString &path) { openChosenPath(path); });
+    connect(resultsWindow_, &ResultsWindow::followRequested, this, &MainWindow::toggleFollowing);
+    connect(resultsWindow_, &ResultsWindow::compareRequested, this, &MainWindow::compareWith);
+    connect(resultsWindow_, &ResultsWindow::compareFileDropped, this, &MainWindow::compareChosenPath);
+    connect(resultsWindow_, &ResultsWindow::stopCompareRequested, &session_, &MeasurementSession::stopComparing);
+    resultsWindow_->setFollowedFolder(session_.isFollowing() ? session_.followedFolder() : QString());
+    return resultsWindow_;
 }
 
 void MainWindow::showResultsWindow()
 {
-    if (!resultsWindow_) {
-        resultsWindow_ = new ResultsWindow(dialogs_, this);
-        connect(resultsWindow_, &ResultsWindow::closeRequested, this, &MainWindow::closeResultsWindow);
-        connect(resultsWindow_, &ResultsWindow::openRequested, this, &MainWindow::onOpenFile);
-        connect(resultsWindow_, &ResultsWindow::reloadRequested, this, &MainWindow::reloadShown);
-        connect(resultsWindow_, &ResultsWindow::quitRequested, this, &MainWindow::accept);
-        connect(resultsWindow_, &ResultsWindow::fileDropped, this, &MainWindow::openChosenPath);
-        connect(resultsWindow_, &ResultsWindow::followRequested, this, &MainWindow::toggleFollowing);
-        connectCompareCommands();
-    }
-    if (paintHold_)
-        paintHold_->releaseAfterPaintOf(resultsWindow_);
-    resultsWindow_->showOnTop();
+    ensureResultsWindow()->showOnTop();
     languageList_->setEnabled(false);
+    if (std::exchange(showWithResults_, false) && !isVisible()) {
+        // Behind the results window, which its owner keeps on top of it.
+        show();
+        resultsWindow_->raise();
+        resultsWindow_->activateWindow();
+    }
+}
+
+void MainWindow::onShownChanged(bool bringUp)
+{
+    if (!session_.shown()) {
+        if (!session_.isFollowing())
+            closeResultsWindow();
+        return;
+    }
+    const bool wasShown = resultsWindow_ && resultsWindow_->isVisible();
+    ensureResultsWindow()->setMeasurement(session_.shown(), session_.shownFiles());
+    if (bringUp || !wasShown)
+        showResultsWindow();
+}
+
+void MainWindow::onComparisonChanged()
+{
+    if (!resultsWindow_)
+        return;
+    if (session_.compared())
+        resultsWindow_->setComparison(session_.compared(), session_.comparedFiles());
+    else
+        resultsWindow_->stopComparing();
+}
+
+void MainWindow::onResultsClosed()
+{
+    // What the window showed goes with it, and nothing is followed or read for it.
+    session_.clear();
+    closeResultsWindow();
 }
 
 void MainWindow::closeResultsWindow()
 {
-    // A read for a window that is gone is not waited for, and nothing is followed for it.
-    cancelRead();
-    stopFollowing();
     if (resultsWindow_) {
         // The request may come from inside one of the window's own handlers, so the object
         // goes once that handler has returned.
@@ -269,5 +222,6 @@ void MainWindow::closeResultsWindow()
         resultsWindow_ = nullptr;
     }
     languageList_->setEnabled(true);
-    paintHold_.reset();
+    if (isVisible())
+        activateWindow();
 }

@@ -15,6 +15,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <tuple>
 #include <utility>
 
@@ -33,11 +35,20 @@ qint64 nanoseconds(const struct timespec &time)
     return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
-QByteArray deviceAndInode(const QString &path)
+// The folder's identity, empty when it is none; reason then says why, as the system would.
+QByteArray deviceAndInode(const QString &path, QString *reason = nullptr)
 {
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (reason)
+            *reason = QString::fromLocal8Bit(std::strerror(errno));
         return {};
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        if (reason)
+            *reason = QStringLiteral("Not a directory");
+        return {};
+    }
     return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
 }
 
@@ -64,11 +75,9 @@ FolderFollower::FolderFollower(QObject *parent) : QObject(parent)
 
 FolderFollower::~FolderFollower()
 {
-    // A check still running works on its own copy of the folder's state; it is let finish.
-    if (checkThread_) {
-        checkThread_->wait();
-        delete checkThread_;
-    }
+    // A check still running works on its own copy of the folder's state and is never waited
+    // for: one stuck on a share that stopped answering must not keep the program from ending.
+    stop();
 }
 
 bool FolderFollower::isNetworkFileSystem(const QByteArray &type)
@@ -77,25 +86,39 @@ bool FolderFollower::isNetworkFileSystem(const QByteArray &type)
     static const char *const network[] = {"nfs",  "nfs4",       "cifs",     "smb3",          "smbfs",
                                           "9p",   "afs",        "ceph",     "virtiofs",      "ncpfs",
                                           "davfs", "fuse.sshfs", "fuse.rclone", "fuse.glusterfs", "fuse.davfs2"};
-    return std::any_of(std::begin(network), std::end(network), [&](const char *name) { return type == name; });
+    // A file system in user space may be a share of any kind; polling costs it little.
+    return type.startsWith("fuse") || std::any_of(std::begin(network), std::end(network), [&](const char *name) { return type == name; });
 }
 
 bool FolderFollower::start(const QString &folder, int settleMs)
 {
     stop();
-    const QString absolute = QDir(folder).absolutePath();
-    const QByteArray device = deviceAndInode(absolute);
-    if (device.isEmpty())
+    if (folder.isEmpty())
         return false;
-    folder_ = absolute;
+    folder_ = QDir(folder).absolutePath();
     settleMs_ = std::max(0, settleMs);
     changeClock_.start();
+    watching_ = Watching::Starting;
+    // Even the first look runs in the worker: a share that stops answering must not keep the
+    // windows from coming up. What that listing finds counts as seen.
+    check_ = std::make_shared<Check>();
+    check_->folder = folder_;
+    startCheck(true);
+    return true;
+}
+
+void FolderFollower::takeFirstCheck(const Check &check)
+{
+    if (check.lost) {
+        const QString folder = folder_;
+        stop();
+        emit cannotFollow(folder, check.reason);
+        return;
+    }
     watcher_ = new QFileSystemWatcher(this);
     // VELKVIEW_POLL_FOLDERS=1 polls any folder, for a file system whose notifications cannot
     // be trusted that is not known here.
-    const bool network = isNetworkFileSystem(QStorageInfo(folder_).fileSystemType())
-        || qEnvironmentVariableIntValue("VELKVIEW_POLL_FOLDERS") == 1;
-    if (!network && watcher_->addPath(folder_)) {
+    if (!check.network && qEnvironmentVariableIntValue("VELKVIEW_POLL_FOLDERS") != 1 && watcher_->addPath(folder_)) {
         watching_ = Watching::Notifications;
         connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &FolderFollower::scheduleScan);
         // Only the shown pair is watched: a rewrite of it in place is seen at once.
@@ -103,20 +126,12 @@ bool FolderFollower::start(const QString &folder, int settleMs)
     } else {
         watching_ = Watching::Polling;
     }
-    // The first listing is taken at once; what is there now counts as seen.
-    check_ = std::make_shared<Check>();
-    check_->folder = folder_;
-    check_->device = device;
-    check_->listAll = true;
-    lastScan_.start();
-    check_->run();
-    scanCostMs_ = lastScan_.elapsed();
-    takeCheck(*check_);
+    takeCheck(check);
     for (Entry &entry : entries_)
         entry.told = true;
     pending_.clear();
+    emit started(newestMeasurement());
     tellSettled();
-    return true;
 }
 
 void FolderFollower::stop()
@@ -129,8 +144,10 @@ void FolderFollower::stop()
     watchedFiles_.clear();
     entries_.clear();
     pending_.clear();
-    // A check still running is of a folder no longer followed: its answer is dropped.
+    // A check still running is of a folder no longer followed: its answer is dropped, and it
+    // ends in its own time.
     check_.reset();
+    checkRunning_ = false;
     checkAgain_ = false;
     listAgain_ = false;
     folder_.clear();
@@ -198,7 +215,12 @@ void FolderFollower::Check::run()
     removed.clear();
     stamped.clear();
     listed = false;
-    lost = deviceAndInode(folder) != device;
+    const QByteArray identity = deviceAndInode(folder, &reason);
+    if (device.isEmpty()) {
+        device = identity;
+        network = !identity.isEmpty() && isNetworkFileSystem(QStorageInfo(folder).fileSystemType());
+    }
+    lost = identity.isEmpty() || identity != device;
     if (lost)
         return;
     for (const QString &path : std::as_const(stampPaths))
@@ -232,7 +254,7 @@ void FolderFollower::startCheck(bool listAll)
 {
     if (watching_ == Watching::None)
         return;
-    if (checkThread_) {
+    if (checkRunning_) {
         checkAgain_ = true;
         listAgain_ = listAgain_ || listAll;
         return;
@@ -244,14 +266,21 @@ void FolderFollower::startCheck(bool listAll)
         check->stampPaths.append(watchedFiles_.first());
     if (listAll)
         lastScan_.start();
-    checkThread_ = QThread::create([check] { check->run(); });
-    connect(checkThread_, &QThread::finished, this, [this, check] {
-        checkThread_->deleteLater();
-        checkThread_ = nullptr;
+    checkRunning_ = true;
+    // The thread has no owner: a check abandoned by stop() or a new start() is not waited for,
+    // and the thread object goes when the check ends.
+    QThread *thread = QThread::create([check] { check->run(); });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, check] {
         if (check != check_ || watching_ == Watching::None)
             return;
+        checkRunning_ = false;
         if (check->listed)
             scanCostMs_ = lastScan_.elapsed();
+        if (watching_ == Watching::Starting) {
+            takeFirstCheck(*check);
+            return;
+        }
         if (check->lost) {
             const QString lost = folder_;
             stop();
@@ -263,15 +292,23 @@ void FolderFollower::startCheck(bool listAll)
         if (std::exchange(checkAgain_, false))
             startCheck(std::exchange(listAgain_, false));
     });
-    checkThread_->start();
+    thread->start();
 }
 
 void FolderFollower::takeCheck(const Check &check)
 {
     for (auto it = check.stamped.constBegin(); it != check.stamped.constEnd(); ++it) {
         const auto entry = entries_.find(it.key());
-        if (entry != entries_.end())
-            apply(it.key(), *entry, *it);
+        if (entry == entries_.end())
+            continue;
+        // A measurement deleted while shown or pending is forgotten, not told: the view keeps
+        // what it shows, and a file written again under its name is a new measurement.
+        if (!it->amp.exists) {
+            entries_.erase(entry);
+            pending_.remove(it.key());
+            continue;
+        }
+        apply(it.key(), *entry, *it);
     }
     for (auto it = check.changed.constBegin(); it != check.changed.constEnd(); ++it) {
         auto entry = entries_.find(it.key());
@@ -289,7 +326,7 @@ void FolderFollower::takeCheck(const Check &check)
     if (watching_ != Watching::Notifications)
         return;
     for (const QString &path : std::as_const(watchedFiles_)) {
-        if (!watcher_->files().contains(path) && QFile::exists(path))
+        if (!watcher_->files().contains(path) && entries_.contains(path))
             watcher_->addPath(path);
     }
 }
@@ -345,10 +382,8 @@ void FolderFollower::watchFiles(const QString &ampPath)
     watchedFiles_ = {ampPath, deriveRefPath(ampPath)};
     if (watching_ != Watching::Notifications)
         return;
-    for (const QString &path : std::as_const(watchedFiles_)) {
-        if (QFile::exists(path))
-            watcher_->addPath(path);
-    }
+    // Only the amplitude file: the listing sees a reference file that comes or goes.
+    watcher_->addPath(ampPath);
 }
 
 QString FolderFollower::newestMeasurement() const
@@ -363,16 +398,4 @@ QString FolderFollower::newestMeasurement() const
         }
     }
     return newest;
-}
-
-bool FolderFollower::changedSinceSettled(const QString &ampPath)
-{
-    const auto it = entries_.find(ampPath);
-    // A change seen already (through the watch on the shown pair) leaves the entry pending.
-    if (it == entries_.end() || !it->told)
-        return true;
-    if (!apply(ampPath, *it, snapshotOf(ampPath, &it->files)))
-        return false;
-    tellSettled();
-    return true;
 }

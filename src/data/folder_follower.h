@@ -10,7 +10,6 @@
 #include <memory>
 
 class QFileSystemWatcher;
-class QThread;
 class QTimer;
 
 // Watches the folder a measuring system writes into and tells when a measurement there is
@@ -24,12 +23,15 @@ class FolderFollower : public QObject {
     Q_OBJECT
 
 public:
-    enum class Watching { None, Notifications, Polling };
+    // Starting: the first listing runs; the other two once it has answered.
+    enum class Watching { None, Starting, Notifications, Polling };
 
     explicit FolderFollower(QObject *parent = nullptr);
     ~FolderFollower() override;
 
-    // Starts following folder (ending any earlier following); false when it is not a folder.
+    // Starts following folder (ending any earlier following); false for an empty name. The
+    // folder is looked at in the worker: started() or cannotFollow() tells how that went.
+    // Safe at any moment, a check running included.
     bool start(const QString &folder, int settleMs);
     void stop();
 
@@ -41,14 +43,15 @@ public:
     // The newest measurement in the folder (by the last change of its files), else empty.
     QString newestMeasurement() const;
 
-    // Called when the read of a measurement that was told did not succeed: true when its files
-    // have changed since, so it is still being written and will be told again once it settles.
-    bool changedSinceSettled(const QString &ampPath);
-
     // The system's name of the folder's file system, and whether it is polled for that reason.
     static bool isNetworkFileSystem(const QByteArray &type);
 
 signals:
+    // The first listing has answered; newest is the folder's newest measurement, or empty.
+    void started(const QString &newest);
+    // folder is not a folder that can be followed (reason: the system's words); following has
+    // stopped.
+    void cannotFollow(const QString &folder, const QString &reason);
     // ampPath is complete and should be shown.
     void measurementSettled(const QString &ampPath);
     // The folder was deleted, renamed or unmounted; following has stopped.
@@ -81,12 +84,14 @@ private:
     struct Check {
         QString folder;
         QByteArray device;                 // the folder's device and inode when following began
+        bool network = false;              // on a file system whose notifications miss changes
         QHash<QString, Snapshot> found;    // what the last listing found
         // Asked of one run:
         bool listAll = false;              // list the folder, not only stamp stampPaths
         QStringList stampPaths;            // the entries pending and the shown one
         // Its answer:
         bool lost = false;                 // deleted, renamed or unmounted
+        QString reason;                    // why, when the folder cannot be looked at
         bool listed = false;
         QHash<QString, Snapshot> changed;  // by the listing, since the one before
         QStringList removed;
@@ -102,6 +107,7 @@ private:
     // Runs a check in the worker; one at a time, a check asked for meanwhile runs next.
     void startCheck(bool listAll);
     void takeCheck(const Check &check);
+    void takeFirstCheck(const Check &check);
     // Takes a snapshot of an entry's files in; true, dated, when they changed.
     bool apply(const QString &ampPath, Entry &entry, const Snapshot &snapshot);
     void tellSettled();
@@ -114,7 +120,7 @@ private:
     QHash<QString, Entry> entries_;
     QSet<QString> pending_;   // entries not told yet
     std::shared_ptr<Check> check_;
-    QThread *checkThread_ = nullptr;
+    bool checkRunning_ = false;   // a check of check_ runs in the worker
     bool checkAgain_ = false;
     bool listAgain_ = false;
     QElapsedTimer changeClock_;

@@ -37,7 +37,7 @@ QAccessibleInterface *chartAccessibleFactory(const QString &className, QObject *
 
 } // namespace
 
-ChartAccessArea::ChartAccessArea(ChartReadout::Chart chart, const MeasurementSet &data,
+ChartAccessArea::ChartAccessArea(ChartReadout::Chart chart, const std::shared_ptr<const MeasurementSet> &data,
                                  const MeasurementFiles &files, QWidget *parent)
     : QWidget(parent), chart_(chart), data_(data), files_(files)
 {
@@ -56,7 +56,7 @@ ChartAccessArea::ChartAccessArea(ChartReadout::Chart chart, const MeasurementSet
 int ChartAccessArea::sample() const
 {
     // A measurement read meanwhile may have fewer samples.
-    return sample_ < chartSampleCount(chart_, data_) ? sample_ : -1;
+    return sample_ < chartSampleCount(chart_, *data_) ? sample_ : -1;
 }
 
 QString ChartAccessArea::title() const
@@ -68,10 +68,10 @@ QString ChartAccessArea::description() const
 {
     const int index = sample();
     if (index >= 0)
-        return chartReadoutText(ChartReadout{chart_, 0.0, index}, data_);
+        return chartReadoutText(ChartReadout{chart_, 0.0, index}, *data_);
     // Without a reference file the entries come from the amplitude file.
     const bool ownFile = chart_ == ChartReadout::Chart::Reference && !files_.refFileTitle.isEmpty();
-    return chartDescription(chart_, data_, ownFile ? files_.refFileTitle : files_.ampFileTitle);
+    return chartDescription(chart_, *data_, ownFile ? files_.refFileTitle : files_.ampFileTitle);
 }
 
 bool ChartAccessArea::event(QEvent *event)
@@ -90,7 +90,7 @@ bool ChartAccessArea::event(QEvent *event)
 
 void ChartAccessArea::keyPressEvent(QKeyEvent *event)
 {
-    const int count = chartSampleCount(chart_, data_);
+    const int count = chartSampleCount(chart_, *data_);
     const int current = sample();
     int next = -1;
     switch (event->key()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "charts/chart_readout.h"
 #include "data/measurement_set.h"
 
@@ -16,7 +18,7 @@ class ChartAccessArea : public QWidget {
 
 public:
     // data and files: the results window's, read whenever a text is asked for.
-    ChartAccessArea(ChartReadout::Chart chart, const MeasurementSet &data,
+    ChartAccessArea(ChartReadout::Chart chart, const std::shared_ptr<const MeasurementSet> &data,
                     const MeasurementFiles &files, QWidget *parent);
 
     ChartReadout::Chart chart() const { return chart_; }
@@ -42,7 +44,7 @@ private:
     void choose(int index);
 
     ChartReadout::Chart chart_;
-    const MeasurementSet &data_;
+    const std::shared_ptr<const MeasurementSet> &data_;
     const MeasurementFiles &files_;
     int sample_ = -1;
 };

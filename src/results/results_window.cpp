@@ -14,6 +14,7 @@
 #include "ui/window_input.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -28,6 +29,7 @@
 ResultsWindow::ResultsWindow(ModalDialogs &dialogs, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
+    , measurement_(std::make_shared<const MeasurementSet>())
     , tools_(createChartTools())
 {
     setObjectName(QStringLiteral("ResultsWindow"));
@@ -61,7 +63,6 @@ ResultsWindow::ResultsWindow(ModalDialogs &dialogs, QWidget *owner)
     connect(closeButton_, &QPushButton::clicked, this, &ResultsWindow::accept);
     connect(printButton_, &QPushButton::clicked, this, &ResultsWindow::printReport);
     setAcceptDrops(true);
-    createShortcuts();
 
     readout_ = new QLabel(this, Qt::ToolTip);
     readout_->setObjectName(QStringLiteral("readout"));
@@ -81,6 +82,7 @@ ResultsWindow::ResultsWindow(ModalDialogs &dialogs, QWidget *owner)
     setTabOrder(amplitudeArea_, referenceArea_);
     placeChartAccessAreas();
     setUpLookingCloser();
+    createActions();
 }
 
 ChartAccessArea *ResultsWindow::chartAccessArea(ChartReadout::Chart chart) const
@@ -120,12 +122,12 @@ void ResultsWindow::leaveEvent(QEvent *event)
 void ResultsWindow::showReadout(QPoint position)
 {
     const std::optional<ChartReadout> found =
-        chartReadoutAt(measurement_, chartArea(), position.x(), position.y(), zoom_->range(), compared_.get());
+        chartReadoutAt(measurement(), chartArea(), position.x(), position.y(), zoom_->range(), compared_.get());
     if (!found) {
         readout_->hide();
         return;
     }
-    placeReadout(chartReadoutText(*found, measurement_, comparison()), position);
+    placeReadout(chartReadoutText(*found, measurement(), comparison()), position);
 }
 
 void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
@@ -135,13 +137,13 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
         return;
     }
     const QPoint sample =
-        chartSamplePoint(chart, measurement_, chartArea(), index, zoom_->range(), compared_.get());
+        chartSamplePoint(chart, measurement(), chartArea(), index, zoom_->range(), compared_.get());
     // The compared measurement's values are those nearest the chosen sample's point.
     ChartReadout readout{chart, 0.0, index};
     if (const std::optional<ChartReadout> near = chartReadoutAt(
-            measurement_, chartArea(), sample.x(), sample.y(), zoom_->range(), compared_.get()))
+            measurement(), chartArea(), sample.x(), sample.y(), zoom_->range(), compared_.get()))
         readout.comparedIndex = near->chart == chart ? near->comparedIndex : -1;
-    placeReadout(chartReadoutText(readout, measurement_, comparison()), sample);
+    placeReadout(chartReadoutText(readout, measurement(), comparison()), sample);
 }
 
 void ResultsWindow::placeReadout(const QString &text, QPoint beside)
@@ -158,17 +160,6 @@ void ResultsWindow::placeReadout(const QString &text, QPoint beside)
         at.setY(cursor.y() - 16 - readout_->height());
     readout_->move(at);
     readout_->show();
-}
-
-void ResultsWindow::createShortcuts()
-{
-    addShortcuts(this, {QKeySequence::Open}, [this] { emit openRequested(); });
-    addShortcuts(this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, [this] { emit compareRequested(); });
-    addShortcuts(this, {QKeySequence::Print}, [this] { printReport(); });
-    addShortcuts(this, {QKeySequence::Refresh, QKeySequence(Qt::Key_F5)}, [this] { emit reloadRequested(); });
-    addShortcuts(this, {QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
-    addShortcuts(this, {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { emit quitRequested(); });
-    addShortcuts(this, {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { emit followRequested(); });
 }
 
 void ResultsWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -195,24 +186,29 @@ ResultsWindow::~ResultsWindow()
         disconnect(area, nullptr, this, nullptr);
 }
 
-QString ResultsWindow::captionFor(const MeasurementFiles &files)
+QString ResultsWindow::captionFor(const MeasurementFiles &files, const QString &folder)
 {
-    // A new window waiting for its first measurement keeps the plain caption.
+    // A window waiting for its first measurement says what it waits for, if anything.
     if (files.ampFileTitle.isEmpty())
-        return QStringLiteral("VELKView");
+        return folder.isEmpty() ? QStringLiteral("VELKView")
+                                : tr("VELKView — following %1").arg(QDir::toNativeSeparators(folder));
     if (!files.refFileTitle.isEmpty())
         return QStringLiteral("VELKView - \"%1\", \"%2\"").arg(files.ampFileTitle, files.refFileTitle);
     return QStringLiteral("VELKView - \"%1\"").arg(files.ampFileTitle);
 }
 
-void ResultsWindow::setMeasurement(const MeasurementSet &data, const MeasurementFiles &files)
+void ResultsWindow::setMeasurement(std::shared_ptr<const MeasurementSet> data, const MeasurementFiles &files)
 {
-    measurement_ = data;
+    Q_ASSERT(data);
+    measurement_ = std::move(data);
     files_ = files;
-    setWindowTitle(captionFor(files_));
+    setWindowTitle(captionFor(files_, followedFolder_));
     markedAngle_.reset();
+    followProblem_.clear();
+    placeFollowNote();
     if (valuesWindow_)
         valuesWindow_->reload();
+    updateActions();
     update();
 }
 
@@ -222,7 +218,7 @@ void ResultsWindow::paintEvent(QPaintEvent *)
     // pixels, so the charts are the scale-1 picture s times larger, fonts and pens included.
     // The route is the one of --chart, the clipboard and the image saves.
     QPainter painter(this);
-    paintChartClientArea(painter, size(), measurement_, tools_, QPainterSurface::WideLines::Stamped,
+    paintChartClientArea(painter, size(), measurement(), tools_, QPainterSurface::WideLines::Stamped,
                          zoom_->range(), comparison());
     paintAngleMark(painter);
 }
@@ -252,6 +248,6 @@ void ResultsWindow::done(int)
 
 void ResultsWindow::printReport()
 {
-    runPrintReport(PrintJob{this, dialogs_, reportTexts_, files_, measurement_, tools_,
+    runPrintReport(PrintJob{this, dialogs_, reportTexts_, files_, measurement(), tools_,
                             isComparing() ? comparedFiles_.ampFileStatus.fullName : QString()});
 }

@@ -7,6 +7,8 @@
 #include "report/report_texts.h"
 
 #include <QDialog>
+#include <QKeySequence>
+#include <QList>
 
 #include <functional>
 #include <memory>
@@ -17,6 +19,7 @@ class ChartZoom;
 class ModalDialogs;
 class QIODevice;
 class QLabel;
+class QAction;
 class QMenu;
 class QPainter;
 class QPushButton;
@@ -34,11 +37,13 @@ public:
     ResultsWindow(ModalDialogs &dialogs, QWidget *owner = nullptr);
     ~ResultsWindow() override;
 
-    // Shows data, read from the files described by files: stores both, sets the caption from
-    // the file titles and schedules a repaint.
-    void setMeasurement(const MeasurementSet &data, const MeasurementFiles &files);
-    const MeasurementSet &measurement() const { return measurement_; }
+    // Shows data, read from the files described by files: keeps both, sets the caption from
+    // the file titles, enables the commands that need a measurement and schedules a repaint.
+    void setMeasurement(std::shared_ptr<const MeasurementSet> data, const MeasurementFiles &files);
+    // The measurement shown; both counts 0 before the first one.
+    const MeasurementSet &measurement() const { return *measurement_; }
     const MeasurementFiles &files() const { return files_; }
+    bool hasMeasurement() const { return !files_.ampFileTitle.isEmpty(); }
 
     // The bearing type and remarks entered last in the report-text dialog (Print, preview, PDF).
     const ReportTexts &reportTexts() const { return reportTexts_; }
@@ -47,14 +52,18 @@ public:
     // The Print command.
     void printReport();
 
-    // The folder being followed, named in the button row ("Following: ..."); empty for none.
+    // The folder being followed, named in the button row ("Following: ..."), and in the
+    // caption while nothing is shown; empty for none.
     void setFollowedFolder(const QString &folder);
+    // A followed measurement that could not be shown: note in the button row instead of the
+    // folder, details in its tooltip, until the next one is shown; nothing stops.
+    void showFollowProblem(const QString &note, const QString &details);
     const QString &followedFolder() const { return followedFolder_; }
     QLabel *followNote() const { return followNote_; }
 
-    // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref"; VELKView before
-    // any file was read.
-    static QString captionFor(const MeasurementFiles &files);
+    // The caption for the files: VELKView - "amp" or VELKView - "amp", "ref"; before any file
+    // was read VELKView, or what the window waits for when following folder.
+    static QString captionFor(const MeasurementFiles &files, const QString &folder = QString());
 
     // The client area in logical pixels, where the charts are laid out.
     DeviceRect chartArea() const;
@@ -78,10 +87,13 @@ public:
     // F11: full screen, and back to exactly the state before.
     void toggleFullScreen();
 
-    // The right-click menu: print preview, report as PDF, charts as image, copy charts. Preview
-    // and PDF ask for the report texts first (Cancel there cancels the command); a failed save
-    // shows the path and the reason and leaves no file.
-    std::unique_ptr<QMenu> createContextMenu();
+    // The right-click menu, made once from the window's actions: print preview, report as PDF,
+    // charts as image, copy charts, compare, looking closer, follow. Preview and PDF ask for the
+    // report texts first (Cancel there cancels the command); a failed save shows the path and
+    // the reason and leaves no file.
+    QMenu *contextMenu() const { return contextMenu_; }
+    // The window's command of that object name (the actions carry their shortcuts), or null.
+    QAction *action(const char *name) const;
     void showPrintPreview();
     void saveReportAsPdf();
     void saveChartsAsImage();
@@ -105,7 +117,8 @@ public:
     // described by files, drawn behind the shown one on screen, in the image saves and on the
     // clipboard, and in the readout; print, preview and the PDF keep the shown one alone.
     // Replaces any comparison before and schedules a repaint.
-    void setComparison(const MeasurementSet &data, const MeasurementFiles &files);
+    void setComparison(std::shared_ptr<const MeasurementSet> data, const MeasurementFiles &files);
+    // Draws the shown measurement alone again.
     void stopComparing();
     bool isComparing() const { return compared_ != nullptr; }
     const MeasurementSet *comparedMeasurement() const { return compared_.get(); }
@@ -120,6 +133,7 @@ signals:
     // Compare with… (menu, Ctrl+Shift+O) and a file dropped with Shift held.
     void compareRequested();
     void compareFileDropped(const QString &path);
+    void stopCompareRequested();
     void reloadRequested();
     void quitRequested();
     void fileDropped(const QString &path);
@@ -141,10 +155,13 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void createShortcuts();
+    // One action per command, made once, with its shortcut; the menu shows them in order.
+    void createActions();
+    QAction *addCommand(const QString &text, const char *name, const QList<QKeySequence> &keys = {});
+    // Enables the commands from the state: nothing shown, comparing, zoomed, following.
+    void updateActions();
+    void retranslateActions();
     void setUpLookingCloser();
-    void addLookingCloserItems(QMenu &menu);
-    void addCompareItems(QMenu &menu);
     void paintAngleMark(QPainter &painter);
     // Runs the report-text dialog on a copy of the report texts; true, with the texts taken,
     // when the user confirmed.
@@ -160,9 +177,11 @@ private:
     bool saveFile(const QString &path, const std::function<bool(QIODevice &)> &write);
 
     ModalDialogs &dialogs_;
-    MeasurementSet measurement_;
+    // Never null: an empty set until the first measurement. The chart stand-ins and the values
+    // window read it through this member.
+    std::shared_ptr<const MeasurementSet> measurement_;
     MeasurementFiles files_;
-    std::unique_ptr<MeasurementSet> compared_;   // large, and present only while comparing
+    std::shared_ptr<const MeasurementSet> compared_;   // present only while comparing
     MeasurementFiles comparedFiles_;
     ReportTexts reportTexts_;
     ChartTools tools_;
@@ -172,6 +191,9 @@ private:
     QLabel *readout_ = nullptr;
     QLabel *followNote_ = nullptr;
     QString followedFolder_;
+    QString followProblem_;
+    QString followProblemDetails_;
+    QMenu *contextMenu_ = nullptr;
     void placeFollowNote();
     ChartAccessArea *amplitudeArea_ = nullptr;
     ChartAccessArea *referenceArea_ = nullptr;

@@ -2,14 +2,12 @@
 #include "results/results_window.h"
 
 #include <QLabel>
-#include <QMenu>
 
-void ResultsWindow::setComparison(const MeasurementSet &data, const MeasurementFiles &files)
+void ResultsWindow::setComparison(std::shared_ptr<const MeasurementSet> data, const MeasurementFiles &files)
 {
-    if (!compared_)
-        compared_ = std::make_unique<MeasurementSet>();
-    *compared_ = data;
+    compared_ = std::move(data);
     comparedFiles_ = files;
+    updateActions();
     update();
 }
 
@@ -18,6 +16,7 @@ void ResultsWindow::stopComparing()
     compared_.reset();
     comparedFiles_ = {};
     readout_->hide();
+    updateActions();
     update();
 }
 
@@ -26,17 +25,4 @@ ChartComparison ResultsWindow::comparison() const
     if (!compared_)
         return {};
     return {compared_.get(), files_.ampFileTitle, comparedFiles_.ampFileTitle};
-}
-
-void ResultsWindow::addCompareItems(QMenu &menu)
-{
-    menu.addSeparator();
-    QAction *compare = menu.addAction(tr("Compare with…"));
-    compare->setObjectName(QStringLiteral("compareWith"));
-    compare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    connect(compare, &QAction::triggered, this, &ResultsWindow::compareRequested);
-    QAction *stop = menu.addAction(tr("Stop comparing"));
-    stop->setObjectName(QStringLiteral("stopComparing"));
-    stop->setEnabled(isComparing());
-    connect(stop, &QAction::triggered, this, &ResultsWindow::stopComparing);
 }

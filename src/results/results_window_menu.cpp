@@ -11,13 +11,16 @@
 #include "report/report_pdf.h"
 #include "ui/file_messages.h"
 #include "ui/modal_dialogs.h"
+#include "ui/window_input.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -31,40 +34,104 @@ QString titleOf(QString text)
 
 } // namespace
 
-std::unique_ptr<QMenu> ResultsWindow::createContextMenu()
+QAction *ResultsWindow::addCommand(const QString &text, const char *name, const QList<QKeySequence> &keys)
 {
-    auto menu = std::make_unique<QMenu>(this);
+    auto *action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcuts(keys);
+    // Part of the window, so its shortcut works wherever the keyboard is in it.
+    addAction(action);
+    return action;
+}
+
+QAction *ResultsWindow::action(const char *name) const
+{
+    return findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+void ResultsWindow::createActions()
+{
     const struct {
-        QString text;
         const char *name;
         void (ResultsWindow::*command)();
-    } items[] = {
-        {tr("Print preview…"), "printPreview", &ResultsWindow::showPrintPreview},
-        {tr("Save report as PDF…"), "saveReportAsPdf", &ResultsWindow::saveReportAsPdf},
-        {tr("Save charts as image…"), "saveChartsAsImage", &ResultsWindow::saveChartsAsImage},
-        {tr("Copy charts"), "copyCharts", &ResultsWindow::copyCharts},
+        QList<QKeySequence> keys;
+    } commands[] = {
+        {"printPreview", &ResultsWindow::showPrintPreview, {}},
+        {"saveReportAsPdf", &ResultsWindow::saveReportAsPdf, {}},
+        {"saveChartsAsImage", &ResultsWindow::saveChartsAsImage, {}},
+        {"copyCharts", &ResultsWindow::copyCharts, {}},
+        {"compareWith", &ResultsWindow::compareRequested, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}},
+        {"stopComparing", &ResultsWindow::stopCompareRequested, {}},
+        {"showFullRevolution", nullptr, {}},
+        {"showValues", &ResultsWindow::showValues, {QKeySequence(Qt::CTRL | Qt::Key_T)}},
+        {"exportValuesCsv", &ResultsWindow::exportValuesCsv, {}},
+        {"followFolder", &ResultsWindow::followRequested, {QKeySequence(Qt::CTRL | Qt::Key_L)}},
+        // Not in the menu: the keys of the window's other commands.
+        {"openFile", &ResultsWindow::openRequested, distinctKeys({QKeySequence::Open})},
+        {"print", &ResultsWindow::printReport, distinctKeys({QKeySequence::Print})},
+        {"readAgain", &ResultsWindow::reloadRequested, distinctKeys({QKeySequence::Refresh, QKeySequence(Qt::Key_F5)})},
+        {"fullScreen", &ResultsWindow::toggleFullScreen, distinctKeys({QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)})},
+        {"quit", &ResultsWindow::quitRequested, distinctKeys({QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)})},
     };
-    for (const auto &item : items) {
-        QAction *action = menu->addAction(item.text);
-        action->setObjectName(QLatin1String(item.name));
-        connect(action, &QAction::triggered, this, item.command);
+    contextMenu_ = new QMenu(this);
+    for (const auto &command : commands) {
+        QAction *made = addCommand(QString(), command.name, command.keys);
+        if (command.command)
+            connect(made, &QAction::triggered, this, command.command);
     }
-    addCompareItems(*menu);
-    addLookingCloserItems(*menu);
-    menu->addSeparator();
-    QAction *follow = menu->addAction(tr("Follow this folder"));
-    follow->setObjectName(QStringLiteral("followFolder"));
-    follow->setCheckable(true);
-    follow->setChecked(!followedFolder_.isEmpty());
-    follow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(follow, &QAction::triggered, this, &ResultsWindow::followRequested);
-    return menu;
+    connect(action("showFullRevolution"), &QAction::triggered, zoom_, &ChartZoom::showFullRevolution);
+    action("followFolder")->setCheckable(true);
+    const char *const menuOrder[] = {"printPreview", "saveReportAsPdf", "saveChartsAsImage", "copyCharts", nullptr,
+                                     "compareWith", "stopComparing", nullptr,
+                                     "showFullRevolution", "showValues", "exportValuesCsv", nullptr,
+                                     "followFolder"};
+    for (const char *name : menuOrder) {
+        if (name)
+            contextMenu_->addAction(action(name));
+        else
+            contextMenu_->addSeparator();
+    }
+    retranslateActions();
+    updateActions();
+}
+
+void ResultsWindow::retranslateActions()
+{
+    const struct {
+        const char *name;
+        QString text;
+    } texts[] = {
+        {"printPreview", tr("Print preview…")},
+        {"saveReportAsPdf", tr("Save report as PDF…")},
+        {"saveChartsAsImage", tr("Save charts as image…")},
+        {"copyCharts", tr("Copy charts")},
+        {"compareWith", tr("Compare with…")},
+        {"stopComparing", tr("Stop comparing")},
+        {"showFullRevolution", tr("Show full revolution")},
+        {"showValues", tr("Show values…")},
+        {"exportValuesCsv", tr("Export values as CSV…")},
+        {"followFolder", tr("Follow this folder")},
+    };
+    for (const auto &text : texts)
+        action(text.name)->setText(text.text);
+}
+
+void ResultsWindow::updateActions()
+{
+    // Without a measurement there is nothing to print, save, compare or look at closer.
+    const bool shown = hasMeasurement();
+    for (const char *name : {"printPreview", "saveReportAsPdf", "saveChartsAsImage", "copyCharts", "compareWith",
+                             "showValues", "exportValuesCsv", "print", "readAgain"})
+        action(name)->setEnabled(shown);
+    printButton_->setEnabled(shown);
+    action("stopComparing")->setEnabled(isComparing());
+    action("showFullRevolution")->setEnabled(shown && !zoom_->range().isFull());
+    action("followFolder")->setChecked(!followedFolder_.isEmpty());
 }
 
 void ResultsWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    const std::unique_ptr<QMenu> menu = createContextMenu();
-    menu->exec(event->globalPos());
+    contextMenu_->exec(event->globalPos());
 }
 
 bool ResultsWindow::askReportTexts()
@@ -85,7 +152,7 @@ void ResultsWindow::showPrintPreview()
     QPrinter printer(QPrinter::HighResolution);
     setUpReportPrinter(printer);
     dialogs_.runPrintPreview(this, printer, [this](QPrinter &target) {
-        printReportPage(target, reportTexts_, files_, measurement_, tools_);
+        printReportPage(target, reportTexts_, files_, measurement(), tools_);
     });
 }
 
@@ -109,7 +176,7 @@ void ResultsWindow::saveReportAsPdf()
     if (!chosen)
         return;
     saveFile(*chosen, [this](QIODevice &out) {
-        return writeReportPdfTo(out, reportTexts_, measurement_, files_, tools_);
+        return writeReportPdfTo(out, reportTexts_, measurement(), files_, tools_);
     });
 }
 
@@ -131,12 +198,12 @@ void ResultsWindow::saveChartsAsImage()
     const QSize size(area.width(), area.height());
     if (svg) {
         saveFile(*chosen, [&](QIODevice &out) {
-            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement_, tools_, zoom_->range(),
+            return writeChartImageTo(out, ChartImageFormat::Svg, size, measurement(), tools_, zoom_->range(),
                                      comparison());
         });
         return;
     }
-    const QImage image = renderChartImage(size, measurement_, tools_, zoom_->range(), comparison());
+    const QImage image = renderChartImage(size, measurement(), tools_, zoom_->range(), comparison());
     if (image.isNull()) {
         dialogs_.showError(this, tr("Error"), tr("The file could not be saved."),
                            fileDetails(*chosen, notEnoughMemoryFor(size)));
@@ -149,6 +216,6 @@ void ResultsWindow::copyCharts()
 {
     const DeviceRect area = chartArea();
     QGuiApplication::clipboard()->setImage(
-        renderChartImage(QSize(area.width(), area.height()), measurement_, tools_, zoom_->range(),
+        renderChartImage(QSize(area.width(), area.height()), measurement(), tools_, zoom_->range(),
                          comparison()));
 }

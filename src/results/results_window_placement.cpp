@@ -142,6 +142,9 @@ void ResultsWindow::placeButtons()
 void ResultsWindow::setFollowedFolder(const QString &folder)
 {
     followedFolder_ = folder;
+    followProblem_.clear();
+    setWindowTitle(captionFor(files_, followedFolder_));
+    updateActions();
     if (folder.isEmpty()) {
         delete followNote_;
         followNote_ = nullptr;
@@ -165,10 +168,18 @@ void ResultsWindow::placeFollowNote()
     const QRect print = printButton_->geometry();
     const int right = print.left() - std::max(4, width() / 100);
     const int width = std::max(0, std::min(right, this->width() * 2 / 5));
-    const QString text = tr("Following: %1").arg(QDir::toNativeSeparators(followedFolder_));
+    const QString text = followProblem_.isEmpty() ? tr("Following: %1").arg(QDir::toNativeSeparators(followedFolder_))
+                                                  : followProblem_;
     followNote_->setText(followNote_->fontMetrics().elidedText(text, Qt::ElideMiddle, width));
-    followNote_->setToolTip(QDir::toNativeSeparators(followedFolder_));
+    followNote_->setToolTip(followProblem_.isEmpty() ? QDir::toNativeSeparators(followedFolder_) : followProblemDetails_);
     followNote_->setGeometry(right - width, print.top(), width, print.height());
+}
+
+void ResultsWindow::showFollowProblem(const QString &note, const QString &details)
+{
+    followProblem_ = note;
+    followProblemDetails_ = details;
+    placeFollowNote();
 }
 
 void ResultsWindow::pinWindow()

@@ -8,12 +8,9 @@
 #include "results/chart_zoom.h"
 #include "results/values_window.h"
 #include "ui/modal_dialogs.h"
-#include "ui/window_input.h"
 
-#include <QAction>
 #include <QIODevice>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 
@@ -31,25 +28,9 @@ void ResultsWindow::setUpLookingCloser()
     zoom_ = new ChartZoom(this);
     connect(zoom_, &ChartZoom::rangeChanged, this, [this] {
         readout_->hide();
+        updateActions();
         update();
     });
-    addShortcuts(this, {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { showValues(); });
-}
-
-void ResultsWindow::addLookingCloserItems(QMenu &menu)
-{
-    menu.addSeparator();
-    QAction *full = menu.addAction(tr("Show full revolution"));
-    full->setObjectName(QStringLiteral("showFullRevolution"));
-    full->setEnabled(!zoom_->range().isFull());
-    connect(full, &QAction::triggered, zoom_, &ChartZoom::showFullRevolution);
-    QAction *values = menu.addAction(tr("Show values…"));
-    values->setObjectName(QStringLiteral("showValues"));
-    values->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(values, &QAction::triggered, this, &ResultsWindow::showValues);
-    QAction *csv = menu.addAction(tr("Export values as CSV…"));
-    csv->setObjectName(QStringLiteral("exportValuesCsv"));
-    connect(csv, &QAction::triggered, this, &ResultsWindow::exportValuesCsv);
 }
 
 void ResultsWindow::showValues()
@@ -69,14 +50,14 @@ void ResultsWindow::showValues()
 
 void ResultsWindow::markValue(ValueTable table, int row)
 {
-    if (row < 0 || row >= valueRowCount(measurement_, table)) {
+    if (row < 0 || row >= valueRowCount(measurement(), table)) {
         markedAngle_.reset();
         readout_->hide();
         update();
         return;
     }
-    const double angle = table == ValueTable::Amplitude ? measurement_.ampSeries[0][row]
-                                                        : measurement_.refSeries[0][row];
+    const double angle = table == ValueTable::Amplitude ? measurement().ampSeries[0][row]
+                                                        : measurement().refSeries[0][row];
     markedAngle_ = angle;
     const AngleRange shown = zoom_->range();
     if (angle < shown.first || angle > shown.last)
@@ -115,6 +96,6 @@ void ResultsWindow::exportValuesCsv()
         dialogs_.chooseSaveFile(this, SaveFileRequest{title, {tr("CSV files (*.csv)")}, proposed});
     if (!chosen)
         return;
-    const QByteArray csv = valuesCsv(measurement_, table);
+    const QByteArray csv = valuesCsv(measurement(), table);
     saveFile(*chosen, [&csv](QIODevice &out) { return out.write(csv) == csv.size(); });
 }

@@ -15,7 +15,7 @@ constexpr const char *referenceTitles[] = {
 
 } // namespace
 
-ValuesTableModel::ValuesTableModel(ValueTable table, const MeasurementSet &data, QObject *parent)
+ValuesTableModel::ValuesTableModel(ValueTable table, const std::shared_ptr<const MeasurementSet> &data, QObject *parent)
     : QAbstractTableModel(parent), table_(table), data_(data)
 {
 }
@@ -28,7 +28,7 @@ void ValuesTableModel::reload()
 
 int ValuesTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : valueRowCount(data_, table_);
+    return parent.isValid() ? 0 : valueRowCount(*data_, table_);
 }
 
 int ValuesTableModel::columnCount(const QModelIndex &parent) const
@@ -44,7 +44,7 @@ QVariant ValuesTableModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
-    return QString::fromLatin1(valueCell(data_, table_, index.row(), index.column()));
+    return QString::fromLatin1(valueCell(*data_, table_, index.row(), index.column()));
 }
 
 QVariant ValuesTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "data/value_table.h"
 
 #include <QAbstractTableModel>
@@ -10,7 +12,7 @@ class ValuesTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    ValuesTableModel(ValueTable table, const MeasurementSet &data, QObject *parent);
+    ValuesTableModel(ValueTable table, const std::shared_ptr<const MeasurementSet> &data, QObject *parent);
 
     ValueTable table() const { return table_; }
     // After the data set changed: every view reads it anew.
@@ -23,5 +25,5 @@ public:
 
 private:
     ValueTable table_;
-    const MeasurementSet &data_;
+    const std::shared_ptr<const MeasurementSet> &data_;
 };

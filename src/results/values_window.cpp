@@ -25,7 +25,7 @@ int indexOf(ValueTable table)
 
 } // namespace
 
-ValuesWindow::ValuesWindow(const MeasurementSet &data, QWidget *parent) : QWidget(parent, Qt::Window)
+ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("valuesWindow"));
     tabs_ = new QTabWidget(this);

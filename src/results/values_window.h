@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "data/value_table.h"
 
 #include <QWidget>
@@ -17,7 +19,7 @@ class ValuesWindow : public QWidget {
 
 public:
     // data: the results window's, read whenever a cell is shown.
-    ValuesWindow(const MeasurementSet &data, QWidget *parent);
+    ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, QWidget *parent);
 
     // After the data set changed (another measurement, a reload).
     void reload();

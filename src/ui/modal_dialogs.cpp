@@ -18,7 +18,20 @@
 #include <limits>
 
 QtModalDialogs::QtModalDialogs() = default;
-QtModalDialogs::~QtModalDialogs() = default;
+
+QtModalDialogs::~QtModalDialogs()
+{
+    // The file dialog is left alive on purpose: Qt's dialog waits for its file-information
+    // thread when it is destroyed, and that thread may hang on a share that stopped answering.
+    // The process ends right after this.
+}
+
+QFileDialog &QtModalDialogs::fileDialog()
+{
+    if (!fileDialog_)
+        fileDialog_ = new QFileDialog;
+    return *fileDialog_;
+}
 
 namespace {
 
@@ -40,29 +53,35 @@ void giveSensibleSize(QFileDialog &dialog, QWidget *owner)
     dialog.resize(wanted.boundedTo(room).expandedTo(dialog.minimumSizeHint()));
 }
 
-std::optional<QString> runFileDialog(QWidget *owner, QFileDialog::AcceptMode mode, const QString &title,
-                                     const QStringList &filters, const QString &initialPath)
+std::optional<QString> runFileDialog(QFileDialog &dialog, QWidget *owner, QFileDialog::AcceptMode mode,
+                                     const QString &title, const QStringList &filters, const QString &initialPath)
 {
-    QFileDialog dialog(owner, title);
+    // Over its owner while it runs, on its own afterwards: the owner may go before the dialog.
+    dialog.setParent(owner, dialog.windowFlags());
+    dialog.setWindowTitle(title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filters carry their patterns twice: shown as the descriptions say, matched as Qt needs.
-    if (mode == QFileDialog::AcceptOpen)
-        dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, mode == QFileDialog::AcceptOpen);
     dialog.setNameFilters(filters);
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
+    QMetaObject::Connection suffixes;
+    dialog.setDefaultSuffix(QString());
     if (mode == QFileDialog::AcceptSave) {
         // The filter chosen decides the suffix of a name typed without one.
         dialog.setDefaultSuffix(suffixOfFilter(dialog.selectedNameFilter()));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString &filter) { dialog.setDefaultSuffix(suffixOfFilter(filter)); });
+        suffixes = QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                                    [&dialog](const QString &filter) { dialog.setDefaultSuffix(suffixOfFilter(filter)); });
     }
     giveSensibleSize(dialog, owner);
     const QFileInfo initial(initialPath);
     dialog.setDirectory(initial.absolutePath());
     dialog.selectFile(initial.fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    QObject::disconnect(suffixes);
+    dialog.setParent(nullptr, dialog.windowFlags());
+    if (!accepted)
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
@@ -71,7 +90,7 @@ std::optional<QString> runFileDialog(QWidget *owner, QFileDialog::AcceptMode mod
 
 std::optional<QString> QtModalDialogs::chooseOpenFile(QWidget *owner, const OpenFileRequest &request)
 {
-    return runFileDialog(owner, QFileDialog::AcceptOpen, request.title, request.filters, request.initialPath);
+    return runFileDialog(fileDialog(), owner, QFileDialog::AcceptOpen, request.title, request.filters, request.initialPath);
 }
 
 void QtModalDialogs::showError(QWidget *owner, const QString &caption, const QString &text,
@@ -144,7 +163,7 @@ void QtModalDialogs::endReadProgress()
 
 std::optional<QString> QtModalDialogs::chooseSaveFile(QWidget *owner, const SaveFileRequest &request)
 {
-    return runFileDialog(owner, QFileDialog::AcceptSave, request.title, request.filters, request.initialPath);
+    return runFileDialog(fileDialog(), owner, QFileDialog::AcceptSave, request.title, request.filters, request.initialPath);
 }
 
 void QtModalDialogs::runPrintPreview(QWidget *owner, QPrinter &printer,

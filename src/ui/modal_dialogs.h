@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDialog;
+class QFileDialog;
 class QPrinter;
 class QProgressDialog;
 class QTimer;
@@ -79,6 +80,9 @@ public:
     void endReadProgress() override;
 
 private:
+    // One file dialog for the program's life, never destroyed (see the destructor).
+    QFileDialog &fileDialog();
+    QFileDialog *fileDialog_ = nullptr;
     std::unique_ptr<QProgressDialog> progress_;
     std::unique_ptr<QTimer> showTimer_;   // brings the display up after a moment
     qint64 progressDone_ = 0;             // the last progress, for a display made later

@@ -11,7 +11,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <future>
 
 namespace {
 
@@ -65,27 +64,8 @@ int captionWidthNeeded(const QString &title)
     return metrics.horizontalAdvance(title) + decorations;
 }
 
-struct CaptionMeasure {
-    QString title;
-    std::shared_future<int> width;
-};
-
-CaptionMeasure &measuredCaption()
-{
-    static CaptionMeasure measure;
-    return measure;
-}
-
 int captionWidthNeeded(const QWidget *dialog)
 {
-    CaptionMeasure &measure = measuredCaption();
-    if (measure.width.valid() && measure.title == dialog->windowTitle()) {
-        // The measure serves the fitting it was started for; later ones measure again, after
-        // any change of the system's fonts.
-        const int width = measure.width.get();
-        measure.width = {};
-        return width;
-    }
     return captionWidthNeeded(dialog->windowTitle());
 }
 
@@ -117,15 +97,6 @@ int textWidthNeeded(const QWidget *control)
 }
 
 } // namespace
-
-void measureCaptionBeside(const QString &title)
-{
-    CaptionMeasure &measure = measuredCaption();
-    if (measure.width.valid() && measure.title == title)
-        return;
-    // Font metrics are safe outside the GUI thread; the font database serialises its loads.
-    measure = {title, std::async(std::launch::async, [title] { return captionWidthNeeded(title); }).share()};
-}
 
 QRect templateGeometry(const QWidget *control)
 {

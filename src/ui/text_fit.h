@@ -13,10 +13,5 @@ class QWidget;
 // first returns to the width it had at the first call.
 void fitTextsToWidths(QWidget *dialog);
 
-// Measures the caption that a window titled title needs in a helper thread, while the window
-// is being built; its next fitting then does not wait for the window manager's title font to
-// load.
-void measureCaptionBeside(const QString &title);
-
 // The control's geometry before any widening.
 QRect templateGeometry(const QWidget *control);

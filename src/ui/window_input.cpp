@@ -3,7 +3,6 @@
 #include <QDropEvent>
 #include <QList>
 #include <QMimeData>
-#include <QShortcut>
 #include <QUrl>
 #include <QWidget>
 
@@ -36,14 +35,13 @@ QString acceptFileDrop(QDropEvent *event)
     return path;
 }
 
-void addShortcuts(QWidget *widget, std::initializer_list<QKeySequence> keys, const std::function<void()> &action)
+QList<QKeySequence> distinctKeys(std::initializer_list<QKeySequence> keys)
 {
-    QList<QKeySequence> bound;
+    QList<QKeySequence> distinct;
     for (const QKeySequence &key : keys) {
-        if (key.isEmpty() || bound.contains(key))
-            continue;
-        bound.append(key);
-        auto *shortcut = new QShortcut(key, widget);
-        QObject::connect(shortcut, &QShortcut::activated, widget, action);
+        // A key bound twice would be ambiguous, and Qt then runs neither.
+        if (!key.isEmpty() && !distinct.contains(key))
+            distinct.append(key);
     }
+    return distinct;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 
-#include <functional>
 #include <initializer_list>
 
 class QDragEnterEvent;
@@ -16,6 +16,6 @@ void acceptFileDrag(QDragEnterEvent *event);
 // when there is none. Other URLs are passed over.
 QString acceptFileDrop(QDropEvent *event);
 
-// Binds each distinct key sequence to action while a window of widget's has the focus. Empty
-// sequences (a standard key the platform does not define) are skipped.
-void addShortcuts(QWidget *widget, std::initializer_list<QKeySequence> keys, const std::function<void()> &action);
+// The key sequences for one command, each once, without empty ones (a standard key the
+// platform does not define).
+QList<QKeySequence> distinctKeys(std::initializer_list<QKeySequence> keys);
