@@ -40,11 +40,15 @@ QString MainWindow::applicationName()
 
 void MainWindow::connectSession()
 {
-    connect(&session_, &MeasurementSession::readStarted, this, [this](const QString &fileName) {
-        dialogs_.startReadProgress(messageOwner(), fileName, [this] { session_.cancel(); });
+    // The progress of a read belongs to the window in front, without bringing this one up.
+    const auto front = [this]() -> QWidget * {
+        return resultsWindow_ && resultsWindow_->isVisible() ? static_cast<QWidget *>(resultsWindow_) : this;
+    };
+    connect(&session_, &MeasurementSession::readStarted, this, [this, front](const QString &fileName) {
+        dialogs_.startReadProgress(front(), fileName, [this] { session_.cancel(); });
     });
-    connect(&session_, &MeasurementSession::readProgress, this, [this](qint64 done, qint64 total) {
-        if (!dialogs_.showReadProgress(messageOwner(), QString(), done, total))
+    connect(&session_, &MeasurementSession::readProgress, this, [this, front](qint64 done, qint64 total) {
+        if (!dialogs_.showReadProgress(front(), QString(), done, total))
             session_.cancel();
     });
     connect(&session_, &MeasurementSession::readEnded, this, [this] { dialogs_.endReadProgress(); });

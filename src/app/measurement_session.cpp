@@ -183,11 +183,16 @@ void MeasurementSession::startNext()
             });
         return;
     }
-    const Request request = *std::exchange(next, std::nullopt);
-    // A read again of something no longer there (closed meanwhile) is not started.
-    if (request.readAgain && !(request.target == ReadFailure::Target::Shown ? shown_ : compared_)) {
-        startNext();
-        return;
+    Request request = *std::exchange(next, std::nullopt);
+    if (request.readAgain) {
+        // Reads again what is shown when it starts, which a read before it may have replaced;
+        // nothing, when that was closed meanwhile.
+        const bool shownTarget = request.target == ReadFailure::Target::Shown;
+        if (!(shownTarget ? shown_ : compared_)) {
+            startNext();
+            return;
+        }
+        request.ampPath = (shownTarget ? shownFiles_ : comparedFiles_).ampFileStatus.fullName;
     }
     start(request);
 }

@@ -184,6 +184,11 @@ ResultsWindow::~ResultsWindow()
     // to a window that is no longer one.
     for (ChartAccessArea *area : {amplitudeArea_, referenceArea_})
         disconnect(area, nullptr, this, nullptr);
+    // They read the measurement through this window's member, which goes before the base
+    // class deletes its children.
+    delete valuesWindow_;
+    delete amplitudeArea_;
+    delete referenceArea_;
 }
 
 QString ResultsWindow::captionFor(const MeasurementFiles &files, const QString &folder)

@@ -93,7 +93,7 @@ public:
     // the reason and leaves no file.
     QMenu *contextMenu() const { return contextMenu_; }
     // The window's command of that object name (the actions carry their shortcuts), or null.
-    QAction *action(const char *name) const;
+    QAction *action(const QString &name) const;
     void showPrintPreview();
     void saveReportAsPdf();
     void saveChartsAsImage();
@@ -158,6 +158,7 @@ private:
     // One action per command, made once, with its shortcut; the menu shows them in order.
     void createActions();
     QAction *addCommand(const QString &text, const char *name, const QList<QKeySequence> &keys = {});
+    QAction *action(const char *name) const { return action(QLatin1String(name)); }
     // Enables the commands from the state: nothing shown, comparing, zoomed, following.
     void updateActions();
     void retranslateActions();

@@ -44,9 +44,9 @@ QAction *ResultsWindow::addCommand(const QString &text, const char *name, const 
     return action;
 }
 
-QAction *ResultsWindow::action(const char *name) const
+QAction *ResultsWindow::action(const QString &name) const
 {
-    return findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    return findChild<QAction *>(name, Qt::FindDirectChildrenOnly);
 }
 
 void ResultsWindow::createActions()

@@ -213,8 +213,7 @@ void TestFollowFolder::stoppingRemovesTheNote()
     QVERIFY(results->followNote());
     QCOMPARE(results->followNote()->toolTip(), QDir::toNativeSeparators(QDir(dir.path()).absolutePath()));
     QVERIFY(results->followNote()->text().startsWith(QStringLiteral("Following: ")));
-    const std::unique_ptr<QMenu> menu = results->createContextMenu();
-    QAction *follow = menu->findChild<QAction *>(QStringLiteral("followFolder"));
+    QAction *follow = results->action(QStringLiteral("followFolder"));
     QVERIFY(follow && follow->isChecked());
 
     if (route == QLatin1String("menu")) {
@@ -229,7 +228,7 @@ void TestFollowFolder::stoppingRemovesTheNote()
     QVERIFY(!window.folderFollower().isFollowing());
     if (window.resultsWindow()) {
         QVERIFY(!window.resultsWindow()->followNote());
-        QVERIFY(!window.resultsWindow()->createContextMenu()->findChild<QAction *>(QStringLiteral("followFolder"))->isChecked());
+        QVERIFY(!window.resultsWindow()->action(QStringLiteral("followFolder"))->isChecked());
     }
 }
 

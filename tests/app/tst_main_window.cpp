@@ -245,8 +245,7 @@ void TestMainWindow::aboutItemOpensGermanAboutBox()
         return int(QDialog::Accepted);
     };
     MainWindow window(dialogs, 2, dir.path());
-    const std::unique_ptr<QMenu> menu = window.createContextMenu();
-    const QList<QAction *> actions = menu->actions();
+    const QList<QAction *> actions = window.contextMenu()->actions();
     QCOMPARE(actions.size(), 1);
     QCOMPARE(actions.first()->text(), QString::fromUtf8("Inf&o \xC3\xBC""ber VELKView..."));
     actions.first()->trigger();

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QMenu>
+#include <QApplication>
+#include <QHash>
 #include <QSemaphore>
 #include <QTimer>
 #include <QDir>
@@ -17,6 +19,8 @@
 #include <QTest>
 
 #include <sys/stat.h>
+
+#include <atomic>
 
 namespace {
 
@@ -43,10 +47,11 @@ private slots:
     void eighthFileRotatesList();
     void vanishedRecentFileStaysListed();
     void nonAsciiNamePairsWithReferenceFile();
-    void fileDeletedAfterDialogGivesFormatMessage();
+    void requestsDuringAReadNewestWins_data();
+    void requestsDuringAReadNewestWins();
     void languageSwitchKeepsRecentTitles();
-    void heldMainWindowPaintsAfterTheOpen_data();
-    void heldMainWindowPaintsAfterTheOpen();
+    void openAtStartShowsTheMainWindowBehind_data();
+    void openAtStartShowsTheMainWindowBehind();
     void everyCloseRouteReEnablesLanguage_data();
     void everyCloseRouteReEnablesLanguage();
     void buttonTextsFollowLanguageAtCreation();
@@ -76,6 +81,12 @@ private:
     {
         dialogs.openFileAnswers.append(path);
         window.onOpenFile();
+        idle(window);
+    }
+    // Waits until the reads asked for have ended.
+    void idle(MainWindow &window)
+    {
+        QTRY_VERIFY(!window.session().isBusy());
     }
     // Shows the main window with path opened and activates the window the keys go to.
     QWidget *openAndActivate(MainWindow &window, ScriptedDialogs &dialogs, const QString &path, bool inResults)
@@ -216,6 +227,7 @@ void TestOpenFlow::openedFileShowsWindowAndEntersList()
     // Opening again reuses the window.
     QPointer<ResultsWindow> first = window.resultsWindow();
     button(window, 1002)->click();
+    idle(window);
     QCOMPARE(window.resultsWindow(), first.data());
 
     emit window.resultsWindow()->closeRequested();
@@ -296,6 +308,7 @@ void TestOpenFlow::sameTitleIsListedOnce()
     QCOMPARE(window.recentFiles().count(), 1);
     QCOMPARE(window.recentFiles().path(0), first);
     button(window, 1002)->click();
+    idle(window);
     QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
     // The recent button does not move the dialog's start.
     QCOMPARE(window.lastFilePath(), second);
@@ -323,6 +336,7 @@ void TestOpenFlow::vanishedRecentFileStaysListed()
     emit window.resultsWindow()->closeRequested();
     QVERIFY(QFile::remove(amp));
     button(window, 1002)->click();
+    idle(window);
     closeAll();
     QVERIFY(!window.resultsWindow());
     QCOMPARE(dialogs.errors.size(), 1);
@@ -346,24 +360,63 @@ void TestOpenFlow::nonAsciiNamePairsWithReferenceFile()
              QString::fromUtf8("VELKView - \"Pr\xC3\xBC""fung 3 \"%s\"_amp.txt\", \"Pr\xC3\xBC""fung 3 \"%s\"_ref.txt\""));
 }
 
-void TestOpenFlow::fileDeletedAfterDialogGivesFormatMessage()
+void TestOpenFlow::requestsDuringAReadNewestWins_data()
 {
+    // held: the file whose read stalls until the other request has come; during: that request;
+    // shown: the title on screen at the end (empty: no results window); error: the file named
+    // by the one message, if any.
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("during");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("drop during a refused read") << "bad" << "drop b" << "b_amp.txt" << "";
+    QTest::newRow("recent file during a refused read") << "bad" << "recent" << "a_amp.txt" << "";
+    QTest::newRow("F5 during the read of another file") << "b" << "F5" << "b_amp.txt" << "";
+    QTest::newRow("refused drop during a good read") << "b" << "drop bad" << "" << "bad";
+}
+
+// Open, a recent file, a drop and F5 given while a read runs: the newest wins, nothing is
+// shown for a moment, and a message names the file that failed.
+void TestOpenFlow::requestsDuringAReadNewestWins()
+{
+    QFETCH(QString, held);
+    QFETCH(QString, during);
+    QFETCH(QString, shown);
+    QFETCH(QString, error);
     QTemporaryDir dir;
-    const QString amp = writeTestFile(dir.filePath(QStringLiteral("brief_amp.txt")), goodLines);
+    const QString a = writeTestFile(dir.filePath(QStringLiteral("a_amp.txt")), goodLines);
+    const QHash<QString, QString> paths{
+        {QStringLiteral("b"), writeTestFile(dir.filePath(QStringLiteral("b_amp.txt")), goodLines + "3 30 62 72\n")},
+        {QStringLiteral("bad"), writeTestFile(dir.filePath(QStringLiteral("bad_amp.txt")), "Angle\n1 2 3 4\n")}};
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
-    // Gone between the dialog's check and the read.
-    window.measurementLoader().setReadFunction([](const QString &ampPath, const QString &refPath, MeasurementSet &data,
+    openPath(window, dialogs, a);
+    QSemaphore entered;
+    QSemaphore release;
+    std::atomic<bool> holding{true};
+    window.measurementLoader().setReadFunction([&](const QString &ampPath, const QString &refPath, MeasurementSet &data,
                                                   MeasurementFiles &files, QString *reason, const ReadProgress &progress) {
-        QFile::remove(ampPath);
+        if (ampPath == paths[held] && holding.exchange(false)) {
+            entered.release();
+            release.acquire();
+        }
         return readMeasurement(ampPath, refPath, data, files, reason, progress);
     });
-    openPath(window, dialogs, amp);
+    window.openChosenPath(paths[held]);
+    QVERIFY(entered.tryAcquire(1, 5000));
+    if (during.startsWith(QLatin1String("drop ")))
+        window.openChosenPath(paths[during.mid(5)]);
+    else if (during == QLatin1String("recent"))
+        button(window, 1002)->click();
+    else
+        window.reloadShown();
+    release.release();
+    idle(window);
     closeAll();
-    QVERIFY(!window.resultsWindow());
-    QCOMPARE(dialogs.errors.size(), 1);
-    QCOMPARE(dialogs.errors.first().caption, QStringLiteral("Error"));
-    QCOMPARE(window.recentFiles().count(), 0);
+    QCOMPARE(window.resultsWindow() ? window.files().ampFileTitle : QString(), shown);
+    QCOMPARE(dialogs.errors.size(), error.isEmpty() ? 0 : 1);
+    if (!error.isEmpty())
+        QVERIFY(dialogs.errors[0].details.startsWith(paths[error] + QLatin1Char('\n')));
 }
 
 void TestOpenFlow::languageSwitchKeepsRecentTitles()
@@ -386,29 +439,30 @@ void TestOpenFlow::languageSwitchKeepsRecentTitles()
     }
 }
 
-void TestOpenFlow::heldMainWindowPaintsAfterTheOpen_data()
+void TestOpenFlow::openAtStartShowsTheMainWindowBehind_data()
 {
     QTest::addColumn<bool>("valid");
-    QTest::newRow("after the results window's first paint") << true;
-    QTest::newRow("at once after a refused file") << false;
+    QTest::newRow("behind the results window") << true;
+    QTest::newRow("with the message after a refused file") << false;
 }
 
-// A measurement from the command line: the main window paints after the results window, and a
-// refused file must not leave it blank. The hold's own limit is set beyond the wait here.
-void TestOpenFlow::heldMainWindowPaintsAfterTheOpen()
+// A measurement from the command line: no window comes up before it can show its picture.
+void TestOpenFlow::openAtStartShowsTheMainWindowBehind()
 {
     QFETCH(bool, valid);
     QTemporaryDir dir;
     const QString amp = writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), valid ? goodLines : QByteArray("Angle\n1 2 3 4\n"));
     ScriptedDialogs dialogs;
     MainWindow window(dialogs, 0, dir.path());
-    window.holdPaintingForResults(60000);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!window.updatesEnabled());
-    window.openChosenPath(amp);
+    window.openAtStart(amp);
+    QVERIFY(!window.isVisible());
+    QTRY_VERIFY(window.isVisible());
     QCOMPARE(window.resultsWindow() != nullptr, valid);
-    QTRY_VERIFY(window.updatesEnabled());
+    if (valid) {
+        QVERIFY(window.resultsWindow()->isVisible());
+        QCOMPARE(window.resultsWindow()->measurement().ampCount, 2);
+    }
+    QCOMPARE(dialogs.errors.size(), valid ? 0 : 1);
 }
 
 void TestOpenFlow::everyCloseRouteReEnablesLanguage_data()
@@ -427,6 +481,7 @@ void TestOpenFlow::everyCloseRouteReEnablesLanguage()
     ScriptedDialogs dialogs;
     MainWindow main(dialogs, 0, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
+    idle(main);
     auto *language = main.findChild<QComboBox *>(QStringLiteral("languageBox"));
     QVERIFY(main.resultsWindow());
     QVERIFY(!language->isEnabled());
@@ -452,6 +507,7 @@ void TestOpenFlow::buttonTextsFollowLanguageAtCreation()
     ScriptedDialogs dialogs;
     MainWindow main(dialogs, 2, dir.path());
     main.openChosenPath(writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), goodLines));
+    idle(main);
     QVERIFY(main.resultsWindow());
     QCOMPARE(main.resultsWindow()->closeButton()->text(), QString::fromUtf8("Fermer la fen\xC3\xAAtre"));
     QCOMPARE(main.resultsWindow()->printButton()->text(), QStringLiteral("Imprimer"));
@@ -506,6 +562,10 @@ void TestOpenFlow::keysAndDropsOpenAsTheOpenCommand()
             writeTestFile(first, route.endsWith(QLatin1String("invalid")) ? "x\n" : goodLines + "3 30 62 72\n");
         QTest::keyClick(target, Qt::Key_F5);
     }
+    idle(window);
+    // The keyboard ends in the window that shows the measurement, after a dialog or a message
+    // too; never in the main window behind it.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(window.resultsWindow()));
     if (route.startsWith(QLatin1String("F5 "))) {
         // A failed read again says why and keeps the measurement on screen, unchanged.
         closeAll();
@@ -597,15 +657,14 @@ void TestOpenFlow::stalledReadKeepsWindowLiveAndCancels()
     });
     PaintCounter counter;
     window.resultsWindow()->installEventFilter(&counter);
-    QTimer::singleShot(50, window.resultsWindow(), [&window] { window.resultsWindow()->update(); });
-    QElapsedTimer sinceCancel;
-    int paintsWhileBlocked = 0;
-    QTimer::singleShot(250, window.resultsWindow(), [&] {
-        paintsWhileBlocked = counter.paints;
-        sinceCancel.start();
-        dialogs.cancelRead();
-    });
     window.reloadShown();
+    window.resultsWindow()->update();
+    QTest::qWait(250);
+    const int paintsWhileBlocked = counter.paints;
+    QElapsedTimer sinceCancel;
+    sinceCancel.start();
+    dialogs.cancelRead();
+    idle(window);
     const qint64 cancelTook = sinceCancel.elapsed();
     release.release();
     QVERIFY(returned.tryAcquire(1, 5000));
@@ -651,6 +710,9 @@ void TestOpenFlow::compareReadsASecondMeasurement()
         QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
         QCOMPARE(dialogs.openFileRequests.last().title, QStringLiteral("Compare with another measurement"));
     }
+    idle(window);
+    // The keyboard stays in the results window: Enter there must not reach the main window.
+    QTRY_COMPARE(QApplication::activeWindow(), target);
     QVERIFY(results->isComparing());
     QCOMPARE(results->comparedMeasurement()->ampCount, 3);
     QCOMPARE(results->comparedFiles().ampFileTitle, QStringLiteral("c_amp.txt"));
@@ -661,10 +723,11 @@ void TestOpenFlow::compareReadsASecondMeasurement()
         const QString bad = writeTestFile(route == QLatin1String("invalid") ? dir.filePath(QStringLiteral("d_amp.txt")) : other, "x\n");
         if (route == QLatin1String("invalid")) {
             dialogs.openFileAnswers.append(bad);
-            results->createContextMenu()->findChild<QAction *>(QStringLiteral("compareWith"))->trigger();
+            results->action(QStringLiteral("compareWith"))->trigger();
         } else {
             QTest::keyClick(target, Qt::Key_F5);
         }
+        idle(window);
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(dialogs.errors[0].text, QStringLiteral("Invalid file format!\n\nData set could not be opened."));
         QVERIFY(dialogs.errors[0].details.startsWith(bad + QLatin1Char('\n')));
@@ -677,18 +740,18 @@ void TestOpenFlow::compareReadsASecondMeasurement()
         writeTestFile(shown, goodLines + "3 30 62 72\n");
         writeTestFile(other, goodLines + "3 30 62 72\n4 40 63 73\n");
         QTest::keyClick(target, Qt::Key_F5);
+        idle(window);
         QVERIFY(dialogs.errors.isEmpty());
         QCOMPARE(results->measurement().ampCount, 3);
         QCOMPARE(results->comparedMeasurement()->ampCount, 4);
         return;
     }
     QVERIFY(dialogs.errors.isEmpty());
-    const std::unique_ptr<QMenu> menu = results->createContextMenu();
-    QAction *stop = menu->findChild<QAction *>(QStringLiteral("stopComparing"));
+    QAction *stop = results->action(QStringLiteral("stopComparing"));
     QVERIFY(stop && stop->isEnabled());
     stop->trigger();
     QVERIFY(!results->isComparing());
-    QVERIFY(!results->createContextMenu()->findChild<QAction *>(QStringLiteral("stopComparing"))->isEnabled());
+    QVERIFY(!results->action(QStringLiteral("stopComparing"))->isEnabled());
 }
 
 // --chart with --compare writes the picture the results window shows while comparing.
@@ -702,6 +765,7 @@ void TestOpenFlow::chartWithCompareIsTheWindowsPicture()
     MainWindow window(dialogs, 0, dir.path());
     QVERIFY(openAndActivate(window, dialogs, shown, true));
     window.compareChosenPath(other);
+    idle(window);
     ResultsWindow *results = window.resultsWindow();
     QVERIFY(results->isComparing());
     const QSize size = results->size();

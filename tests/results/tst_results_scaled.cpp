@@ -49,7 +49,7 @@ private slots:
             data.ampSeries[1][i] = 50.0 + 30.0 * std::sin(i / 40.0);
             data.ampSeries[2][i] = 45.0 + 25.0 * std::cos(i / 90.0);
         }
-        window.setMeasurement(data, MeasurementFiles());
+        window.setMeasurement(std::make_shared<const MeasurementSet>(data), MeasurementFiles());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize logical = window.size();

@@ -77,12 +77,12 @@ void TestResultsWindow::captionNamesTheFiles()
     ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
     const auto data = std::make_unique<MeasurementSet>();
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
     QCOMPARE(window.windowTitle(), caption);
     // Set again with each measurement shown.
     files.ampFileTitle = QStringLiteral("b_amp.txt");
     files.refFileTitle.clear();
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
     QCOMPARE(window.windowTitle(), QStringLiteral("VELKView - \"b_amp.txt\""));
 }
 
@@ -217,7 +217,7 @@ void TestResultsWindow::printUsesTheWindowsOwnTexts()
     const auto data = std::make_unique<MeasurementSet>();
     data->ampCount = 2;
     data->ampSeries[0][1] = 359.0;
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("W"), QStringLiteral("note")}, true);
     // The print dialog offers the report's PDF beside the measurement for printing to a file.
     QString proposed;
@@ -263,7 +263,7 @@ void TestResultsWindow::contextMenuCommands()
     files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
-    window.setMeasurement(*std::make_unique<MeasurementSet>(), files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(), files);
     window.resize(640, 480);
     // Preview and PDF ask for the texts, as Print does.
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("B-42"), QString(), QStringLiteral("last entered")},
@@ -273,8 +273,8 @@ void TestResultsWindow::contextMenuCommands()
     dialogs.previewPath = path;
     dialogs.saveFileAnswers.append(dir.filePath(answer));
 
-    const std::unique_ptr<QMenu> menu = window.createContextMenu();
-    QAction *action = menu->findChild<QAction *>(command);
+    QAction *action = window.action(command);
+    QVERIFY(window.contextMenu()->actions().contains(action));
     QVERIFY(action);
     action->trigger();
 
@@ -381,14 +381,14 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     ResultsWindow window(dialogs);
     const auto data = std::make_unique<MeasurementSet>();
     fillTwoRevolutions(*data);
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
     if (comparing) {
         const auto other = std::make_unique<MeasurementSet>(*data);
         for (double *angles : {other->ampSeries[0], other->refSeries[0]})
             std::transform(angles, angles + 6, angles, [](double angle) { return angle + 10; });
         other->refSeries[1][1] = 950;
         files.ampFileTitle = QStringLiteral("b_amp.txt");
-        window.setComparison(*other, files);
+        window.setComparison(std::make_shared<const MeasurementSet>(*other), files);
     }
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -446,7 +446,7 @@ void TestResultsWindow::chartsAreNamedFocusableGraphics()
     ResultsWindow window(dialogs);
     const auto data = std::make_unique<MeasurementSet>();
     fillTwoRevolutions(*data);
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const ChartReadout::Chart charts[] = {ChartReadout::Chart::Amplitude, ChartReadout::Chart::Reference};
@@ -495,7 +495,7 @@ void TestResultsWindow::keysMoveTheReadout()
     ResultsWindow window(dialogs);
     const auto data = std::make_unique<MeasurementSet>();
     fillTwoRevolutions(*data);
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     ChartAccessArea *area = window.chartAccessArea(ChartReadout::Chart::Reference);
@@ -532,13 +532,12 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
                              compared.ampFileStatus.fullName, writeTestFile(dir.filePath(QStringLiteral("w2_ref.txt")), lines)};
     ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
-    window.setMeasurement(*std::make_unique<MeasurementSet>(), files);
-    window.setComparison(*std::make_unique<MeasurementSet>(), compared);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(), files);
+    window.setComparison(std::make_shared<const MeasurementSet>(), compared);
     dialogs.dialogAnswer = answerTextDialog({}, true);
-    const std::unique_ptr<QMenu> menu = window.createContextMenu();
     for (const QString &path : own) {
         dialogs.saveFileAnswers = {path};
-        menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
+        window.action(QStringLiteral("saveReportAsPdf"))->trigger();
         // Print to a file named like the measurements' files: refused the same way.
         dialogs.printAnswer = printToPdf(path);
         window.printReport();
@@ -586,7 +585,7 @@ void TestResultsWindow::zoomFollowsMouseAndKeys()
     ResultsWindow window(dialogs);
     const auto data = std::make_unique<MeasurementSet>();
     fillTwoRevolutions(*data);
-    window.setMeasurement(*data, MeasurementFiles{});
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), MeasurementFiles{});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QImage fullView = window.grab().toImage();

@@ -26,7 +26,7 @@ void show(ResultsWindow &window, const QString &ampPath)
     const auto data = std::make_unique<MeasurementSet>();
     MeasurementFiles files;
     QCOMPARE(readMeasurement(ampPath, deriveRefPath(ampPath), *data, files), ReadOutcome::Read);
-    window.setMeasurement(*data, files);
+    window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
 }
 
 } // namespace
