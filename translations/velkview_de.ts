@@ -330,6 +330,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
         <source>Stop comparing</source>
         <translation>Vergleich beenden</translation>
     </message>
+    <message>
+        <source>VELKView — following %1</source>
+        <translation>VELKView — verfolgt %1</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

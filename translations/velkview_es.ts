@@ -330,6 +330,10 @@ No pudo abrirse el conjunto de datos.</translation>
         <source>Stop comparing</source>
         <translation>Dejar de comparar</translation>
     </message>
+    <message>
+        <source>VELKView — following %1</source>
+        <translation>VELKView — siguiendo %1</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

@@ -330,6 +330,10 @@ Ouverture des données impossible.</translation>
         <source>Stop comparing</source>
         <translation>Arrêter la comparaison</translation>
     </message>
+    <message>
+        <source>VELKView — following %1</source>
+        <translation>VELKView — suivi de %1</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

@@ -330,6 +330,10 @@ Non è stato possibile aprire i dati.</translation>
         <source>Stop comparing</source>
         <translation>Termina il confronto</translation>
     </message>
+    <message>
+        <source>VELKView — following %1</source>
+        <translation>VELKView — segue %1</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>
