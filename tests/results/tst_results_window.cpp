@@ -263,8 +263,21 @@ void TestResultsWindow::contextMenuCommands()
     files.ampFileStatus.fullName = dir.filePath(files.ampFileTitle);
     ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
-    window.setMeasurement(std::make_shared<const MeasurementSet>(), files);
+    // Zoomed in and comparing: the copy and the image saves take the picture on screen.
+    auto shown = std::make_shared<MeasurementSet>();
+    auto other = std::make_shared<MeasurementSet>();
+    shown->ampCount = other->ampCount = 4;
+    for (int i = 0; i < 4; ++i) {
+        shown->ampSeries[0][i] = other->ampSeries[0][i] = 40.0 + 20 * i;
+        shown->ampSeries[1][i] = 35 + 10 * i;
+        other->ampSeries[1][i] = 85 - 10 * i;
+    }
+    window.setMeasurement(shown, files);
+    window.setComparison(other, files);
     window.resize(640, 480);
+    window.zoom()->setRange(AngleRange{30, 120});
+    QImage onScreen(window.size(), QImage::Format_ARGB32_Premultiplied);
+    window.render(&onScreen, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     // Preview and PDF ask for the texts, as Print does.
     dialogs.dialogAnswer = answerTextDialog({QStringLiteral("B-42"), QString(), QStringLiteral("last entered")},
                                             textsConfirmed);
@@ -279,7 +292,7 @@ void TestResultsWindow::contextMenuCommands()
     action->trigger();
 
     if (command == QLatin1String("copyCharts")) {
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), window.size());
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(onScreen.format()), onScreen);
         return;
     }
     const bool asksTexts = command == QLatin1String("printPreview") || command == QLatin1String("saveReportAsPdf");
@@ -308,7 +321,13 @@ void TestResultsWindow::contextMenuCommands()
         QVERIFY(text.contains(QStringLiteral("B-42")));
         QVERIFY(text.contains(QStringLiteral("last entered")));
     } else if (path.endsWith(QLatin1String(".png"))) {
-        QCOMPARE(QImage(path).size(), window.size());
+        QCOMPARE(QImage(path).convertToFormat(onScreen.format()), onScreen);
+    } else {
+        // Zoomed in (a 105° label, which the full revolution has not) and comparing (the
+        // legends name both files in both charts).
+        const QString svg = QString::fromUtf8(file.readAll());
+        QVERIFY(svg.contains(QString::fromUtf8("105\xC2\xB0")));
+        QCOMPARE(svg.count(QStringLiteral("w1_amp.txt")), 4);
     }
 }
 
