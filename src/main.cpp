@@ -56,12 +56,10 @@ int runGui(QApplication &app, const CommandLine &line)
     else
         mainWindow.show();
     if (line.follow) {
-        // Without a folder named, the file's folder, else the last file's.
+        // Without a folder or file named, the last file's folder.
         QString folder = line.followFolder;
-        if (folder.isEmpty()) {
-            const QString file = line.amplitudeFile.isEmpty() ? mainWindow.lastFilePath() : line.amplitudeFile;
-            folder = file.isEmpty() ? QDir::currentPath() : QFileInfo(file).absolutePath();
-        }
+        if (folder.isEmpty())
+            folder = mainWindow.lastFilePath().isEmpty() ? QDir::currentPath() : QFileInfo(mainWindow.lastFilePath()).absolutePath();
         mainWindow.followFolder(folder, line.settleMs);
     }
     return app.exec();

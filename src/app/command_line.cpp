@@ -235,7 +235,7 @@ QString readCsv(const QCommandLineParser &parser, const Options &options, Comman
     return QString();
 }
 
-// --follow and --settle belong to the window; a folder given as the file is the one followed.
+// --follow and --settle belong to the window; the folder or file given is the one followed.
 QString readFollow(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     line.follow = parser.isSet(options.follow);
@@ -250,7 +250,8 @@ QString readFollow(const QCommandLineParser &parser, const Options &options, Com
         if (!ok || line.settleMs < 0 || line.settleMs > 600000 || text.startsWith(QLatin1Char('+')))
             return QStringLiteral("--settle takes milliseconds from 0 to 600000.");
     }
-    if (line.follow && QFileInfo(line.amplitudeFile).isDir()) {
+    // Folder or file is told apart by the follower, whose worker may wait on a share.
+    if (line.follow) {
         line.followFolder = line.amplitudeFile;
         line.amplitudeFile.clear();
     }

@@ -26,7 +26,7 @@ struct CommandLine {
     QString error;                 // non-empty: bad usage, exit status 2
     bool platformGiven = false;    // Qt's -platform option names the display to use
     bool follow = false;           // --follow
-    QString followFolder;          // --follow DIR; empty: the folder of the file, or of the last
+    QString followFolder;          // --follow DIR or FILE (its folder, FILE shown first); empty: the last file's folder
     int settleMs = 1000;           // --settle
 };
 

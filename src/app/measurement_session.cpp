@@ -32,11 +32,13 @@ MeasurementSession::MeasurementSession(QObject *parent) : QObject(parent)
     connect(&loader_, &MeasurementLoader::progress, this, &MeasurementSession::readProgress);
     connect(&loader_, &MeasurementLoader::finished, this, &MeasurementSession::take);
     connect(&follower_, &FolderFollower::measurementSettled, this, &MeasurementSession::onSettled);
-    connect(&follower_, &FolderFollower::started, this, [this](const QString &newest) {
+    connect(&follower_, &FolderFollower::started, this, [this](const QString &newest, const QString &given) {
         emit followingChanged();
-        // Started with nothing on screen, the station's last measurement is the one wanted.
-        if (!shown_ && !newest.isEmpty())
-            submit({ReadFailure::Target::Shown, OpenSource::Followed, false, newest});
+        // The station's last measurement is the one wanted, unless it is on screen already; a
+        // file named is shown when the folder has none newer.
+        const QString wanted = newest.isEmpty() ? given : newest;
+        if (!wanted.isEmpty() && wanted != shownFiles_.ampFileStatus.fullName)
+            submit({ReadFailure::Target::Shown, OpenSource::Followed, false, wanted});
     });
     connect(&follower_, &FolderFollower::cannotFollow, this, [this](const QString &folder, const QString &reason) {
         emit followFailed(folder, reason);

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QStorageInfo>
 #include <QThread>
@@ -115,6 +116,7 @@ void FolderFollower::takeFirstCheck(const Check &check)
         emit cannotFollow(folder, check.reason);
         return;
     }
+    folder_ = check.folder;
     watcher_ = new QFileSystemWatcher(this);
     // VELKVIEW_POLL_FOLDERS=1 polls any folder, for a file system whose notifications cannot
     // be trusted that is not known here.
@@ -130,7 +132,7 @@ void FolderFollower::takeFirstCheck(const Check &check)
     for (Entry &entry : entries_)
         entry.told = true;
     pending_.clear();
-    emit started(newestMeasurement());
+    emit started(newestMeasurement(), check.givenFile);
     tellSettled();
 }
 
@@ -215,6 +217,11 @@ void FolderFollower::Check::run()
     removed.clear();
     stamped.clear();
     listed = false;
+    if (device.isEmpty() && stampOf(folder).exists) {
+        // A measurement was named: its folder is followed, and it is the one to show first.
+        givenFile = folder;
+        folder = QFileInfo(folder).absolutePath();
+    }
     const QByteArray identity = deviceAndInode(folder, &reason);
     if (device.isEmpty()) {
         device = identity;

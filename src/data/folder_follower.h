@@ -29,8 +29,9 @@ public:
     explicit FolderFollower(QObject *parent = nullptr);
     ~FolderFollower() override;
 
-    // Starts following folder (ending any earlier following); false for an empty name. The
-    // folder is looked at in the worker: started() or cannotFollow() tells how that went.
+    // Starts following folder (ending any earlier following); false for an empty name. A file
+    // named instead has its folder followed. The folder is looked at in the worker: started()
+    // or cannotFollow() tells how that went.
     // Safe at any moment, a check running included.
     bool start(const QString &folder, int settleMs);
     void stop();
@@ -47,8 +48,9 @@ public:
     static bool isNetworkFileSystem(const QByteArray &type);
 
 signals:
-    // The first listing has answered; newest is the folder's newest measurement, or empty.
-    void started(const QString &newest);
+    // The first listing has answered; newest is the folder's newest measurement, or empty;
+    // given the file that was named instead of the folder, or empty.
+    void started(const QString &newest, const QString &given);
     // folder is not a folder that can be followed (reason: the system's words); following has
     // stopped.
     void cannotFollow(const QString &folder, const QString &reason);
@@ -92,6 +94,7 @@ private:
         // Its answer:
         bool lost = false;                 // deleted, renamed or unmounted
         QString reason;                    // why, when the folder cannot be looked at
+        QString givenFile;                 // a file named instead of the folder
         bool listed = false;
         QHash<QString, Snapshot> changed;  // by the listing, since the one before
         QStringList removed;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,9 +14,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 QtModalDialogs::QtModalDialogs() = default;
@@ -53,6 +57,29 @@ void giveSensibleSize(QFileDialog &dialog, QWidget *owner)
     dialog.resize(wanted.boundedTo(room).expandedTo(dialog.minimumSizeHint()));
 }
 
+// Whether a look at path is answered within waitMs. Qt's dialog looks at its start folder on
+// the calling thread, so a share that stopped answering would freeze every window; the look
+// here runs in a thread of its own, which is left to end in its own time.
+bool answersWithin(const QString &path, int waitMs)
+{
+    const auto answered = std::make_shared<std::atomic<bool>>(false);
+    QThread *look = QThread::create([path, answered] {
+        // Everything the dialog asks of a file, its birth time included, which some file
+        // systems answer only from the server.
+        const QFileInfo info(path);
+        info.isFile();
+        info.birthTime();
+        *answered = true;
+    });
+    QObject::connect(look, &QThread::finished, look, &QObject::deleteLater);
+    look->start();
+    QElapsedTimer waited;
+    waited.start();
+    while (!*answered && waited.elapsed() < waitMs)
+        QThread::msleep(1);
+    return *answered;
+}
+
 std::optional<QString> runFileDialog(QFileDialog &dialog, QWidget *owner, QFileDialog::AcceptMode mode,
                                      const QString &title, const QStringList &filters, const QString &initialPath)
 {
@@ -76,8 +103,13 @@ std::optional<QString> runFileDialog(QFileDialog &dialog, QWidget *owner, QFileD
     }
     giveSensibleSize(dialog, owner);
     const QFileInfo initial(initialPath);
-    dialog.setDirectory(initial.absolutePath());
-    dialog.selectFile(initial.fileName());
+    constexpr int lookMs = 300;
+    if (answersWithin(initial.absolutePath(), lookMs)) {
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    } else {
+        dialog.setDirectory(QDir::homePath());
+    }
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     QObject::disconnect(suffixes);
     dialog.setParent(nullptr, dialog.windowFlags());
