@@ -18,7 +18,8 @@ packages=(
                           # packaging/ checks: desktop entry, AppStream data, MIME type, manual page
   dpkg-dev lintian        # make package: hardening flags and shlibdeps, then the package's checks
   devscripts              # make package: hardening-check on the packaged program
-  xvfb openbox x11-utils
+  xvfb openbox x11-utils xdotool
+  python3-fuse fuse3       # a share of the tests' own that stops answering
                           # window tests under a real window manager on a virtual screen
 )
 

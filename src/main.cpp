@@ -1,6 +1,7 @@
 #include "app/batch_modes.h"
 #include "app/main_window.h"
 #include "app/command_line.h"
+#include "app/termination_signals.h"
 #include "app/version.h"
 #include "app/window_icon.h"
 #include "data/output_file.h"
@@ -49,6 +50,9 @@ int runGui(QApplication &app, const CommandLine &line)
     // The main window is the program: closed, it ends it, whatever other window is still up.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&mainWindow, &QDialog::finished, &app, &QCoreApplication::quit);
+    // Asked to end by the system, the program ends as Exit ends it: the windows close at once,
+    // whatever a read or a check is waiting for.
+    quitOnTerminationSignals([&mainWindow] { mainWindow.accept(); });
     // With a measurement given, the results window comes up first and the main window behind
     // it, so neither shows a frame without its picture.
     if (!line.amplitudeFile.isEmpty())
