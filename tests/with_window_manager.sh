@@ -13,7 +13,7 @@ for n in $(seq 90 140); do
 done
 [ -n "$display" ] || { echo "no free display"; exit 1; }
 
-Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp > /dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${size}x24" -wr -nolisten tcp > /dev/null 2>&1 &
 xvfb=$!
 openbox_pid=
 cleanup() { [ -n "$openbox_pid" ] && kill "$openbox_pid" 2> /dev/null; kill "$xvfb" 2> /dev/null; wait 2> /dev/null; }

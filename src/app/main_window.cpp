@@ -43,7 +43,9 @@ QString aboutItemText()
 
 MainWindow::MainWindow(ModalDialogs &dialogs, std::optional<int> languageOverride,
                            const QString &workingDirectory)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    // A top-level window, not a dialog: window managers stack the results window, its
+    // transient, above it, where a dialog would be kept above every window of the program.
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , dialogs_(dialogs)
 {
     createControls();

@@ -50,7 +50,7 @@ public:
     void compareChosenPath(const QString &path);
 
     // For a measurement opened as the program starts: this window is shown once the results
-    // window is up (below it), or with the error box when the file is refused.
+    // window closes, or with the error box when the file is refused.
     void openAtStart(const QString &path);
 
     const QString &lastFilePath() const { return session_.lastFilePath(); }
@@ -130,7 +130,7 @@ private:
     MeasurementSession session_;
     ResultsWindow *resultsWindow_ = nullptr;
     ConfigLocation config_;
-    bool showWithResults_ = false;   // opened at start: shown once the results window is up
+    bool showWithResults_ = false;   // opened at start: shown once the results window closes
 
     QGroupBox *recentGroup_ = nullptr;
     QPushButton *exitButton_ = nullptr;

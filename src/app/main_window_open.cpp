@@ -160,6 +160,9 @@ ResultsWindow *MainWindow::ensureResultsWindow()
 {
     if (resultsWindow_)
         return resultsWindow_;
+    // The results window names this one as its owner to the window manager only when this
+    // one has a native window, even one not shown yet.
+    winId();
     resultsWindow_ = new ResultsWindow(dialogs_, this);
     connect(resultsWindow_, &ResultsWindow::closeRequested, this, &MainWindow::onResultsClosed);
     connect(resultsWindow_, &ResultsWindow::openRequested, this, [this] { onOpenFile(resultsWindow_); });
@@ -178,12 +181,6 @@ void MainWindow::showResultsWindow()
 {
     ensureResultsWindow()->showOnTop();
     languageList_->setEnabled(false);
-    if (std::exchange(showWithResults_, false) && !isVisible()) {
-        // Behind the results window, which its owner keeps on top of it.
-        show();
-        resultsWindow_->raise();
-        resultsWindow_->activateWindow();
-    }
 }
 
 void MainWindow::onShownChanged(bool bringUp)
@@ -226,6 +223,11 @@ void MainWindow::closeResultsWindow()
         resultsWindow_ = nullptr;
     }
     languageList_->setEnabled(true);
+    // Opened at start, this window stays out of sight while the results window covers the
+    // screen: mapped then, a window manager may put it on top for a moment before the results
+    // window is restacked above it.
+    if (std::exchange(showWithResults_, false) && !isVisible())
+        show();
     if (isVisible())
         activateWindow();
 }
