@@ -55,16 +55,19 @@ int runGui(QApplication &app, const CommandLine &line)
     quitOnTerminationSignals([&mainWindow] { mainWindow.accept(); });
     // With a measurement given, the results window comes up first and the main window behind
     // it, so neither shows a frame without its picture.
-    if (!line.amplitudeFile.isEmpty())
+    if (!line.amplitudeFile.isEmpty()) {
         mainWindow.openAtStart(line.amplitudeFile);
-    else
+        if (!line.compareFile.isEmpty())
+            mainWindow.session().compareWith(line.compareFile);
+    } else {
         mainWindow.show();
+    }
     if (line.follow) {
         // Without a folder or file named, the last file's folder.
         QString folder = line.followFolder;
         if (folder.isEmpty())
             folder = mainWindow.lastFilePath().isEmpty() ? QDir::currentPath() : QFileInfo(mainWindow.lastFilePath()).absolutePath();
-        mainWindow.followFolder(folder, line.settleMs);
+        mainWindow.followFolder(folder, line.settleMs, line.partnerWaitMs);
     }
     return app.exec();
 }

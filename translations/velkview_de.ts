@@ -183,6 +183,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
         <source>Compare with another measurement</source>
         <translation>Mit einer anderen Messung vergleichen</translation>
     </message>
+    <message>
+        <source>Following stopped.</source>
+        <translation>Verfolgen beendet.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>

@@ -183,6 +183,10 @@ No pudo abrirse el conjunto de datos.</translation>
         <source>Compare with another measurement</source>
         <translation>Comparar con otra medición</translation>
     </message>
+    <message>
+        <source>Following stopped.</source>
+        <translation>Seguimiento detenido.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>

@@ -183,6 +183,10 @@ Ouverture des données impossible.</translation>
         <source>Compare with another measurement</source>
         <translation>Comparer avec une autre mesure</translation>
     </message>
+    <message>
+        <source>Following stopped.</source>
+        <translation>Suivi arrêté.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>

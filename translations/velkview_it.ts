@@ -183,6 +183,10 @@ Non è stato possibile aprire i dati.</translation>
         <source>Compare with another measurement</source>
         <translation>Confronta con un&apos;altra misura</translation>
     </message>
+    <message>
+        <source>Following stopped.</source>
+        <translation>Cartella non più seguita.</translation>
+    </message>
 </context>
 <context>
     <name>ModalDialogs</name>

@@ -20,8 +20,8 @@ struct Options {
                              QStringLiteral("Write the results window's charts to a PNG or SVG file."),
                              QStringLiteral("OUT")};
     QCommandLineOption compare{QStringLiteral("compare"),
-                               QStringLiteral("With --chart or --dump: a second measurement, drawn behind the "
-                                              "first or dumped beside it."),
+                               QStringLiteral("A second measurement: drawn behind the first (in the window too) "
+                                              "or dumped beside it."),
                                QStringLiteral("OTHER_AMP")};
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("Client area for --chart, up to 16384x16384 (default 1280x1000)."),
@@ -45,6 +45,11 @@ struct Options {
                               QStringLiteral("Follow a folder: show each new measurement once it is complete. The folder is "
                                              "DIR when the file argument is a folder, else the file's folder, else the "
                                              "last file's.")};
+    QCommandLineOption partnerWait{QStringLiteral("partner-wait"),
+                                   QStringLiteral("With --follow: how long an amplitude file that has settled waits "
+                                                  "for its reference file, in folders that hold pairs, in "
+                                                  "milliseconds (default 5000)."),
+                                   QStringLiteral("MS")};
     QCommandLineOption settle{QStringLiteral("settle"),
                               QStringLiteral("With --follow: how long a measurement's files must stay unchanged "
                                              "before it is shown, in milliseconds (default 1000)."),
@@ -53,7 +58,7 @@ struct Options {
     explicit Options(QCommandLineParser &parser)
         : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.addOptions({language, dump, chart, compare, size, report, csv, table, bearingType, remark, follow, settle});
+        parser.addOptions({language, dump, chart, compare, size, report, csv, table, bearingType, remark, follow, settle, partnerWait});
     }
 };
 
@@ -176,11 +181,14 @@ QString readFileAndOwners(const QCommandLineParser &parser, const Options &optio
     if (parser.isSet(options.size) && line.mode != CommandLine::Mode::Chart)
         return QStringLiteral("--size goes with --chart.");
     if (parser.isSet(options.compare)) {
-        if (line.mode != CommandLine::Mode::Chart && line.mode != CommandLine::Mode::Dump)
-            return QStringLiteral("--compare goes with --chart or --dump.");
+        if (line.mode != CommandLine::Mode::Chart && line.mode != CommandLine::Mode::Dump
+            && line.mode != CommandLine::Mode::Gui)
+            return QStringLiteral("--compare goes with the window, --chart or --dump.");
         line.compareFile = parser.value(options.compare);
         if (line.compareFile.isEmpty())
             return QStringLiteral("--compare needs an amplitude file.");
+        if (line.mode == CommandLine::Mode::Gui && line.amplitudeFile.isEmpty())
+            return QStringLiteral("--compare needs the amplitude file to compare it with.");
     }
     if ((parser.isSet(options.bearingType) || parser.isSet(options.remark))
         && line.mode != CommandLine::Mode::Report)
@@ -251,6 +259,17 @@ QString readFollow(const QCommandLineParser &parser, const Options &options, Com
             return QStringLiteral("--settle takes milliseconds from 0 to 600000.");
     }
     // Folder or file is told apart by the follower, whose worker may wait on a share.
+    if (parser.isSet(options.partnerWait)) {
+        if (!line.follow)
+            return QStringLiteral("--partner-wait goes with --follow.");
+        bool ok = false;
+        const QString text = parser.value(options.partnerWait);
+        line.partnerWaitMs = text.toInt(&ok);
+        if (!ok || line.partnerWaitMs < 0 || line.partnerWaitMs > 600000 || text.startsWith(QLatin1Char('+')))
+            return QStringLiteral("--partner-wait takes milliseconds from 0 to 600000.");
+    }
+    if (line.follow && !line.compareFile.isEmpty())
+        return QStringLiteral("--compare does not go with --follow.");
     if (line.follow) {
         line.followFolder = line.amplitudeFile;
         line.amplitudeFile.clear();

@@ -16,7 +16,7 @@ struct CommandLine {
     Mode mode = Mode::Gui;
     std::optional<int> language;   // 0 to 4 when --language was given
     QString amplitudeFile;         // empty when none was given
-    QString compareFile;           // --compare, with --chart or --dump; empty when not given
+    QString compareFile;           // --compare, with the window, --chart or --dump; empty when not given
     QString outputPath;            // --chart / --report / --csv target
     ValueTable csvTable = ValueTable::Amplitude;   // --table
     QSize chartSize{1280, 1000};
@@ -28,6 +28,7 @@ struct CommandLine {
     bool follow = false;           // --follow
     QString followFolder;          // --follow DIR or FILE (its folder, FILE shown first); empty: the last file's folder
     int settleMs = 1000;           // --settle
+    int partnerWaitMs = 5000;      // --partner-wait
 };
 
 // Parses the arguments (the first one is the program). Never exits.

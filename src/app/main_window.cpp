@@ -100,9 +100,9 @@ void MainWindow::createControls()
     recentGroup_->setObjectName(QStringLiteral("recentGroup"));
     units.place(recentGroup_, 100, 5, 135, 155);
 
-    auto *spare = new QLabel(this);
-    spare->setObjectName(QStringLiteral("spareLabel"));
-    units.place(spare, 167, 158, 70, 8);
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("spareLabel"));
+    units.place(statusLabel_, 167, 158, 70, 8);
 
     for (int k = 0; k < RecentFileList::capacity; ++k) {
         auto *button = new QPushButton(this);

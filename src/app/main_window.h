@@ -68,7 +68,8 @@ public:
     // Following a folder (main_window_follow.cpp): each measurement that settles there is shown.
     // The results window comes up once the folder has answered and names it. False for an empty
     // name; a folder that cannot be followed gets its message.
-    bool followFolder(const QString &folder, int settleMs = defaultSettleMs);
+    bool followFolder(const QString &folder, int settleMs = defaultSettleMs,
+                      int partnerWaitMs = MeasurementSession::defaultPartnerWaitMs);
     void stopFollowing();
     // Ctrl+L and the results window's menu: follows the shown measurement's folder, or stops.
     void toggleFollowing();
@@ -97,6 +98,9 @@ private:
     void showError(QWidget *owner, const QString &caption, const QString &text, const QString &details);
     void connectSession();
     void showReadFailure(const ReadFailure &failure);
+    // The main window's one status line (the template's spare label): empty, or what the
+    // user should know of following once the results window has gone.
+    void showStatus(const QString &text, const QString &details = QString());
     void onShownChanged(bool bringUp);
     void onComparisonChanged();
     void onFollowingChanged();
@@ -139,5 +143,6 @@ private:
     QLabel *languageLabel_ = nullptr;
     QComboBox *languageList_ = nullptr;
     QMenu *contextMenu_ = nullptr;
+    QLabel *statusLabel_ = nullptr;
     std::unique_ptr<QTranslator> frameworkTranslator_;
 };

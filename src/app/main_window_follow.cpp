@@ -8,9 +8,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-bool MainWindow::followFolder(const QString &folder, int settleMs)
+bool MainWindow::followFolder(const QString &folder, int settleMs, int partnerWaitMs)
 {
-    return session_.follow(folder, settleMs);
+    showStatus(QString());
+    return session_.follow(folder, settleMs, partnerWaitMs);
 }
 
 void MainWindow::stopFollowing()
@@ -27,7 +28,7 @@ void MainWindow::toggleFollowing()
     const QString &shown = session_.shownFiles().ampFileStatus.fullName;
     const QString from = shown.isEmpty() ? session_.lastFilePath() : shown;
     followFolder(from.isEmpty() ? QDir::currentPath() : QFileInfo(from).absolutePath(),
-                 session_.folderFollower().settleMs());
+                 session_.folderFollower().settleMs(), session_.folderFollower().partnerWaitMs());
 }
 
 void MainWindow::onFollowingChanged()

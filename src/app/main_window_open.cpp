@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 
 #include <utility>
@@ -35,7 +36,7 @@ QStringList qtFilters(const QString &row)
 
 QString MainWindow::applicationName()
 {
-    return QStringLiteral("velkview");
+    return QStringLiteral("VELKView");
 }
 
 void MainWindow::connectSession()
@@ -73,6 +74,7 @@ void MainWindow::onOpenFile(QWidget *owner)
 
 void MainWindow::openChosenPath(const QString &path, OpenSource source)
 {
+    showStatus(QString());
     session_.open(path, source);
 }
 
@@ -208,9 +210,20 @@ void MainWindow::onComparisonChanged()
 
 void MainWindow::onResultsClosed()
 {
-    // What the window showed goes with it, and nothing is followed or read for it.
+    // What the window showed goes with it, and nothing is followed or read for it; a folder
+    // followed until now is not left to be guessed at.
+    const QString followed = session_.isFollowing() ? session_.followedFolder() : QString();
     session_.clear();
     closeResultsWindow();
+    if (!followed.isEmpty())
+        showStatus(tr("Following stopped."), QDir::toNativeSeparators(followed));
+}
+
+void MainWindow::showStatus(const QString &text, const QString &details)
+{
+    statusLabel_->setText(text);
+    statusLabel_->setToolTip(details);
+    fitTextsToWidths(this);
 }
 
 void MainWindow::closeResultsWindow()

@@ -87,7 +87,9 @@ void MeasurementSession::readAgain()
 
 void MeasurementSession::compareWith(const QString &path)
 {
-    if (!shown_ || path.isEmpty())
+    // Something to compare with is shown, or on its way (both given at start).
+    const bool shownComing = waitingShown_ || (running_ && running_->target == ReadFailure::Target::Shown);
+    if ((!shown_ && !shownComing) || path.isEmpty())
         return;
     submit({ReadFailure::Target::Compared, OpenSource::Dialog, false, amplitudePathOf(path)});
 }
@@ -129,9 +131,9 @@ void MeasurementSession::clear()
     }
 }
 
-bool MeasurementSession::follow(const QString &folder, int settleMs)
+bool MeasurementSession::follow(const QString &folder, int settleMs, int partnerWaitMs)
 {
-    if (!follower_.start(folder, settleMs))
+    if (!follower_.start(folder, settleMs, partnerWaitMs))
         return false;
     emit followingChanged();
     return true;

@@ -37,6 +37,7 @@ class MeasurementSession : public QObject {
 
 public:
     static constexpr int defaultSettleMs = 1000;
+    static constexpr int defaultPartnerWaitMs = 5000;
 
     explicit MeasurementSession(QObject *parent = nullptr);
     ~MeasurementSession() override;
@@ -47,7 +48,7 @@ public:
     void openRecent(int k);
     // F5: reads the shown measurement and the compared one again.
     void readAgain();
-    // Reads path as the measurement compared with the shown one.
+    // Reads path as the measurement compared with the shown one (or the one being read for it).
     void compareWith(const QString &path);
     void stopComparing();
     // Drops the read running and the requests waiting; what is shown stays.
@@ -59,7 +60,7 @@ public:
     // Follows folder: each measurement that settles there is shown. With nothing shown, the
     // folder's newest is shown once the first listing has answered. False for an empty name;
     // a folder that cannot be followed is told by followFailed.
-    bool follow(const QString &folder, int settleMs = defaultSettleMs);
+    bool follow(const QString &folder, int settleMs = defaultSettleMs, int partnerWaitMs = defaultPartnerWaitMs);
     void stopFollowing();
     bool isFollowing() const { return follower_.isFollowing(); }
     QString followedFolder() const { return follower_.folder(); }

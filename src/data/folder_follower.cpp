@@ -91,13 +91,15 @@ bool FolderFollower::isNetworkFileSystem(const QByteArray &type)
     return type.startsWith("fuse") || std::any_of(std::begin(network), std::end(network), [&](const char *name) { return type == name; });
 }
 
-bool FolderFollower::start(const QString &folder, int settleMs)
+bool FolderFollower::start(const QString &folder, int settleMs, int partnerWaitMs)
 {
     stop();
     if (folder.isEmpty())
         return false;
     folder_ = QDir(folder).absolutePath();
     settleMs_ = std::max(0, settleMs);
+    partnerWaitMs_ = std::max(0, partnerWaitMs);
+    pairsSeen_ = false;
     changeClock_.start();
     watching_ = Watching::Starting;
     // Even the first look runs in the worker: a share that stops answering must not keep the
@@ -190,6 +192,7 @@ FolderFollower::Snapshot FolderFollower::snapshotOf(const QString &ampPath, cons
 
 bool FolderFollower::apply(const QString &ampPath, Entry &entry, const Snapshot &snapshot)
 {
+    pairsSeen_ = pairsSeen_ || snapshot.ref.exists;
     if (snapshot.amp == entry.files.amp && snapshot.ref == entry.files.ref)
         return false;
     entry.files = snapshot;
@@ -353,8 +356,12 @@ void FolderFollower::tellSettled()
             continue;
         }
         // A station that pauses in the middle of a line has not finished the file, however long
-        // the pause: such a file waits three settle times.
-        const qint64 settle = it->files.linesEnded ? settleMs_ : 3 * qint64(settleMs_);
+        // the pause: such a file waits three settle times. Where measurements come as pairs,
+        // one without its reference file waits for it a while: shown alone, its reference
+        // chart would be built from the amplitude file and replaced a moment later.
+        qint64 settle = it->files.linesEnded ? settleMs_ : 3 * qint64(settleMs_);
+        if (pairsSeen_ && !it->files.ref.exists)
+            settle += partnerWaitMs_;
         if (now - it->lastChange < settle) {
             const qint64 deadline = it->lastChange + settle;
             nextDeadline = nextDeadline < 0 ? deadline : std::min(nextDeadline, deadline);

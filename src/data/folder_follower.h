@@ -33,13 +33,16 @@ public:
     // named instead has its folder followed. The folder is looked at in the worker: started()
     // or cannotFollow() tells how that went.
     // Safe at any moment, a check running included.
-    bool start(const QString &folder, int settleMs);
+    // In a folder whose measurements have come as pairs, an amplitude file that has settled
+    // without its reference file waits up to partnerWaitMs more for it.
+    bool start(const QString &folder, int settleMs, int partnerWaitMs = 5000);
     void stop();
 
     bool isFollowing() const { return watching_ != Watching::None; }
     Watching watching() const { return watching_; }
     const QString &folder() const { return folder_; }
     int settleMs() const { return settleMs_; }
+    int partnerWaitMs() const { return partnerWaitMs_; }
 
     // The newest measurement in the folder (by the last change of its files), else empty.
     QString newestMeasurement() const;
@@ -119,6 +122,8 @@ private:
 
     QString folder_;
     int settleMs_ = 1000;
+    int partnerWaitMs_ = 5000;
+    bool pairsSeen_ = false;   // a reference file has been seen in the folder
     Watching watching_ = Watching::None;
     QHash<QString, Entry> entries_;
     QSet<QString> pending_;   // entries not told yet

@@ -145,7 +145,8 @@ void TestCommandLine::badUsage_data()
     QTest::newRow("table without csv") << QStringList{QStringLiteral("--table"), QStringLiteral("reference"), QStringLiteral("a")};
     QTest::newRow("compare with report") << QStringList{QStringLiteral("--report"), QStringLiteral("r.pdf"), QStringLiteral("--compare"),
                                                         QStringLiteral("b"), QStringLiteral("a")};
-    QTest::newRow("compare in the viewer") << QStringList{QStringLiteral("--compare"), QStringLiteral("b"), QStringLiteral("a")};
+    QTest::newRow("compare in the viewer without a file") << QStringList{QStringLiteral("--compare"), QStringLiteral("b")};
+    QTest::newRow("partner wait without follow") << QStringList{QStringLiteral("--partner-wait"), QStringLiteral("10")};
     QTest::newRow("empty compare name") << QStringList{QStringLiteral("--dump"), QStringLiteral("--compare="), QStringLiteral("a")};
     QTest::newRow("unknown table") << QStringList{QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--table"),
                                                   QStringLiteral("marks"), QStringLiteral("a")};

@@ -245,6 +245,9 @@ void TestFollowFolder::stoppingRemovesTheNote()
         results->closeButton()->click();
     }
     QVERIFY(!window.folderFollower().isFollowing());
+    // Closed while following: the main window says that following has stopped.
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("spareLabel"))->text(),
+             route == QLatin1String("close") ? QStringLiteral("Following stopped.") : QString());
     if (window.resultsWindow()) {
         QVERIFY(!window.resultsWindow()->followNote());
         QVERIFY(!window.resultsWindow()->action(QStringLiteral("followFolder"))->isChecked());
@@ -274,6 +277,8 @@ void TestFollowFolder::followingGoesOn_data()
     QTest::addColumn<QString>("event");
     QTest::newRow("restarted while its first check runs") << "restart";
     QTest::newRow("the shown measurement deleted") << "delete";
+    QTest::newRow("an amplitude file waits for its partner") << "partner";
+    QTest::newRow("Ctrl+L shows the folder's newest") << "newest";
 }
 
 // Following survives what happens around it: it is not stalled by a message, and a new
@@ -288,6 +293,32 @@ void TestFollowFolder::followingGoesOn()
         for (int k = 0; k < 5; ++k)
             QVERIFY(window.followFolder(dir.path(), settleMs));
         QVERIFY(followAndWait(window, dir.path()));
+    } else if (event == QLatin1String("partner") || event == QLatin1String("newest")) {
+        writeTestFile(dir.filePath(QStringLiteral("old_amp.txt")), ampLines(3));
+        writeTestFile(dir.filePath(QStringLiteral("old_ref.txt")), "1 0 0 0 0 5 0 1 0 -1\n");
+        if (event == QLatin1String("newest")) {
+            // Shown first, then a newer one comes before following starts.
+            window.openChosenPath(dir.filePath(QStringLiteral("old_amp.txt")));
+            QTRY_COMPARE(shownTitle(window), QStringLiteral("old_amp.txt"));
+            QTest::qWait(20);
+            writeTestFile(dir.filePath(QStringLiteral("next_amp.txt")), ampLines(6));
+            window.toggleFollowing();
+            QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("next_amp.txt"), 5000);
+            QVERIFY(dialogs.errors.isEmpty());
+            return;
+        }
+        QVERIFY(followAndWait(window, dir.path()));
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("old_amp.txt"), 5000);
+        // The pair is shown once, with its reference file, however late that comes.
+        writeTestFile(dir.filePath(QStringLiteral("next_amp.txt")), ampLines(6));
+        QTest::qWait(3 * settleMs);
+        QCOMPARE(shownTitle(window), QStringLiteral("old_amp.txt"));
+        writeTestFile(dir.filePath(QStringLiteral("next_ref.txt")), "1 0 0 0 0 5 0 1 0 -1\n2 0 0 0 0 5 0 1 0 -1\n");
+        QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("next_amp.txt"), 5000);
+        QCOMPARE(window.files().refFileTitle, QStringLiteral("next_ref.txt"));
+        QCOMPARE(window.resultsWindow()->measurement().refCount, 2);
+        QVERIFY(dialogs.errors.isEmpty());
+        return;
     } else {
         QVERIFY(followAndWait(window, dir.path()));
         writeTestFile(dir.filePath(QStringLiteral("first_amp.txt")), ampLines(4));
@@ -300,6 +331,7 @@ void TestFollowFolder::followingGoesOn()
         QCOMPARE(window.resultsWindow()->measurement().ampCount, 4);
     }
     writeTestFile(dir.filePath(QStringLiteral("next_amp.txt")), ampLines(6));
+    writeTestFile(dir.filePath(QStringLiteral("next_ref.txt")), "1 0 0 0 0 5 0 1 0 -1\n");
     QTRY_COMPARE_WITH_TIMEOUT(shownTitle(window), QStringLiteral("next_amp.txt"), 5000);
     QVERIFY2(dialogs.errors.isEmpty(), qPrintable(dialogs.errors.value(0).text));
 }

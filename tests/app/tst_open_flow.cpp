@@ -181,7 +181,7 @@ void TestOpenFlow::unopenableChoiceShowsOpenError()
     const QString before = window.lastFilePath();
     openPath(window, dialogs, dir.filePath(relative));
     QCOMPARE(dialogs.errors.size(), 1);
-    QCOMPARE(dialogs.errors.first().caption, QStringLiteral("velkview"));
+    QCOMPARE(dialogs.errors.first().caption, QStringLiteral("VELKView"));
     QCOMPARE(dialogs.errors.first().text, QStringLiteral("Error while opening file!"));
     QCOMPARE(dialogs.errors.first().details, dir.filePath(relative) + QLatin1Char('\n') + reason);
     QVERIFY(!window.resultsWindow());
@@ -688,6 +688,7 @@ void TestOpenFlow::compareReadsASecondMeasurement_data()
     QTest::newRow("menu, refused file keeps the comparison") << "invalid";
     QTest::newRow("F5 reads both again") << "F5";
     QTest::newRow("F5 on a compared file turned invalid") << "F5 invalid";
+    QTest::newRow("F5 on a compared file deleted") << "F5 deleted";
 }
 
 // The comparison is read as Open reads a file, and a failed read leaves both measurements shown.
@@ -737,6 +738,18 @@ void TestOpenFlow::compareReadsASecondMeasurement()
         QVERIFY(dialogs.errors[0].details.startsWith(bad + QLatin1Char('\n')));
         QCOMPARE(results->comparedMeasurement()->ampCount, 3);
         QCOMPARE(results->comparedFiles().ampFileStatus.fullName, other);
+        QCOMPARE(results->measurement().ampCount, 2);
+        return;
+    }
+    if (route == QLatin1String("F5 deleted")) {
+        // Says so, and draws nothing that no file holds any more.
+        QVERIFY(QFile::remove(other));
+        QTest::keyClick(target, Qt::Key_F5);
+        idle(window);
+        QCOMPARE(dialogs.errors.size(), 1);
+        QCOMPARE(dialogs.errors[0].text, QStringLiteral("Error while opening file!"));
+        QVERIFY(dialogs.errors[0].details.startsWith(other + QLatin1Char('\n')));
+        QVERIFY(!results->isComparing());
         QCOMPARE(results->measurement().ampCount, 2);
         return;
     }
