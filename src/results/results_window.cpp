@@ -136,11 +136,10 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
     }
     const QPoint sample =
         chartSamplePoint(chart, measurement_, chartArea(), index, zoom_->range(), compared_.get());
-    // The compared measurement's values are those nearest the chosen sample's point.
+    // The compared measurement is read at the chosen sample's angle.
     ChartReadout readout{chart, 0.0, index};
-    if (const std::optional<ChartReadout> near = chartReadoutAt(
-            measurement_, chartArea(), sample.x(), sample.y(), zoom_->range(), compared_.get()))
-        readout.comparedIndex = near->chart == chart ? near->comparedIndex : -1;
+    if (compared_)
+        readout.comparedIndex = nearestSampleByAngle(chart, *compared_, readoutAngle(readout, measurement_));
     placeReadout(chartReadoutText(readout, measurement_, comparison()), sample);
 }
 
