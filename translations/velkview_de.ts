@@ -30,6 +30,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
 <context>
     <name>Charts</name>
     <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (dieselbe Datei)</translation>
+    </message>
+    <message>
         <source>Amplitude</source>
         <translation>Amplitude</translation>
     </message>

@@ -30,6 +30,10 @@ No pudo abrirse el conjunto de datos.</translation>
 <context>
     <name>Charts</name>
     <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (el mismo archivo)</translation>
+    </message>
+    <message>
         <source>Amplitude</source>
         <translation>Amplitud</translation>
     </message>

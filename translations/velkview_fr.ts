@@ -30,6 +30,10 @@ Ouverture des données impossible.</translation>
 <context>
     <name>Charts</name>
     <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (le même fichier)</translation>
+    </message>
+    <message>
         <source>Amplitude</source>
         <translation>Amplitude</translation>
     </message>

@@ -30,6 +30,10 @@ Non è stato possibile aprire i dati.</translation>
 <context>
     <name>Charts</name>
     <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (lo stesso file)</translation>
+    </message>
+    <message>
         <source>Amplitude</source>
         <translation>Ampiezza</translation>
     </message>

@@ -132,9 +132,8 @@ int runOutputMode(const CommandLine &line, Write write)
 int runChart(const CommandLine &line)
 {
     return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *compared) {
-        ChartComparison comparison;
-        if (compared)
-            comparison = {&compared->data, measurement.files.ampFileTitle, compared->files.ampFileTitle};
+        const ChartComparison comparison =
+            compared ? chartComparison(&compared->data, measurement.files, compared->files) : ChartComparison{};
         return writeChartImage(line.outputPath, line.chartSize, measurement.data, createChartTools(),
                                comparison);
     });

@@ -124,12 +124,13 @@ void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const Char
                      tools.thinBlackPen);
     if (comparison.data) {
         AmplitudeTools compared = own;
-        compared.whitePen = comparedPen(own.whitePen);
-        compared.yellowPen = comparedPen(own.yellowPen);
+        compared.whitePen = comparedPen(own.whitePen, own.plotFill);
+        compared.yellowPen = comparedPen(own.yellowPen, own.plotFill);
         drawCurves(surface, *comparison.data, geometry, compared, CurveCut::ToPlot);
     }
     drawCurves(surface, data, geometry, own, CurveCut::None);
     if (comparison.data)
-        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont,
+                        legendTitles(LegendFiles::Amplitude, comparison),
                         own.yellowPen, own.plotFill);
 }

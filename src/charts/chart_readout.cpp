@@ -1,5 +1,6 @@
 #include "charts/chart_readout.h"
 
+#include "charts/chart_comparison.h"
 #include "charts/chart_geometry.h"
 #include "charts/charts.h"
 
@@ -224,7 +225,9 @@ QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data
     else
         appendSampleLines(lines, readout.chart, data, readout.index);
     if (comparison.data && readout.comparedIndex >= 0) {
-        lines << comparison.comparedTitle;
+        // The file the chart's legend names for it.
+        lines << legendTitles(readout.chart == Chart::Amplitude ? LegendFiles::Amplitude : LegendFiles::Reference,
+                              comparison).compared;
         const double comparedAngle = angles(readout.chart, *comparison.data)[readout.comparedIndex];
         const double shownAngle = readout.index < 0 ? readout.angle : angles(readout.chart, data)[readout.index];
         appendSampleLines(lines, readout.chart, *comparison.data, readout.comparedIndex,

@@ -137,14 +137,15 @@ void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const
     drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels, own.thinPen);
     if (comparison.data) {
         ReferenceTools compared = own;
-        compared.redLinePen = comparedPen(own.redLinePen);
-        compared.blueLinePen = comparedPen(own.blueLinePen);
+        compared.redLinePen = comparedPen(own.redLinePen, chartColours.referenceBackground);
+        compared.blueLinePen = comparedPen(own.blueLinePen, chartColours.referenceBackground);
         compared.redMarkBrush.style = BrushStyle::Hollow;
         compared.blueMarkBrush.style = BrushStyle::Hollow;
         drawMarksAndLines(surface, *comparison.data, geometry, compared, CurveCut::ToPlot);
     }
     drawMarksAndLines(surface, data, geometry, own, CurveCut::None);
     if (comparison.data)
-        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont,
+                        legendTitles(LegendFiles::Reference, comparison),
                         own.redLinePen, chartColours.referenceBackground);
 }

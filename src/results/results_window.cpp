@@ -125,7 +125,9 @@ void ResultsWindow::showReadout(QPoint position)
         readout_->hide();
         return;
     }
-    placeReadout(chartReadoutText(*found, measurement_, comparison()), position);
+    placeReadout(chartReadoutText(*found, measurement_,
+                                  chartComparison(compared_.get(), files_, comparedFiles_)),
+                 position);
 }
 
 void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
@@ -140,7 +142,9 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
     ChartReadout readout{chart, 0.0, index};
     if (compared_)
         readout.comparedIndex = nearestSampleByAngle(chart, *compared_, readoutAngle(readout, measurement_));
-    placeReadout(chartReadoutText(readout, measurement_, comparison()), sample);
+    placeReadout(chartReadoutText(readout, measurement_,
+                                  chartComparison(compared_.get(), files_, comparedFiles_)),
+                 sample);
 }
 
 void ResultsWindow::placeReadout(const QString &text, QPoint beside)
@@ -222,7 +226,7 @@ void ResultsWindow::paintEvent(QPaintEvent *)
     // The route is the one of --chart, the clipboard and the image saves.
     QPainter painter(this);
     paintChartClientArea(painter, size(), measurement_, tools_, QPainterSurface::WideLines::Stamped,
-                         zoom_->range(), comparison());
+                         zoom_->range(), chartComparison(compared_.get(), files_, comparedFiles_));
     paintAngleMark(painter);
 }
 

@@ -257,14 +257,15 @@ void TestReferenceMarksChart::hugeValuesDrawClampedWithoutWrapping()
 }
 
 // Behind the shown entries: the compared lines lighter and dashed, its markers hollow, and the
-// scale takes in its markers too.
+// scale takes in its markers too. The legend names the reference files.
 void TestReferenceMarksChart::comparisonIsDrawnBehindDashedAndHollow()
 {
     const auto shown = entries({{0, 50, -20, 10, -10}, {90, 0, 0, 20, -20}});
     const auto other = entries({{0, 950, 0, 30, -30}, {90, 0, -40, 40, -40}});
     RecordingSurface surface;
     drawReferenceMarksChart(surface, *shown, tools, 1.0, 1.0, ChartMedium::Screen, client1280, {},
-                            {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")});
+                            {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt"),
+                             QStringLiteral("a_ref.txt"), QStringLiteral("b_ref.txt")});
     QVERIFY(surface.texts().contains(QStringLiteral("1000")));
     const auto marks = surface.recordsOf(Kind::RoundRect);
     QCOMPARE(marks.size(), size_t(4));
@@ -277,7 +278,7 @@ void TestReferenceMarksChart::comparisonIsDrawnBehindDashedAndHollow()
     QCOMPARE(surface.linesWith(Pen{{223, 127, 127}, 2, PenStyle::Dash}).size(), size_t(2));
     QCOMPARE(surface.linesWith(Pen{{127, 127, 223}, 2, PenStyle::Dash}).size(), size_t(1));
     QCOMPARE(surface.texts().mid(surface.texts().size() - 2),
-             (QList<QString>{QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")}));
+             (QList<QString>{QStringLiteral("a_ref.txt"), QStringLiteral("b_ref.txt")}));
 }
 
 void TestReferenceMarksChart::comparedLinesAreCutToThePlot_data()
