@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -31,6 +32,11 @@ void chooseLanguage(const CommandLine &line)
     detectLanguage();
     if (line.language)
         setLanguage(*line.language);
+    // The system's reasons (strerror) follow the user's locale, which need not be the interface
+    // language and may have no texts for it: a message that carries one is given in English
+    // whole, so that it reads in one language.
+    qunsetenv("LANGUAGE");
+    std::setlocale(LC_MESSAGES, "C");
 }
 
 void printLine(const QString &text)
@@ -39,8 +45,9 @@ void printLine(const QString &text)
     std::fprintf(stderr, "%s\n", bytes.constData());
 }
 
-// A file that cannot be opened gets the window's open error with the system's reason; a file
-// the reader refuses gets the invalid-format message.
+// A file that cannot be opened gets the window's open error with the system's reason, in
+// English as the reason is; a file the reader refuses gets the invalid-format message in the
+// interface language. Both name the file, which with --compare may be either of two.
 std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
 {
     auto measurement = std::make_unique<Measurement>();
@@ -52,15 +59,16 @@ std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
     case ReadOutcome::Read:
         return measurement;
     case ReadOutcome::CannotOpen:
-        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n') + amplitudeFile
-                  + QStringLiteral(": ") + reason);
+        printLine(QString::fromLatin1(QT_TRANSLATE_NOOP("BatchModes", "Error while opening file!"))
+                  + QLatin1Char('\n') + amplitudeFile + QStringLiteral(": ") + reason);
         return nullptr;
     case ReadOutcome::Refused:
     case ReadOutcome::ReadError:
     case ReadOutcome::Cancelled:   // the batch modes ask for no progress, so never
         break;
     }
-    printLine(QCoreApplication::translate("BatchModes", "Invalid file format!\n\nData set could not be opened."));
+    printLine(QCoreApplication::translate("BatchModes", "Invalid file format!\n\nData set could not be opened.")
+              + QLatin1Char('\n') + amplitudeFile);
     return nullptr;
 }
 

@@ -203,6 +203,12 @@ void TestCommandLine::dumpIsParsedBack()
     QCOMPARE(missing.status, 1);
     QVERIFY(missing.out.isEmpty());
     QVERIFY(missing.err.contains("Error while opening file!\n" + QFile::encodeName(dir.filePath(QStringLiteral("n_amp.txt")))));
+    // A refused file is named, whichever of the two it is.
+    const QString letters = writeTestFile(dir.filePath(QStringLiteral("l_amp.txt")), "Angle\n");
+    const Run refused = runViewer({QStringLiteral("--chart"), dir.filePath(QStringLiteral("c.png")),
+                                   QStringLiteral("--compare"), letters, amp});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.endsWith("opened.\n" + QFile::encodeName(letters) + '\n'), refused.err.constData());
 
     // Standard output that takes nothing: said, with exit 3.
     const Run full = runViewer({QStringLiteral("--dump"), amp}, 0, 0, QStringLiteral("/dev/full"));
@@ -222,6 +228,9 @@ void TestCommandLine::unreadableInputExitsOne_data()
                                      << QByteArray("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden.");
     QTest::newRow("missing") << "none_amp.txt" << QByteArray("none") << "en"
                              << QByteArray(": No such file or directory");
+    // The system's reason is English, so the message around it is too.
+    QTest::newRow("missing, German") << "none_amp.txt" << QByteArray("none") << "de"
+                                     << QByteArray(": No such file or directory");
     QTest::newRow("directory") << "dir_amp.txt" << QByteArray("dir") << "en" << QByteArray(": Is a directory");
     QTest::newRow("FIFO without writer") << "fifo_amp.txt" << QByteArray("fifo") << "en"
                                          << QByteArray(": Not a regular file");
@@ -249,7 +258,8 @@ void TestCommandLine::unreadableInputExitsOne()
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.isEmpty());
         const QByteArray expected = message.startsWith(": ")
-            ? "Error while opening file!\n" + QFile::encodeName(path) + message : message;
+            ? "Error while opening file!\n" + QFile::encodeName(path) + message
+            : message + '\n' + QFile::encodeName(path);
         QVERIFY2(run.err.contains(expected), run.err.constData());
     }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("c.png"))));
