@@ -338,6 +338,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
 <context>
     <name>ValuesWindow</name>
     <message>
+        <source>Values — %1</source>
+        <translation>Werte — %1</translation>
+    </message>
+    <message>
         <source>Values</source>
         <translation>Werte</translation>
     </message>

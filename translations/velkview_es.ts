@@ -338,6 +338,10 @@ No pudo abrirse el conjunto de datos.</translation>
 <context>
     <name>ValuesWindow</name>
     <message>
+        <source>Values — %1</source>
+        <translation>Valores — %1</translation>
+    </message>
+    <message>
         <source>Values</source>
         <translation>Valores</translation>
     </message>

@@ -338,6 +338,10 @@ Ouverture des données impossible.</translation>
 <context>
     <name>ValuesWindow</name>
     <message>
+        <source>Values — %1</source>
+        <translation>Valeurs — %1</translation>
+    </message>
+    <message>
         <source>Values</source>
         <translation>Valeurs</translation>
     </message>

@@ -338,6 +338,10 @@ Non è stato possibile aprire i dati.</translation>
 <context>
     <name>ValuesWindow</name>
     <message>
+        <source>Values — %1</source>
+        <translation>Valori — %1</translation>
+    </message>
+    <message>
         <source>Values</source>
         <translation>Valori</translation>
     </message>

@@ -55,7 +55,7 @@ void ResultsWindow::addLookingCloserItems(QMenu &menu)
 void ResultsWindow::showValues()
 {
     if (!valuesWindow_) {
-        valuesWindow_ = new ValuesWindow(measurement_, this);
+        valuesWindow_ = new ValuesWindow(measurement_, files_, this);
         connect(valuesWindow_, &ValuesWindow::rowChosen, this, &ResultsWindow::markValue);
         // Beside the charts: at the right edge of the screen, over the labels' margin.
         const QRect room = screen()->availableGeometry();

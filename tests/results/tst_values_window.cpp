@@ -92,6 +92,10 @@ void TestValuesWindow::chosenRowIsMarkedAndCopied()
     ValuesWindow *values = window.valuesWindow();
     QVERIFY(values && values->isVisible());
     QTableView *view = values->view(ValueTable::Amplitude);
+    QCOMPARE(values->windowTitle(), QString::fromUtf8("Values — demo_amp.txt"));
+    QCOMPARE(values->windowType(), Qt::Tool);   // kept above the results window
+    QCOMPARE(values->focusWidget(), view);
+    QVERIFY2(view->rowHeight(0) < 2 * view->fontMetrics().height(), "a row as tall as two lines");
     view->selectRow(1);
     QCOMPARE(window.markedAngle(), std::optional<double>(1.0));
     const QLabel *readout = window.findChild<QLabel *>(QStringLiteral("readout"));
@@ -107,6 +111,7 @@ void TestValuesWindow::chosenRowIsMarkedAndCopied()
     QTemporaryDir dir;
     show(window, writeLargestPair(QDir(dir.path())));
     QCOMPARE(view->model()->rowCount(), 8191);
+    QCOMPARE(values->windowTitle(), QString::fromUtf8("Values — largest_amp.txt"));
     QVERIFY(!window.markedAngle());
 }
 
