@@ -9,6 +9,7 @@
 #include "data/value_table.h"
 #include "lang/language.h"
 #include "report/report_pdf.h"
+#include "ui/file_messages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -32,9 +33,9 @@ void chooseLanguage(const CommandLine &line)
     detectLanguage();
     if (line.language)
         setLanguage(*line.language);
-    // The system's reasons (strerror) follow the user's locale, which need not be the interface
-    // language and may have no texts for it: a message that carries one is given in English
-    // whole, so that it reads in one language.
+    // The system's reasons (strerror) would follow the user's locale, which need not be the
+    // interface language: in the C locale's wording reasonText gives the common ones in the
+    // interface language, and the rest read in English rather than in a third language.
     qunsetenv("LANGUAGE");
     std::setlocale(LC_MESSAGES, "C");
 }
@@ -45,9 +46,9 @@ void printLine(const QString &text)
     std::fprintf(stderr, "%s\n", bytes.constData());
 }
 
-// A file that cannot be opened gets the window's open error with the system's reason, in
-// English as the reason is; a file the reader refuses gets the invalid-format message in the
-// interface language. Both name the file, which with --compare may be either of two.
+// A file that cannot be opened gets the window's open error with the system's reason; a file
+// the reader refuses gets the invalid-format message. Both name the file, which with --compare
+// may be either of two.
 std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
 {
     auto measurement = std::make_unique<Measurement>();
@@ -59,8 +60,8 @@ std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
     case ReadOutcome::Read:
         return measurement;
     case ReadOutcome::CannotOpen:
-        printLine(QString::fromLatin1(QT_TRANSLATE_NOOP("BatchModes", "Error while opening file!"))
-                  + QLatin1Char('\n') + amplitudeFile + QStringLiteral(": ") + reason);
+        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n')
+                  + amplitudeFile + QStringLiteral(": ") + reasonText(reason));
         return nullptr;
     case ReadOutcome::Refused:
     case ReadOutcome::ReadError:
