@@ -191,6 +191,14 @@ Datensatz konnte nicht geöffnet werden.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>

@@ -191,6 +191,14 @@ No pudo abrirse el conjunto de datos.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>No se pudo guardar el archivo.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>

@@ -191,6 +191,14 @@ Ouverture des données impossible.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>

@@ -191,6 +191,14 @@ Non è stato possibile aprire i dati.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Impossibile salvare il file.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>

@@ -111,8 +111,10 @@ void ResultsWindow::exportValuesCsv()
                                               : report.left(report.size() - int(qstrlen("_report.pdf"))) + suffix;
     QString title = tr("Export values as CSV…");
     title.chop(1);
-    const std::optional<QString> chosen =
-        dialogs_.chooseSaveFile(this, SaveFileRequest{title, {tr("CSV files (*.csv)")}, proposed});
+    // The measurements' own files are refused in the dialog, before it asks to replace one.
+    const SaveFileRequest request{title, {tr("CSV files (*.csv)")}, proposed,
+                                  {files_.ampFileStatus.fullName, comparedFiles_.ampFileStatus.fullName}};
+    const std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);
     if (!chosen)
         return;
     const QByteArray csv = valuesCsv(measurement_, table);

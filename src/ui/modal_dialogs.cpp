@@ -1,10 +1,13 @@
 #include "ui/modal_dialogs.h"
 
+#include "ui/file_messages.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QMessageBox>
@@ -40,10 +43,50 @@ void giveSensibleSize(QFileDialog &dialog, QWidget *owner)
     dialog.resize(wanted.boundedTo(room).expandedTo(dialog.minimumSizeHint()));
 }
 
-std::optional<QString> runFileDialog(QWidget *owner, QFileDialog::AcceptMode mode, const QString &title,
-                                     const QStringList &filters, const QString &initialPath)
+// Says why path is refused when it is a measurement's own file; false when it is not.
+bool showRefusal(QWidget *owner, const QString &path, const QStringList &measurementPaths)
 {
-    QFileDialog dialog(owner, title);
+    const QString details = refusedSaveDetails(path, measurementPaths);
+    if (details.isEmpty())
+        return false;
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ModalDialogs", "Error"),
+                    QCoreApplication::translate("ModalDialogs", "The file could not be saved."),
+                    QMessageBox::Ok, owner);
+    box.setInformativeText(details);
+    box.exec();
+    return true;
+}
+
+// Qt's own dialog asks before replacing a file when it is accepted. A measurement's own file,
+// which would be refused however that question is answered, is refused before it, and the
+// dialog stays open for another name. A native dialog has asked and closed by then.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget *owner, const QString &title, const QStringList &measurementPaths)
+        : QFileDialog(owner, title)
+        , measurementPaths_(measurementPaths)
+    {
+    }
+
+    void accept() override
+    {
+        const bool ownWidgets = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) != nullptr;
+        const QStringList files = selectedFiles();
+        if (ownWidgets && acceptMode() == AcceptSave && !files.isEmpty()
+            && showRefusal(this, files.first(), measurementPaths_))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    QStringList measurementPaths_;
+};
+
+std::optional<QString> runFileDialog(QWidget *owner, QFileDialog::AcceptMode mode, const QString &title,
+                                     const QStringList &filters, const QString &initialPath,
+                                     const QStringList &measurementPaths = {})
+{
+    FileDialog dialog(owner, title, measurementPaths);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filters carry their patterns twice: shown as the descriptions say, matched as Qt needs.
@@ -144,7 +187,15 @@ void QtModalDialogs::endReadProgress()
 
 std::optional<QString> QtModalDialogs::chooseSaveFile(QWidget *owner, const SaveFileRequest &request)
 {
-    return runFileDialog(owner, QFileDialog::AcceptSave, request.title, request.filters, request.initialPath);
+    QString initialPath = request.initialPath;
+    for (;;) {
+        const std::optional<QString> chosen = runFileDialog(owner, QFileDialog::AcceptSave, request.title,
+                                                            request.filters, initialPath, request.measurementPaths);
+        // Only a native dialog gets here with a refused file: said, and asked again.
+        if (!chosen || !showRefusal(owner, *chosen, request.measurementPaths))
+            return chosen;
+        initialPath = *chosen;
+    }
 }
 
 void QtModalDialogs::runPrintPreview(QWidget *owner, QPrinter &printer,

@@ -544,13 +544,17 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
     dialogs.dialogAnswer = answerTextDialog({}, true);
     const std::unique_ptr<QMenu> menu = window.createContextMenu();
     for (const QString &path : own) {
-        dialogs.saveFileAnswers = {path};
+        dialogs.saveFileAnswers = {path, path};
         menu->findChild<QAction *>(QStringLiteral("saveReportAsPdf"))->trigger();
+        // The export names them to its dialog, which refuses them before asking to replace.
+        menu->findChild<QAction *>(QStringLiteral("exportValuesCsv"))->trigger();
+        QCOMPARE(dialogs.saveFileRequests.last().measurementPaths,
+                 (QStringList{files.ampFileStatus.fullName, compared.ampFileStatus.fullName}));
         // Print to a file named like the measurements' files: refused the same way.
         dialogs.printAnswer = printToPdf(path);
         window.printReport();
     }
-    QCOMPARE(dialogs.errors.size(), 8);
+    QCOMPARE(dialogs.errors.size(), 12);
     for (const ScriptedDialogs::Error &error : dialogs.errors) {
         QCOMPARE(error.text, QStringLiteral("The file could not be saved."));
         QVERIFY(error.details.endsWith(QStringLiteral("It is one of the measurement's own files")));
