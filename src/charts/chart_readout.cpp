@@ -104,13 +104,13 @@ const double *angles(Chart chart, const MeasurementSet &data)
     return chart == Chart::Amplitude ? data.ampSeries[0] : data.refSeries[0];
 }
 
-enum class AngleLine { Shown, Left };
+enum class AngleLine { Listed, Omitted };
 
 // The lines of sample or entry i: its angle, its values, the line of its file.
 void appendSampleLines(QStringList &lines, Chart chart, const MeasurementSet &data, int i,
-                       AngleLine angleLine = AngleLine::Shown)
+                       AngleLine angleLine = AngleLine::Listed)
 {
-    if (angleLine == AngleLine::Shown)
+    if (angleLine == AngleLine::Listed)
         lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(angles(chart, data)[i]));
     switch (chart) {
     case Chart::Amplitude:
@@ -157,7 +157,7 @@ int nearestSampleByAngle(Chart chart, const MeasurementSet &data, double angle)
     int nearest = -1;
     double best = std::numeric_limits<double>::infinity();
     for (int i = 0; i < chartSampleCount(chart, data); ++i) {
-        // Not finite: a NaN angle is near nothing, and inf - inf is one.
+        // An angle that is NaN or infinite is near no angle.
         const double distance = std::abs(angles(chart, data)[i] - angle);
         if (std::isfinite(distance) && distance < best) {
             nearest = i;
@@ -228,10 +228,11 @@ QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data
         // The file the chart's legend names for it.
         lines << legendTitles(readout.chart == Chart::Amplitude ? LegendFiles::Amplitude : LegendFiles::Reference,
                               comparison).compared;
+        // Its angle only where it reads otherwise than the one above.
         const double comparedAngle = angles(readout.chart, *comparison.data)[readout.comparedIndex];
-        const double shownAngle = readout.index < 0 ? readout.angle : angles(readout.chart, data)[readout.index];
+        const bool sameAngle = degrees(comparedAngle) == degrees(readoutAngle(readout, data));
         appendSampleLines(lines, readout.chart, *comparison.data, readout.comparedIndex,
-                          degrees(comparedAngle) == degrees(shownAngle) ? AngleLine::Left : AngleLine::Shown);
+                          sameAngle ? AngleLine::Omitted : AngleLine::Listed);
     }
     return lines.join(QLatin1Char('\n'));
 }
