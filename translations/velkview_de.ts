@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>%1 kann nicht geschrieben werden: es ist die Messung, die gelesen wird</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>Die Messung kann nicht in die Standardausgabe geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>Fehler beim Öffnen !</translation>
     </message>

@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>no se puede escribir %1: es la medición que se está leyendo</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>no se puede escribir la medición en la salida estándar: %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>¡Error al abrir el archivo!</translation>
     </message>

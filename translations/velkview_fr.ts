@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>impossible d&apos;écrire %1 : c&apos;est la mesure en cours de lecture</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>impossible d&apos;écrire la mesure sur la sortie standard : %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>Erreur lors de l&apos;ouverture du fichier!</translation>
     </message>

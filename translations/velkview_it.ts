@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>impossibile scrivere %1: è la misura che si sta leggendo</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>impossibile scrivere la misura sullo standard output: %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>Errore durante l&apos;apertura!</translation>
     </message>

@@ -35,7 +35,8 @@ void chooseLanguage(const CommandLine &line)
         setLanguage(*line.language);
     // The system's reasons (strerror) would follow the user's locale, which need not be the
     // interface language: in the C locale's wording reasonText gives the common ones in the
-    // interface language, and the rest read in English rather than in a third language.
+    // interface language, like the messages around them, and the rest read in English rather
+    // than in a third language.
     qunsetenv("LANGUAGE");
     std::setlocale(LC_MESSAGES, "C");
 }
@@ -83,7 +84,8 @@ bool outputIsAnInput(const CommandLine &line)
     };
     if (!isInput(line.amplitudeFile) && !isInput(line.compareFile))
         return false;
-    printLine(QStringLiteral("cannot write %1: it is the measurement being read").arg(line.outputPath));
+    printLine(QCoreApplication::translate("BatchModes", "cannot write %1: it is the measurement being read")
+                  .arg(line.outputPath));
     return true;
 }
 
@@ -91,7 +93,7 @@ int writtenOrThree(const CommandLine &line, const QString &reason)
 {
     if (reason.isEmpty())
         return 0;
-    printLine(QStringLiteral("cannot write %1: %2").arg(line.outputPath, reason));
+    printLine(QCoreApplication::translate("BatchModes", "cannot write %1: %2").arg(line.outputPath, reasonText(reason)));
     return 3;
 }
 
@@ -115,8 +117,8 @@ int runDump(const CommandLine &line)
     // A reader that went away (| head) has what it wanted; anything else is said.
     const int error = errno;
     if (error != EPIPE)
-        printLine(QStringLiteral("cannot write the measurement to standard output: %1")
-                      .arg(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO))));
+        printLine(QCoreApplication::translate("BatchModes", "cannot write the measurement to standard output: %1")
+                      .arg(reasonText(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)))));
     return 3;
 }
 

@@ -307,6 +307,9 @@ void TestCommandLine::refusedOutputExitsThree_data()
     QTest::newRow("missing folder, png") << "--chart" << "no/dir/c.png" << none << 0 << QByteArray("No such file or directory");
     QTest::newRow("missing folder, pdf") << "--report" << "no/dir/r.pdf" << none << 0 << QByteArray("No such file or directory");
     QTest::newRow("a directory") << "--report" << "folder" << none << 0 << QByteArray("Is a directory");
+    // The whole message in the interface language; %1 is the output.
+    QTest::newRow("a directory, German") << "--language de --report" << "folder" << none << 0
+                                         << QByteArray("%1 kann nicht geschrieben werden: Ist ein Verzeichnis");
     QTest::newRow("the amplitude file") << "--report" << "u_amp.txt" << none << 0 << QByteArray("it is the measurement");
     QTest::newRow("link to the reference file") << "--chart" << "ref.svg" << "u_ref.txt" << 0
                                                 << QByteArray("it is the measurement");
@@ -339,13 +342,15 @@ void TestCommandLine::refusedOutputExitsThree()
         QVERIFY(QFile::link(linkTarget.startsWith(QLatin1Char('/')) ? linkTarget : dir.filePath(linkTarget), out));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
-    QStringList arguments{option, out, amp};
+    QStringList arguments = option.split(QLatin1Char(' ')) + QStringList{out, amp};
     if (sizeLimit < 0)
         arguments << QStringLiteral("--size") << QStringLiteral("16384x16384");
     const Run run = sizeLimit < 0 ? runViewer(arguments, 0, rlim_t(-sizeLimit) << 20)
                                   : runViewer(arguments, rlim_t(sizeLimit));
     QCOMPARE(run.status, 3);
-    QVERIFY2(run.err.contains("cannot write " + out.toUtf8() + ": " + reason), run.err.constData());
+    const QByteArray expected = reason.contains("%1") ? QByteArray(reason).replace("%1", out.toUtf8())
+                                                      : "cannot write " + out.toUtf8() + ": " + reason;
+    QVERIFY2(run.err.contains(expected), run.err.constData());
     // Nothing partial is left, and the measurement and any device are as they were.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
     QFile ampFile(amp);
