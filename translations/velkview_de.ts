@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>%1 kann nicht geschrieben werden: es ist die Messung, die gelesen wird</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>Die Messung kann nicht in die Standardausgabe geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>Fehler beim Öffnen !</translation>
     </message>
@@ -29,6 +41,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
 </context>
 <context>
     <name>Charts</name>
+    <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (dieselbe Datei)</translation>
+    </message>
     <message>
         <source>Amplitude</source>
         <translation>Amplitude</translation>
@@ -191,6 +207,14 @@ Datensatz konnte nicht geöffnet werden.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -341,6 +365,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
 </context>
 <context>
     <name>ValuesWindow</name>
+    <message>
+        <source>Values — %1</source>
+        <translation>Werte — %1</translation>
+    </message>
     <message>
         <source>Values</source>
         <translation>Werte</translation>

@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>no se puede escribir %1: es la medición que se está leyendo</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>no se puede escribir la medición en la salida estándar: %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>¡Error al abrir el archivo!</translation>
     </message>
@@ -29,6 +41,10 @@ No pudo abrirse el conjunto de datos.</translation>
 </context>
 <context>
     <name>Charts</name>
+    <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (el mismo archivo)</translation>
+    </message>
     <message>
         <source>Amplitude</source>
         <translation>Amplitud</translation>
@@ -191,6 +207,14 @@ No pudo abrirse el conjunto de datos.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>No se pudo guardar el archivo.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -341,6 +365,10 @@ No pudo abrirse el conjunto de datos.</translation>
 </context>
 <context>
     <name>ValuesWindow</name>
+    <message>
+        <source>Values — %1</source>
+        <translation>Valores — %1</translation>
+    </message>
     <message>
         <source>Values</source>
         <translation>Valores</translation>

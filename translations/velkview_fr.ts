@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>impossible d&apos;écrire %1 : c&apos;est la mesure en cours de lecture</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>impossible d&apos;écrire la mesure sur la sortie standard : %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>Erreur lors de l&apos;ouverture du fichier!</translation>
     </message>
@@ -29,6 +41,10 @@ Ouverture des données impossible.</translation>
 </context>
 <context>
     <name>Charts</name>
+    <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (le même fichier)</translation>
+    </message>
     <message>
         <source>Amplitude</source>
         <translation>Amplitude</translation>
@@ -191,6 +207,14 @@ Ouverture des données impossible.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -341,6 +365,10 @@ Ouverture des données impossible.</translation>
 </context>
 <context>
     <name>ValuesWindow</name>
+    <message>
+        <source>Values — %1</source>
+        <translation>Valeurs — %1</translation>
+    </message>
     <message>
         <source>Values</source>
         <translation>Valeurs</translation>

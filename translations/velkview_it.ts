@@ -4,6 +4,18 @@
 <context>
     <name>BatchModes</name>
     <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: it is the measurement being read</source>
+        <translation>impossibile scrivere %1: è la misura che si sta leggendo</translation>
+    </message>
+    <message>
+        <source>cannot write the measurement to standard output: %1</source>
+        <translation>impossibile scrivere la misura sullo standard output: %1</translation>
+    </message>
+    <message>
         <source>Error while opening file!</source>
         <translation>Errore durante l&apos;apertura!</translation>
     </message>
@@ -29,6 +41,10 @@ Non è stato possibile aprire i dati.</translation>
 </context>
 <context>
     <name>Charts</name>
+    <message>
+        <source>%1 (the same file)</source>
+        <translation>%1 (lo stesso file)</translation>
+    </message>
     <message>
         <source>Amplitude</source>
         <translation>Ampiezza</translation>
@@ -191,6 +207,14 @@ Non è stato possibile aprire i dati.</translation>
 <context>
     <name>ModalDialogs</name>
     <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Impossibile salvare il file.</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -341,6 +365,10 @@ Non è stato possibile aprire i dati.</translation>
 </context>
 <context>
     <name>ValuesWindow</name>
+    <message>
+        <source>Values — %1</source>
+        <translation>Valori — %1</translation>
+    </message>
     <message>
         <source>Values</source>
         <translation>Valori</translation>

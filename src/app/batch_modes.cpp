@@ -9,11 +9,13 @@
 #include "data/value_table.h"
 #include "lang/language.h"
 #include "report/report_pdf.h"
+#include "ui/file_messages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -31,6 +33,12 @@ void chooseLanguage(const CommandLine &line)
     detectLanguage();
     if (line.language)
         setLanguage(*line.language);
+    // The system's reasons (strerror) would follow the user's locale, which need not be the
+    // interface language: in the C locale's wording reasonText gives the common ones in the
+    // interface language, like the messages around them, and the rest read in English rather
+    // than in a third language.
+    qunsetenv("LANGUAGE");
+    std::setlocale(LC_MESSAGES, "C");
 }
 
 void printLine(const QString &text)
@@ -40,7 +48,8 @@ void printLine(const QString &text)
 }
 
 // A file that cannot be opened gets the window's open error with the system's reason; a file
-// the reader refuses gets the invalid-format message.
+// the reader refuses gets the invalid-format message. Both name the file, which with --compare
+// may be either of two.
 std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
 {
     auto measurement = std::make_unique<Measurement>();
@@ -52,15 +61,16 @@ std::unique_ptr<Measurement> readForBatch(const QString &amplitudeFile)
     case ReadOutcome::Read:
         return measurement;
     case ReadOutcome::CannotOpen:
-        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n') + amplitudeFile
-                  + QStringLiteral(": ") + reason);
+        printLine(QCoreApplication::translate("BatchModes", "Error while opening file!") + QLatin1Char('\n')
+                  + amplitudeFile + QStringLiteral(": ") + reasonText(reason));
         return nullptr;
     case ReadOutcome::Refused:
     case ReadOutcome::ReadError:
     case ReadOutcome::Cancelled:   // the batch modes ask for no progress, so never
         break;
     }
-    printLine(QCoreApplication::translate("BatchModes", "Invalid file format!\n\nData set could not be opened."));
+    printLine(QCoreApplication::translate("BatchModes", "Invalid file format!\n\nData set could not be opened.")
+              + QLatin1Char('\n') + amplitudeFile);
     return nullptr;
 }
 
@@ -74,7 +84,8 @@ bool outputIsAnInput(const CommandLine &line)
     };
     if (!isInput(line.amplitudeFile) && !isInput(line.compareFile))
         return false;
-    printLine(QStringLiteral("cannot write %1: it is the measurement being read").arg(line.outputPath));
+    printLine(QCoreApplication::translate("BatchModes", "cannot write %1: it is the measurement being read")
+                  .arg(line.outputPath));
     return true;
 }
 
@@ -82,7 +93,7 @@ int writtenOrThree(const CommandLine &line, const QString &reason)
 {
     if (reason.isEmpty())
         return 0;
-    printLine(QStringLiteral("cannot write %1: %2").arg(line.outputPath, reason));
+    printLine(QCoreApplication::translate("BatchModes", "cannot write %1: %2").arg(line.outputPath, reasonText(reason)));
     return 3;
 }
 
@@ -106,8 +117,8 @@ int runDump(const CommandLine &line)
     // A reader that went away (| head) has what it wanted; anything else is said.
     const int error = errno;
     if (error != EPIPE)
-        printLine(QStringLiteral("cannot write the measurement to standard output: %1")
-                      .arg(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO))));
+        printLine(QCoreApplication::translate("BatchModes", "cannot write the measurement to standard output: %1")
+                      .arg(reasonText(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)))));
     return 3;
 }
 
@@ -132,9 +143,8 @@ int runOutputMode(const CommandLine &line, Write write)
 int runChart(const CommandLine &line)
 {
     return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *compared) {
-        ChartComparison comparison;
-        if (compared)
-            comparison = {&compared->data, measurement.files.ampFileTitle, compared->files.ampFileTitle};
+        const ChartComparison comparison =
+            compared ? chartComparison(&compared->data, measurement.files, compared->files) : ChartComparison{};
         return writeChartImage(line.outputPath, line.chartSize, measurement.data, createChartTools(),
                                comparison);
     });

@@ -3,6 +3,7 @@
 #include "charts/chart_geometry.h"
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
+#include "draw/device_units.h"
 
 #include <QCoreApplication>
 
@@ -81,24 +82,26 @@ void drawPercentageRows(Surface &surface, const AmplitudeGeometry &g, const Ampl
 // curves cross. A jump of 90 degrees or more (the wrap from 360 to 0) breaks both curves, and
 // so does a point above the surface's top edge, whose negative y reads as "no point".
 void drawCurves(Surface &surface, const MeasurementSet &data, const AmplitudeGeometry &g,
-                const AmplitudeTools &tools)
+                const AmplitudeTools &tools, CurveCut cut)
 {
     surface.setBackgroundMode(BackgroundMode::Transparent);
+    if (!g.range.isFull())
+        cut = CurveCut::ToPlot;
     const int count = std::clamp(data.ampCount, 0, MeasurementSet::maxAmpCount);
     int prevX = -1;
-    int prevY1 = -1;
-    int prevY2 = -1;
+    QPointF prev1(-1, -1);
+    QPointF prev2(-1, -1);
     for (int i = 0; i < count; ++i) {
-        const int x = amplitudeX(g, data.ampSeries[0][i]);
+        const QPointF point1 = amplitudePoint(g, data.ampSeries[0][i], data.ampSeries[1][i]);
+        const QPointF point2 = amplitudePoint(g, data.ampSeries[0][i], data.ampSeries[2][i]);
+        const int x = truncToInt(point1.x());
         const bool joined = std::llabs(static_cast<long long>(prevX) - x) < g.maxGap;
-        const int y1 = amplitudeY(g, data.ampSeries[1][i]);
-        if (joined && prevY1 >= 0)
-            drawCurveSegment(surface, tools.whitePen, g.plotRect, g.range, prevX, prevY1, x, y1);
-        prevY1 = y1;
-        const int y2 = amplitudeY(g, data.ampSeries[2][i]);
-        if (joined && prevY2 >= 0)
-            drawCurveSegment(surface, tools.yellowPen, g.plotRect, g.range, prevX, prevY2, x, y2);
-        prevY2 = y2;
+        if (joined && truncToInt(prev1.y()) >= 0)
+            drawCurveSegment(surface, tools.whitePen, g.plotRect, cut, prev1, point1);
+        prev1 = point1;
+        if (joined && truncToInt(prev2.y()) >= 0)
+            drawCurveSegment(surface, tools.yellowPen, g.plotRect, cut, prev2, point2);
+        prev2 = point2;
         prevX = x;
     }
 }
@@ -121,12 +124,13 @@ void drawAmplitudeChart(Surface &surface, const MeasurementSet &data, const Char
                      tools.thinBlackPen);
     if (comparison.data) {
         AmplitudeTools compared = own;
-        compared.whitePen = comparedPen(own.whitePen);
-        compared.yellowPen = comparedPen(own.yellowPen);
-        drawCurves(surface, *comparison.data, geometry, compared);
+        compared.whitePen = comparedPen(own.whitePen, own.plotFill);
+        compared.yellowPen = comparedPen(own.yellowPen, own.plotFill);
+        drawCurves(surface, *comparison.data, geometry, compared, CurveCut::ToPlot);
     }
-    drawCurves(surface, data, geometry, own);
+    drawCurves(surface, data, geometry, own, CurveCut::None);
     if (comparison.data)
-        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont,
+                        legendTitles(LegendFiles::Amplitude, comparison),
                         own.yellowPen, own.plotFill);
 }

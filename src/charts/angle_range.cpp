@@ -87,43 +87,18 @@ int angleToX(int plotLeft, double scale, const AngleRange &range, double angle)
     return truncToInt(scale * (angle - range.first) + plotLeft);
 }
 
+double angleToRealX(int plotLeft, double scale, const AngleRange &range, double angle)
+{
+    return clampToIntRange(scale * (angle - range.first) + plotLeft);
+}
+
 double xToAngle(int plotLeft, double scale, const AngleRange &range, int x)
 {
     return scale > 0 ? range.first + (x - plotLeft) / scale : range.first;
 }
 
-bool clipSegment(const DeviceRect &rect, int &x1, int &y1, int &x2, int &y2)
+bool clipSegment(const DeviceRect &rect, QPointF &from, QPointF &to)
 {
-    // Liang-Barsky on reals: zoomed points may lie millions of units outside.
-    const double left = rect.left;
-    const double right = rect.right - 1;
-    const double top = rect.top;
-    const double bottom = rect.bottom - 1;
-    const double dx = double(x2) - x1;
-    const double dy = double(y2) - y1;
-    double from = 0.0;
-    double to = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            from = std::max(from, t);
-        else
-            to = std::min(to, t);
-        if (from > to)
-            return false;
-    }
-    const double startX = x1 + from * dx;
-    const double startY = y1 + from * dy;
-    x2 = truncToInt(std::round(x1 + to * dx));
-    y2 = truncToInt(std::round(y1 + to * dy));
-    x1 = truncToInt(std::round(startX));
-    y1 = truncToInt(std::round(startY));
-    return true;
+    return clipLine(QRectF(QPointF(rect.left, rect.top), QPointF(rect.right - 1.0, rect.bottom - 1.0)),
+                    from, to);
 }

@@ -2,6 +2,7 @@
 
 #include "draw/surface.h"
 
+#include <QPointF>
 #include <QString>
 
 // The angles the charts' horizontal axis shows, in degrees, within 0 to 360. The full view is
@@ -46,9 +47,10 @@ QString degreeLabel(double angle, int decimals);
 // the x of an angle (cut toward zero) and the angle under an x.
 double angleScale(int plotLeft, int plotRight, const AngleRange &range);
 int angleToX(int plotLeft, double scale, const AngleRange &range, double angle);
+// The same x before the cut: clamped to the int range (see clampToIntRange), NaN as 0.
+double angleToRealX(int plotLeft, double scale, const AngleRange &range, double angle);
 double xToAngle(int plotLeft, double scale, const AngleRange &range, int x);
 
-// The segment from (x1, y1) to (x2, y2) cut to the rectangle (right column and bottom row
-// excluded); false when none of it lies inside. Used only when zoomed: the full view draws
-// its curves unclipped, as it always has.
-bool clipSegment(const DeviceRect &rect, int &x1, int &y1, int &x2, int &y2);
+// The segment from `from` to `to`, in reals, cut to the rectangle (right column and bottom row
+// excluded); false when none of it lies inside. Finite ends only (clampToIntRange gives them).
+bool clipSegment(const DeviceRect &rect, QPointF &from, QPointF &to);

@@ -4,18 +4,45 @@
 #include "charts/chart_parts.h"
 #include "draw/device_units.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 
-Colour lighterColour(Colour colour)
+Colour comparedColour(Colour colour, Colour plotColour)
 {
-    const auto halfway = [](int value) { return value + (255 - value) / 2; };
-    return {halfway(colour.red), halfway(colour.green), halfway(colour.blue)};
+    constexpr Colour white{255, 255, 255};
+    const Colour towards = colour == white ? plotColour : white;
+    const auto halfway = [](int from, int to) { return from + (to - from) / 2; };
+    return {halfway(colour.red, towards.red), halfway(colour.green, towards.green),
+            halfway(colour.blue, towards.blue)};
 }
 
-Pen comparedPen(const Pen &pen)
+Pen comparedPen(const Pen &pen, Colour plotColour)
 {
-    return {lighterColour(pen.colour), pen.width, PenStyle::Dash};
+    return {comparedColour(pen.colour, plotColour), pen.width, PenStyle::Dash};
+}
+
+ChartComparison chartComparison(const MeasurementSet *compared, const MeasurementFiles &files,
+                                const MeasurementFiles &comparedFiles)
+{
+    if (!compared)
+        return {};
+    const QString &path = files.ampFileStatus.fullName;
+    return {compared, files.ampFileTitle, comparedFiles.ampFileTitle, files.refFileTitle,
+            comparedFiles.refFileTitle, !path.isEmpty() && path == comparedFiles.ampFileStatus.fullName};
+}
+
+LegendTitles legendTitles(LegendFiles files, const ChartComparison &comparison)
+{
+    const auto title = [files](const QString &ampTitle, const QString &refTitle) {
+        return files == LegendFiles::Reference && !refTitle.isEmpty() ? refTitle : ampTitle;
+    };
+    const QString compared = title(comparison.comparedTitle, comparison.comparedRefTitle);
+    // Two equal names would leave the reader guessing; this says what is drawn twice.
+    return {title(comparison.shownTitle, comparison.shownRefTitle),
+            comparison.sameFile ? QCoreApplication::translate("Charts", "%1 (the same file)").arg(compared)
+                                : compared};
 }
 
 ChartLegend chartLegend(const DeviceRect &titleBand, int titleRight, int shownTextWidth,
@@ -52,8 +79,8 @@ ChartLegend chartLegend(const DeviceRect &titleBand, int titleRight, int shownTe
 }
 
 void drawChartLegend(Surface &surface, const DeviceRect &titleBand, const ChartFrame &frame,
-                     const QString &chartTitle, const FontSpec &font,
-                     const ChartComparison &comparison, const Pen &shownPen, Colour plotColour)
+                     const QString &chartTitle, const FontSpec &font, const LegendTitles &titles,
+                     const Pen &shownPen, Colour plotColour)
 {
     surface.selectFont(chartTitleFont(frame.lengthSx, frame.lengthSy));
     const int titleRight = titleBand.left + surface.textWidth(chartTitle);
@@ -61,14 +88,14 @@ void drawChartLegend(Surface &surface, const DeviceRect &titleBand, const ChartF
     surface.setTextColour(chartColours.textColour);
     surface.setBackgroundMode(BackgroundMode::Transparent);
     const ChartLegend legend =
-        chartLegend(titleBand, titleRight, surface.textWidth(comparison.shownTitle),
-                    surface.textWidth(comparison.comparedTitle), frame.lengthSx, frame.lengthSy);
+        chartLegend(titleBand, titleRight, surface.textWidth(titles.shown),
+                    surface.textWidth(titles.compared), frame.lengthSx, frame.lengthSy);
     const struct {
         const LegendEntry &entry;
         const QString &title;
         Pen pen;
-    } entries[] = {{legend.shown, comparison.shownTitle, shownPen},
-                   {legend.compared, comparison.comparedTitle, comparedPen(shownPen)}};
+    } entries[] = {{legend.shown, titles.shown, shownPen},
+                   {legend.compared, titles.compared, comparedPen(shownPen, plotColour)}};
     for (const auto &[entry, title, pen] : entries) {
         const DeviceRect &sample = entry.sample;
         surface.fillRect(sample, plotColour);

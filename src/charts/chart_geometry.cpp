@@ -142,6 +142,12 @@ int amplitudeY(const AmplitudeGeometry &geometry, double percent)
     return truncToInt(geometry.plotRect.bottom - percent * geometry.yScale);
 }
 
+QPointF amplitudePoint(const AmplitudeGeometry &geometry, double angle, double percent)
+{
+    return {angleToRealX(geometry.plotRect.left, geometry.xScale, geometry.range, angle),
+            clampToIntRange(geometry.plotRect.bottom - percent * geometry.yScale)};
+}
+
 ReferenceScale referenceScale(double maxRed, double minBlue)
 {
     // In 64 bits: a red value clamped near the int limit still rounds up to the next hundred.
@@ -218,6 +224,12 @@ int referenceX(const ReferenceGeometry &geometry, double angle)
 int referenceY(const ReferenceGeometry &geometry, double value)
 {
     return truncToInt(geometry.mid - geometry.yScale * value);
+}
+
+QPointF referencePoint(const ReferenceGeometry &geometry, double angle, double value)
+{
+    return {angleToRealX(geometry.plotRect.left, geometry.xScale, geometry.range, angle),
+            clampToIntRange(geometry.mid - geometry.yScale * value)};
 }
 
 DeviceRect markerRect(int x, int y, int radius)

@@ -5,6 +5,7 @@
 #include "draw/device_units.h"
 #include "draw/surface.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <cstdint>
@@ -81,6 +82,8 @@ int chartColumnX(const DeviceRect &plotRect, double colStep, int j);
 // The device point of a sample: x from the angle, y from the percentage.
 int amplitudeX(const AmplitudeGeometry &geometry, double angle);
 int amplitudeY(const AmplitudeGeometry &geometry, double percent);
+// The same point in reals, clamped to the int range: its units are amplitudeX and amplitudeY.
+QPointF amplitudePoint(const AmplitudeGeometry &geometry, double angle, double percent);
 
 // ---- Reference marks chart ----
 
@@ -117,6 +120,8 @@ int referenceRowY(const ReferenceGeometry &geometry, int k);
 int64_t referenceRowValue(const ReferenceScale &scale, int k);
 int referenceX(const ReferenceGeometry &geometry, double angle);
 int referenceY(const ReferenceGeometry &geometry, double value);
+// The same point in reals, clamped to the int range: its units are referenceX and referenceY.
+QPointF referencePoint(const ReferenceGeometry &geometry, double angle, double value);
 // The marker square around (x, y), clamped to the int range.
 DeviceRect markerRect(int x, int y, int radius);
 

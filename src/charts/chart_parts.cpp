@@ -1,5 +1,7 @@
 #include "charts/chart_parts.h"
 
+#include "draw/device_units.h"
+
 #include <algorithm>
 
 void drawSegment(Surface &surface, const Pen &pen, int fromX, int fromY, int toX, int toY)
@@ -51,10 +53,11 @@ void drawAngleColumns(Surface &surface, const DeviceRect &plotRect, const AngleR
     }
 }
 
-void drawCurveSegment(Surface &surface, const Pen &pen, const DeviceRect &plotRect,
-                      const AngleRange &range, int fromX, int fromY, int toX, int toY)
+void drawCurveSegment(Surface &surface, const Pen &pen, const DeviceRect &plotRect, CurveCut cut,
+                      QPointF from, QPointF to)
 {
-    if (!range.isFull() && !clipSegment(plotRect, fromX, fromY, toX, toY))
+    if (cut == CurveCut::ToPlot && !clipSegment(plotRect, from, to))
         return;
-    drawSegment(surface, pen, fromX, fromY, toX, toY);
+    drawSegment(surface, pen, truncToInt(from.x()), truncToInt(from.y()), truncToInt(to.x()),
+                truncToInt(to.y()));
 }

@@ -21,6 +21,13 @@ void drawDegreeColumns(Surface &surface, const DeviceRect &plotRect, double colS
 void drawAngleColumns(Surface &surface, const DeviceRect &plotRect, const AngleRange &range,
                       double colStep, const LabelMetrics &labels, const Pen &pen);
 
-// A segment of a curve or line: as it is at the full view, cut to the plot when zoomed.
-void drawCurveSegment(Surface &surface, const Pen &pen, const DeviceRect &plotRect,
-                      const AngleRange &range, int fromX, int fromY, int toX, int toY);
+// Whether a curve's segments are cut to the plot. The full view draws the shown measurement's
+// curves and lines where they fall, past the plot too; zoomed, and always for a compared
+// measurement, they are cut to it.
+enum class CurveCut { None, ToPlot };
+
+// A segment of a curve or line between two points in reals (amplitudePoint, referencePoint).
+// Cut, it is cut in reals first and then made units, so a line towards a point billions of
+// units away costs what its part inside the plot costs, dashed or not.
+void drawCurveSegment(Surface &surface, const Pen &pen, const DeviceRect &plotRect, CurveCut cut,
+                      QPointF from, QPointF to);

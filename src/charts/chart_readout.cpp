@@ -1,5 +1,6 @@
 #include "charts/chart_readout.h"
 
+#include "charts/chart_comparison.h"
 #include "charts/chart_geometry.h"
 #include "charts/charts.h"
 
@@ -98,19 +99,27 @@ QString degrees(double angle)
     return number(angle) + QChar(0x00B0);
 }
 
-// The lines of sample or entry i: its angle, its values, the line of its file.
-void appendSampleLines(QStringList &lines, Chart chart, const MeasurementSet &data, int i)
+const double *angles(Chart chart, const MeasurementSet &data)
 {
+    return chart == Chart::Amplitude ? data.ampSeries[0] : data.refSeries[0];
+}
+
+enum class AngleLine { Listed, Omitted };
+
+// The lines of sample or entry i: its angle, its values, the line of its file.
+void appendSampleLines(QStringList &lines, Chart chart, const MeasurementSet &data, int i,
+                       AngleLine angleLine = AngleLine::Listed)
+{
+    if (angleLine == AngleLine::Listed)
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(angles(chart, data)[i]));
     switch (chart) {
     case Chart::Amplitude:
-        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.ampSeries[0][i]))
-              << line(QT_TRANSLATE_NOOP("Charts", "Curve 1"), number(data.ampSeries[1][i]) + QLatin1Char('%'))
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Curve 1"), number(data.ampSeries[1][i]) + QLatin1Char('%'))
               << line(QT_TRANSLATE_NOOP("Charts", "Curve 2"), number(data.ampSeries[2][i]) + QLatin1Char('%'))
               << line(QT_TRANSLATE_NOOP("Charts", "Line"), QString::number(data.ampLineNumbers[i]));
         break;
     case Chart::Reference:
-        lines << line(QT_TRANSLATE_NOOP("Charts", "Angle"), degrees(data.refSeries[0][i]))
-              << line(QT_TRANSLATE_NOOP("Charts", "Red line"), number(data.refSeries[3][i]))
+        lines << line(QT_TRANSLATE_NOOP("Charts", "Red line"), number(data.refSeries[3][i]))
               << line(QT_TRANSLATE_NOOP("Charts", "Blue line"), number(data.refSeries[4][i]));
         if (data.refSeries[1][i] != 0.0)
             lines << line(QT_TRANSLATE_NOOP("Charts", "Red mark"), number(data.refSeries[1][i]));
@@ -127,19 +136,43 @@ std::optional<ChartReadout> chartReadoutAt(const MeasurementSet &data, const Dev
                                            int x, int y, const AngleRange &range,
                                            const MeasurementSet *compared)
 {
+    std::optional<ChartReadout> found;
     const AmplitudeGeometry amplitude = screenAmplitude(clientArea, range);
-    if (contains(amplitude.plotRect, x, y)) {
-        return ChartReadout{Chart::Amplitude, xToAngle(amplitude.plotRect.left, amplitude.xScale, range, x),
-                            nearestAmplitudeSample(data, amplitude, x, y),
-                            compared ? nearestAmplitudeSample(*compared, amplitude, x, y) : -1};
-    }
     const ReferenceGeometry reference = screenReference(data, clientArea, range, compared);
-    if (contains(reference.plotRect, x, y)) {
-        return ChartReadout{Chart::Reference, xToAngle(reference.plotRect.left, reference.xScale, range, x),
-                            nearestReferenceEntry(data, reference, x, y),
-                            compared ? nearestReferenceEntry(*compared, reference, x, y) : -1};
+    if (contains(amplitude.plotRect, x, y)) {
+        found = ChartReadout{Chart::Amplitude, xToAngle(amplitude.plotRect.left, amplitude.xScale, range, x),
+                             nearestAmplitudeSample(data, amplitude, x, y)};
+    } else if (contains(reference.plotRect, x, y)) {
+        found = ChartReadout{Chart::Reference, xToAngle(reference.plotRect.left, reference.xScale, range, x),
+                             nearestReferenceEntry(data, reference, x, y)};
     }
-    return std::nullopt;
+    // Both measurements are read at one angle, so that their values stand side by side.
+    if (found && compared)
+        found->comparedIndex = nearestSampleByAngle(found->chart, *compared, readoutAngle(*found, data));
+    return found;
+}
+
+int nearestSampleByAngle(Chart chart, const MeasurementSet &data, double angle)
+{
+    int nearest = -1;
+    double best = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < chartSampleCount(chart, data); ++i) {
+        // An angle that is NaN or infinite is near no angle.
+        const double distance = std::abs(angles(chart, data)[i] - angle);
+        if (std::isfinite(distance) && distance < best) {
+            nearest = i;
+            best = distance;
+        }
+    }
+    return nearest;
+}
+
+double readoutAngle(const ChartReadout &readout, const MeasurementSet &data)
+{
+    if (readout.index < 0)
+        return readout.angle;
+    const double angle = angles(readout.chart, data)[readout.index];
+    return std::isfinite(angle) ? angle : readout.angle;
 }
 
 DeviceRect chartPlotRect(Chart chart, const DeviceRect &clientArea)
@@ -192,8 +225,14 @@ QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data
     else
         appendSampleLines(lines, readout.chart, data, readout.index);
     if (comparison.data && readout.comparedIndex >= 0) {
-        lines << comparison.comparedTitle;
-        appendSampleLines(lines, readout.chart, *comparison.data, readout.comparedIndex);
+        // The file the chart's legend names for it.
+        lines << legendTitles(readout.chart == Chart::Amplitude ? LegendFiles::Amplitude : LegendFiles::Reference,
+                              comparison).compared;
+        // Its angle only where it reads otherwise than the one above.
+        const double comparedAngle = angles(readout.chart, *comparison.data)[readout.comparedIndex];
+        const bool sameAngle = degrees(comparedAngle) == degrees(readoutAngle(readout, data));
+        appendSampleLines(lines, readout.chart, *comparison.data, readout.comparedIndex,
+                          sameAngle ? AngleLine::Omitted : AngleLine::Listed);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -201,9 +240,9 @@ QString chartReadoutText(const ChartReadout &readout, const MeasurementSet &data
 QString chartDescription(Chart chart, const MeasurementSet &data, const QString &fileTitle)
 {
     const bool amplitude = chart == Chart::Amplitude;
-    const double *angles = amplitude ? data.ampSeries[0] : data.refSeries[0];
+    const double *first = angles(chart, data);
     const int count = chartSampleCount(chart, data);
-    const auto [lowest, highest] = std::minmax_element(angles, angles + count);
+    const auto [lowest, highest] = std::minmax_element(first, first + count);
     const QString text = amplitude ? QCoreApplication::translate("Charts", "Amplitude curves of %1: %2 samples from %3° to %4°")
                                    : QCoreApplication::translate("Charts", "Reference marks of %1: %2 entries from %3° to %4°");
     return text.arg(fileTitle, QString::number(count), number(count ? *lowest : 0.0),

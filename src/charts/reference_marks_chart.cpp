@@ -3,6 +3,7 @@
 #include "charts/chart_geometry.h"
 #include "charts/chart_parts.h"
 #include "charts/charts.h"
+#include "draw/device_units.h"
 
 #include <QCoreApplication>
 
@@ -96,25 +97,26 @@ void drawMarker(Surface &surface, const ReferenceGeometry &g, int x, double valu
 // Per entry: red marker, blue marker, red line, blue line. The lines join every entry to the one
 // before, however far the angle jumps, unless that one lay above the surface's top edge.
 void drawMarksAndLines(Surface &surface, const MeasurementSet &data, const ReferenceGeometry &g,
-                       const ReferenceTools &tools)
+                       const ReferenceTools &tools, CurveCut cut)
 {
     surface.setBackgroundMode(BackgroundMode::Transparent);
-    int prevX = -1;
-    int prevY3 = -1;
-    int prevY4 = -1;
+    if (!g.range.isFull())
+        cut = CurveCut::ToPlot;
+    QPointF prev3(-1, -1);
+    QPointF prev4(-1, -1);
     for (int i = 0; i < referenceCount(data); ++i) {
-        const int x = referenceX(g, data.refSeries[0][i]);
+        const double angle = data.refSeries[0][i];
+        const int x = referenceX(g, angle);
         drawMarker(surface, g, x, data.refSeries[1][i], tools.redMarkPen, tools.redMarkBrush);
         drawMarker(surface, g, x, data.refSeries[2][i], tools.blueMarkPen, tools.blueMarkBrush);
-        const int y3 = referenceY(g, data.refSeries[3][i]);
-        if (prevY3 >= 0)
-            drawCurveSegment(surface, tools.redLinePen, g.plotRect, g.range, prevX, prevY3, x, y3);
-        prevY3 = y3;
-        const int y4 = referenceY(g, data.refSeries[4][i]);
-        if (prevY4 >= 0)
-            drawCurveSegment(surface, tools.blueLinePen, g.plotRect, g.range, prevX, prevY4, x, y4);
-        prevY4 = y4;
-        prevX = x;
+        const QPointF point3 = referencePoint(g, angle, data.refSeries[3][i]);
+        if (truncToInt(prev3.y()) >= 0)
+            drawCurveSegment(surface, tools.redLinePen, g.plotRect, cut, prev3, point3);
+        prev3 = point3;
+        const QPointF point4 = referencePoint(g, angle, data.refSeries[4][i]);
+        if (truncToInt(prev4.y()) >= 0)
+            drawCurveSegment(surface, tools.blueLinePen, g.plotRect, cut, prev4, point4);
+        prev4 = point4;
     }
 }
 
@@ -135,14 +137,15 @@ void drawReferenceMarksChart(Surface &surface, const MeasurementSet &data, const
     drawAngleColumns(surface, geometry.plotRect, range, geometry.colStep, geometry.labels, own.thinPen);
     if (comparison.data) {
         ReferenceTools compared = own;
-        compared.redLinePen = comparedPen(own.redLinePen);
-        compared.blueLinePen = comparedPen(own.blueLinePen);
+        compared.redLinePen = comparedPen(own.redLinePen, chartColours.referenceBackground);
+        compared.blueLinePen = comparedPen(own.blueLinePen, chartColours.referenceBackground);
         compared.redMarkBrush.style = BrushStyle::Hollow;
         compared.blueMarkBrush.style = BrushStyle::Hollow;
-        drawMarksAndLines(surface, *comparison.data, geometry, compared);
+        drawMarksAndLines(surface, *comparison.data, geometry, compared, CurveCut::ToPlot);
     }
-    drawMarksAndLines(surface, data, geometry, own);
+    drawMarksAndLines(surface, data, geometry, own, CurveCut::None);
     if (comparison.data)
-        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont, comparison,
+        drawChartLegend(surface, geometry.titleBand, frame, chartTitle(), own.labelFont,
+                        legendTitles(LegendFiles::Reference, comparison),
                         own.redLinePen, chartColours.referenceBackground);
 }

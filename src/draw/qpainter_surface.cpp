@@ -1,5 +1,7 @@
 #include "draw/qpainter_surface.h"
 
+#include "draw/device_units.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -265,9 +267,15 @@ void QPainterSurface::drawDashed(QPoint from, QPoint to)
             painter_.drawLine(QLineF(start + offset, QPointF(to) + offset));
         return;
     }
+    // Only the part that can show is cut into dashes: towards a point billions of units away
+    // the loop below would otherwise run for minutes. The pattern stays where it was.
+    QPointF shownFrom = start;
+    QPointF shownTo = to;
+    if (!clipLine(visibleArea().adjusted(-period, -period, period, period), shownFrom, shownTo))
+        return;
     // From the lower x to the higher one, a dash or gap at a time.
-    const double low = std::min(start.x(), start.x() + delta.x());
-    const double high = std::max(start.x(), start.x() + delta.x());
+    const double low = std::min(shownFrom.x(), shownTo.x());
+    const double high = std::max(shownFrom.x(), shownTo.x());
     const auto pointAt = [&](double x) { return start + offset + delta * ((x - start.x()) / delta.x()); };
     double x = low;
     while (x < high) {
@@ -281,6 +289,16 @@ void QPainterSurface::drawDashed(QPoint from, QPoint to)
             x = periodStart + period;
         }
     }
+}
+
+// The painter's target in the coordinates the surface is given: its window brought back
+// through the world transform, within the clip when there is one.
+QRectF QPainterSurface::visibleArea() const
+{
+    QRectF area = painter_.worldTransform().inverted().mapRect(QRectF(painter_.window()));
+    if (painter_.hasClipping())
+        area &= painter_.clipBoundingRect();
+    return area;
 }
 
 void QPainterSurface::roundRect(const DeviceRect &rect, int ellipseWidth, int ellipseHeight)

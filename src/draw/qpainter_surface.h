@@ -75,6 +75,7 @@ private:
     bool drawStamped(QPoint from, QPoint to);
     QPen cachedQPen(const Pen &pen);
     void drawDashed(QPoint from, QPoint to);
+    QRectF visibleArea() const;
 
     QPainter &painter_;
     double hairlineWidth_ = 0.0;   // in units where the painter enlarges, else 0 (cosmetic)

@@ -127,7 +127,9 @@ void ResultsWindow::showReadout(QPoint position)
         readout_->hide();
         return;
     }
-    placeReadout(chartReadoutText(*found, measurement(), comparison()), position);
+    placeReadout(chartReadoutText(*found, measurement(),
+                                  comparison()),
+                 position);
 }
 
 void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
@@ -138,12 +140,13 @@ void ResultsWindow::showSampleReadout(ChartReadout::Chart chart, int index)
     }
     const QPoint sample =
         chartSamplePoint(chart, measurement(), chartArea(), index, zoom_->range(), compared_.get());
-    // The compared measurement's values are those nearest the chosen sample's point.
+    // The compared measurement is read at the chosen sample's angle.
     ChartReadout readout{chart, 0.0, index};
-    if (const std::optional<ChartReadout> near = chartReadoutAt(
-            measurement(), chartArea(), sample.x(), sample.y(), zoom_->range(), compared_.get()))
-        readout.comparedIndex = near->chart == chart ? near->comparedIndex : -1;
-    placeReadout(chartReadoutText(readout, measurement(), comparison()), sample);
+    if (compared_)
+        readout.comparedIndex = nearestSampleByAngle(chart, *compared_, readoutAngle(readout, measurement()));
+    placeReadout(chartReadoutText(readout, measurement(),
+                                  comparison()),
+                 sample);
 }
 
 void ResultsWindow::placeReadout(const QString &text, QPoint beside)

@@ -1,6 +1,8 @@
 // Comparing: a second measurement drawn behind the shown one, and the menu items for it.
 #include "results/results_window.h"
 
+#include "charts/charts.h"
+
 #include <QLabel>
 
 void ResultsWindow::setComparison(std::shared_ptr<const MeasurementSet> data, const MeasurementFiles &files)
@@ -22,7 +24,5 @@ void ResultsWindow::stopComparing()
 
 ChartComparison ResultsWindow::comparison() const
 {
-    if (!compared_)
-        return {};
-    return {compared_.get(), files_.ampFileTitle, comparedFiles_.ampFileTitle};
+    return chartComparison(compared_.get(), files_, comparedFiles_);
 }

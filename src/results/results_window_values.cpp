@@ -36,8 +36,10 @@ void ResultsWindow::setUpLookingCloser()
 void ResultsWindow::showValues()
 {
     if (!valuesWindow_) {
-        valuesWindow_ = new ValuesWindow(measurement_, this);
+        valuesWindow_ = new ValuesWindow(measurement_, files_, this);
         connect(valuesWindow_, &ValuesWindow::rowChosen, this, &ResultsWindow::markValue);
+        // The window's keys (F5, Ctrl+P, Ctrl+T, ...) work from the values too.
+        valuesWindow_->addActions(actions());
         // Beside the charts: at the right edge of the screen, over the labels' margin.
         const QRect room = screen()->availableGeometry();
         valuesWindow_->resize(valuesWindow_->width(), room.height() * 2 / 3);
@@ -92,8 +94,10 @@ void ResultsWindow::exportValuesCsv()
                                               : report.left(report.size() - int(qstrlen("_report.pdf"))) + suffix;
     QString title = tr("Export values as CSV…");
     title.chop(1);
-    const std::optional<QString> chosen =
-        dialogs_.chooseSaveFile(this, SaveFileRequest{title, {tr("CSV files (*.csv)")}, proposed});
+    // The measurements' own files are refused in the dialog, before it asks to replace one.
+    const SaveFileRequest request{title, {tr("CSV files (*.csv)")}, proposed,
+                                  {files_.ampFileStatus.fullName, comparedFiles_.ampFileStatus.fullName}};
+    const std::optional<QString> chosen = dialogs_.chooseSaveFile(this, request);
     if (!chosen)
         return;
     const QByteArray csv = valuesCsv(measurement(), table);

@@ -25,7 +25,9 @@ int indexOf(ValueTable table)
 
 } // namespace
 
-ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, QWidget *parent) : QWidget(parent, Qt::Window)
+ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, const MeasurementFiles &files, QWidget *parent)
+    : QWidget(parent, Qt::Tool)
+    , files_(files)
 {
     setObjectName(QStringLiteral("valuesWindow"));
     tabs_ = new QTabWidget(this);
@@ -42,8 +44,11 @@ ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, QW
         views_[i]->setSelectionBehavior(QAbstractItemView::SelectRows);
         views_[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
         views_[i]->verticalHeader()->hide();
-        // 8191 rows of equal height: no row is measured one by one.
-        views_[i]->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        // 8191 rows of equal height: no row is measured one by one. The header's default
+        // section is taller than a line of text needs; its minimum fits one.
+        QHeaderView *rows = views_[i]->verticalHeader();
+        rows->setSectionResizeMode(QHeaderView::Fixed);
+        rows->setDefaultSectionSize(rows->minimumSectionSize());
         views_[i]->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         tabs_->addTab(views_[i], QString());
         views_[i]->installEventFilter(this);
@@ -55,12 +60,15 @@ ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, QW
     }
     retranslate();
     resize(440, 600);
+    // Before the tab bar, which would take the first focus: the arrows go to the rows.
+    views_[0]->setFocus();
 }
 
 void ValuesWindow::reload()
 {
     for (ValuesTableModel *model : models_)
         model->reload();
+    retranslate();
 }
 
 ValueTable ValuesWindow::currentTable() const
@@ -130,7 +138,7 @@ void ValuesWindow::changeEvent(QEvent *event)
 
 void ValuesWindow::retranslate()
 {
-    setWindowTitle(tr("Values"));
+    setWindowTitle(files_.ampFileTitle.isEmpty() ? tr("Values") : tr("Values — %1").arg(files_.ampFileTitle));
     tabs_->setTabText(0, tr("Amplitude samples"));
     tabs_->setTabText(1, tr("Reference entries"));
     for (ValuesTableModel *model : models_)

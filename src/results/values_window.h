@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "data/measurement_set.h"
 #include "data/value_table.h"
 
 #include <QWidget>
@@ -11,15 +12,16 @@ class QTableView;
 class ValuesTableModel;
 
 // The values behind the charts as two tables, amplitude samples and reference entries, over
-// the results window's data set. Not modal; it belongs to the results window and goes with it.
+// the results window's data set. Not modal; a tool window of the results window, kept above it
+// and gone with it. Its caption names the measurement; the keyboard starts in the table.
 // Choosing a row reports it through rowChosen(); Ctrl+C copies the selected rows and columns as
 // tab-separated text with a header row, which spreadsheets paste into columns.
 class ValuesWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // data: the results window's, read whenever a cell is shown.
-    ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, QWidget *parent);
+    // data, files: the results window's, read whenever a cell or the caption is shown.
+    ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, const MeasurementFiles &files, QWidget *parent);
 
     // After the data set changed (another measurement, a reload).
     void reload();
@@ -40,6 +42,7 @@ protected:
 private:
     void retranslate();
 
+    const MeasurementFiles &files_;
     QTabWidget *tabs_ = nullptr;
     QTableView *views_[2] = {};
     ValuesTableModel *models_[2] = {};

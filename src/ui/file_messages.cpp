@@ -39,14 +39,20 @@ QString fileDetails(const QString &path, const QString &systemReason)
         + (lossy ? QCoreApplication::translate("FileMessages", "The name cannot be shown in this locale") : reasonText(systemReason));
 }
 
-QString writeChosenFile(const QString &path, const QStringList &ampPaths,
-                        const std::function<bool(QIODevice &)> &writer)
+QString refusedSaveDetails(const QString &path, const QStringList &ampPaths)
 {
     const bool own = std::any_of(ampPaths.begin(), ampPaths.end(), [&path](const QString &ampPath) {
         return !ampPath.isEmpty() && isMeasurementFile(path, ampPath);
     });
-    if (own)
-        return fileDetails(path, QCoreApplication::translate("FileMessages", "It is one of the measurement's own files"));
+    return own ? fileDetails(path, QCoreApplication::translate("FileMessages", "It is one of the measurement's own files"))
+               : QString();
+}
+
+QString writeChosenFile(const QString &path, const QStringList &ampPaths,
+                        const std::function<bool(QIODevice &)> &writer)
+{
+    if (const QString refused = refusedSaveDetails(path, ampPaths); !refused.isEmpty())
+        return refused;
     const QString reason = writeOutputFile(path, writer);
     return reason.isEmpty() ? QString() : fileDetails(path, reason);
 }

@@ -18,6 +18,11 @@ QString reasonText(const QString &systemReason);
 // locale gets "The name cannot be shown in this locale" instead of "not found".
 QString fileDetails(const QString &path, const QString &systemReason);
 
+// Why path may not be written when it is one of the files of the measurements shown (each
+// amplitude file in ampPaths and its reference partner; empty entries are skipped): the error
+// box's informative text (fileDetails); else an empty string.
+QString refusedSaveDetails(const QString &path, const QStringList &ampPaths);
+
 // Writes a file whose name the user chose (a save, a print to a file): refused before anything
 // is written when it is one of the files of the measurements shown (each amplitude file in
 // ampPaths and its reference partner; empty entries are skipped), else written whole or not at

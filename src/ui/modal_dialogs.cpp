@@ -1,5 +1,7 @@
 #include "ui/modal_dialogs.h"
 
+#include "ui/file_messages.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QMessageBox>
@@ -30,12 +33,6 @@ QtModalDialogs::~QtModalDialogs()
     // The process ends right after this.
 }
 
-QFileDialog &QtModalDialogs::fileDialog()
-{
-    if (!fileDialog_)
-        fileDialog_ = new QFileDialog;
-    return *fileDialog_;
-}
 
 namespace {
 
@@ -80,12 +77,51 @@ bool answersWithin(const QString &path, int waitMs)
     return *answered;
 }
 
-std::optional<QString> runFileDialog(QFileDialog &dialog, QWidget *owner, QFileDialog::AcceptMode mode,
-                                     const QString &title, const QStringList &filters, const QString &initialPath)
+// Says why path is refused when it is a measurement's own file; false when it is not.
+bool showRefusal(QWidget *owner, const QString &path, const QStringList &measurementPaths)
 {
+    const QString details = refusedSaveDetails(path, measurementPaths);
+    if (details.isEmpty())
+        return false;
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("ModalDialogs", "Error"),
+                    QCoreApplication::translate("ModalDialogs", "The file could not be saved."),
+                    QMessageBox::Ok, owner);
+    box.setInformativeText(details);
+    box.exec();
+    return true;
+}
+
+// Qt's own dialog asks before replacing a file when it is accepted. A measurement's own file,
+// which would be refused however that question is answered, is refused before it, and the
+// dialog stays open for another name. A native dialog has asked and closed by then.
+class FileDialog : public QFileDialog {
+public:
+    // The measurements' files of the next save; none for an open.
+    void setMeasurementPaths(const QStringList &paths) { measurementPaths_ = paths; }
+
+    void accept() override
+    {
+        const bool ownWidgets = findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) != nullptr;
+        const QStringList files = selectedFiles();
+        if (ownWidgets && acceptMode() == AcceptSave && !files.isEmpty()
+            && showRefusal(this, files.first(), measurementPaths_))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    QStringList measurementPaths_;
+};
+
+std::optional<QString> runFileDialog(QFileDialog &qtDialog, QWidget *owner, QFileDialog::AcceptMode mode,
+                                     const QString &title, const QStringList &filters, const QString &initialPath,
+                                     const QStringList &measurementPaths = {})
+{
+    auto &dialog = static_cast<FileDialog &>(qtDialog);   // the one fileDialog() makes
     // Over its owner while it runs, on its own afterwards: the owner may go before the dialog.
     dialog.setParent(owner, dialog.windowFlags());
     dialog.setWindowTitle(title);
+    dialog.setMeasurementPaths(measurementPaths);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filters carry their patterns twice: shown as the descriptions say, matched as Qt needs.
@@ -119,6 +155,13 @@ std::optional<QString> runFileDialog(QFileDialog &dialog, QWidget *owner, QFileD
 }
 
 } // namespace
+
+QFileDialog &QtModalDialogs::fileDialog()
+{
+    if (!fileDialog_)
+        fileDialog_ = new FileDialog;
+    return *fileDialog_;
+}
 
 std::optional<QString> QtModalDialogs::chooseOpenFile(QWidget *owner, const OpenFileRequest &request)
 {
@@ -195,7 +238,15 @@ void QtModalDialogs::endReadProgress()
 
 std::optional<QString> QtModalDialogs::chooseSaveFile(QWidget *owner, const SaveFileRequest &request)
 {
-    return runFileDialog(fileDialog(), owner, QFileDialog::AcceptSave, request.title, request.filters, request.initialPath);
+    QString initialPath = request.initialPath;
+    for (;;) {
+        const std::optional<QString> chosen = runFileDialog(fileDialog(), owner, QFileDialog::AcceptSave, request.title,
+                                                            request.filters, initialPath, request.measurementPaths);
+        // Only a native dialog gets here with a refused file: said, and asked again.
+        if (!chosen || !showRefusal(owner, *chosen, request.measurementPaths))
+            return chosen;
+        initialPath = *chosen;
+    }
 }
 
 void QtModalDialogs::runPrintPreview(QWidget *owner, QPrinter &printer,

@@ -26,6 +26,9 @@ struct SaveFileRequest {
     QString title;
     QStringList filters;     // Qt filter strings, the first selected
     QString initialPath;     // proposed directory and file name
+    // Measurements (amplitude paths) whose files, each with its reference partner, may not be
+    // chosen: the dialog refuses them before it asks to replace a file, and stays open.
+    QStringList measurementPaths = {};
 };
 
 // Every modal dialog the program runs goes through here, so tests can answer them without a
@@ -55,8 +58,9 @@ public:
                                   qint64 total) = 0;
     // Removes the progress display of the read that has ended, if one was shown.
     virtual void endReadProgress() = 0;
-    // The chosen path, or nothing when the user cancelled. Asks before replacing a file. A name
-    // typed without a suffix gets the one of the filter chosen.
+    // The chosen path, or nothing when the user cancelled. Asks before replacing a file, after
+    // refusing the measurement's own (refusedSaveDetails). A name typed without a suffix gets
+    // the one of the filter chosen.
     virtual std::optional<QString> chooseSaveFile(QWidget *owner, const SaveFileRequest &request) = 0;
     // A print preview of printer's pages; paint draws them onto the printer it is given.
     virtual void runPrintPreview(QWidget *owner, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;

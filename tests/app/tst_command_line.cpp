@@ -204,6 +204,12 @@ void TestCommandLine::dumpIsParsedBack()
     QCOMPARE(missing.status, 1);
     QVERIFY(missing.out.isEmpty());
     QVERIFY(missing.err.contains("Error while opening file!\n" + QFile::encodeName(dir.filePath(QStringLiteral("n_amp.txt")))));
+    // A refused file is named, whichever of the two it is.
+    const QString letters = writeTestFile(dir.filePath(QStringLiteral("l_amp.txt")), "Angle\n");
+    const Run refused = runViewer({QStringLiteral("--chart"), dir.filePath(QStringLiteral("c.png")),
+                                   QStringLiteral("--compare"), letters, amp});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.endsWith("opened.\n" + QFile::encodeName(letters) + '\n'), refused.err.constData());
 
     // Standard output that takes nothing: said, with exit 3.
     const Run full = runViewer({QStringLiteral("--dump"), amp}, 0, 0, QStringLiteral("/dev/full"));
@@ -223,6 +229,9 @@ void TestCommandLine::unreadableInputExitsOne_data()
                                      << QByteArray("Ung\xC3\xBCltiges Dateiformat !\n\nDatensatz konnte nicht ge\xC3\xB6""ffnet werden.");
     QTest::newRow("missing") << "none_amp.txt" << QByteArray("none") << "en"
                              << QByteArray(": No such file or directory");
+    // The system's reason in the interface language too, whatever the user's locale.
+    QTest::newRow("missing, German") << "none_amp.txt" << QByteArray("none") << "de"
+                                     << QByteArray(": Datei oder Verzeichnis nicht gefunden");
     QTest::newRow("directory") << "dir_amp.txt" << QByteArray("dir") << "en" << QByteArray(": Is a directory");
     QTest::newRow("FIFO without writer") << "fifo_amp.txt" << QByteArray("fifo") << "en"
                                          << QByteArray(": Not a regular file");
@@ -249,8 +258,11 @@ void TestCommandLine::unreadableInputExitsOne()
         const Run run = runViewer(mode + QStringList{QStringLiteral("--language"), language, path});
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.isEmpty());
+        const QByteArray opening = language == QLatin1String("de") ? QByteArray("Fehler beim \xC3\x96""ffnen !")
+                                                                    : QByteArray("Error while opening file!");
         const QByteArray expected = message.startsWith(": ")
-            ? "Error while opening file!\n" + QFile::encodeName(path) + message : message;
+            ? opening + '\n' + QFile::encodeName(path) + message
+            : message + '\n' + QFile::encodeName(path);
         QVERIFY2(run.err.contains(expected), run.err.constData());
     }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("c.png"))));
@@ -296,6 +308,9 @@ void TestCommandLine::refusedOutputExitsThree_data()
     QTest::newRow("missing folder, png") << "--chart" << "no/dir/c.png" << none << 0 << QByteArray("No such file or directory");
     QTest::newRow("missing folder, pdf") << "--report" << "no/dir/r.pdf" << none << 0 << QByteArray("No such file or directory");
     QTest::newRow("a directory") << "--report" << "folder" << none << 0 << QByteArray("Is a directory");
+    // The whole message in the interface language; %1 is the output.
+    QTest::newRow("a directory, German") << "--language de --report" << "folder" << none << 0
+                                         << QByteArray("%1 kann nicht geschrieben werden: Ist ein Verzeichnis");
     QTest::newRow("the amplitude file") << "--report" << "u_amp.txt" << none << 0 << QByteArray("it is the measurement");
     QTest::newRow("link to the reference file") << "--chart" << "ref.svg" << "u_ref.txt" << 0
                                                 << QByteArray("it is the measurement");
@@ -328,13 +343,15 @@ void TestCommandLine::refusedOutputExitsThree()
         QVERIFY(QFile::link(linkTarget.startsWith(QLatin1Char('/')) ? linkTarget : dir.filePath(linkTarget), out));
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
 
-    QStringList arguments{option, out, amp};
+    QStringList arguments = option.split(QLatin1Char(' ')) + QStringList{out, amp};
     if (sizeLimit < 0)
         arguments << QStringLiteral("--size") << QStringLiteral("16384x16384");
     const Run run = sizeLimit < 0 ? runViewer(arguments, 0, rlim_t(-sizeLimit) << 20)
                                   : runViewer(arguments, rlim_t(sizeLimit));
     QCOMPARE(run.status, 3);
-    QVERIFY2(run.err.contains("cannot write " + out.toUtf8() + ": " + reason), run.err.constData());
+    const QByteArray expected = reason.contains("%1") ? QByteArray(reason).replace("%1", out.toUtf8())
+                                                      : "cannot write " + out.toUtf8() + ": " + reason;
+    QVERIFY2(run.err.contains(expected), run.err.constData());
     // Nothing partial is left, and the measurement and any device are as they were.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
     QFile ampFile(amp);

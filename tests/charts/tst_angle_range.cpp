@@ -93,27 +93,33 @@ void TestAngleRange::changesStayInsideOneRevolution()
 
 void TestAngleRange::segmentsAreCutToThePlot_data()
 {
-    QTest::addColumn<QList<int>>("segment");   // x1 y1 x2 y2
-    QTest::addColumn<QList<int>>("cut");       // empty: nothing inside
-    const QList<int> none;
-    QTest::newRow("inside") << QList<int>{10, 10, 50, 60} << QList<int>{10, 10, 50, 60};
-    QTest::newRow("across the left edge") << QList<int>{-100, 50, 100, 50} << QList<int>{0, 50, 100, 50};
-    QTest::newRow("far outside both sides") << QList<int>{-2000000000, 20, 2000000000, 20}
-                                            << QList<int>{0, 20, 199, 20};
-    QTest::newRow("left of the plot") << QList<int>{-50, 10, -10, 90} << none;
-    QTest::newRow("above the plot") << QList<int>{10, -5, 90, -1} << none;
+    QTest::addColumn<QList<double>>("segment");   // x1 y1 x2 y2
+    QTest::addColumn<QList<double>>("cut");       // empty: nothing inside
+    const QList<double> none;
+    QTest::newRow("inside") << QList<double>{10.5, 10, 50, 60.25} << QList<double>{10.5, 10, 50, 60.25};
+    QTest::newRow("across the left edge") << QList<double>{-100, 50, 100, 50} << QList<double>{0, 50, 100, 50};
+    QTest::newRow("far outside both sides") << QList<double>{-2147483648.0, 20, 2147483647.0, 20}
+                                            << QList<double>{0, 20, 199, 20};
+    // The direction of the line through a far point is kept, not that of a rounded one.
+    QTest::newRow("towards a far point") << QList<double>{100, 0, 2100000100, 1000000000}
+                                         << QList<double>{100, 0, 199, 99 / 2.1};
+    QTest::newRow("left of the plot") << QList<double>{-50, 10, -10, 90} << none;
+    QTest::newRow("above the plot") << QList<double>{10, -5, 90, -1} << none;
 }
 
 void TestAngleRange::segmentsAreCutToThePlot()
 {
-    QFETCH(QList<int>, segment);
-    QFETCH(QList<int>, cut);
+    QFETCH(QList<double>, segment);
+    QFETCH(QList<double>, cut);
     const DeviceRect plot{0, 0, 200, 100};
-    int x1 = segment[0], y1 = segment[1], x2 = segment[2], y2 = segment[3];
-    const bool inside = clipSegment(plot, x1, y1, x2, y2);
+    QPointF from(segment[0], segment[1]);
+    QPointF to(segment[2], segment[3]);
+    const bool inside = clipSegment(plot, from, to);
     QCOMPARE(inside, !cut.isEmpty());
-    if (inside)
-        QCOMPARE((QList<int>{x1, y1, x2, y2}), cut);
+    if (inside) {
+        QCOMPARE(from, QPointF(cut[0], cut[1]));
+        QCOMPARE(to, QPointF(cut[2], cut[3]));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAngleRange)

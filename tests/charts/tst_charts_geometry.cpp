@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 Q_DECLARE_METATYPE(DeviceRect)
 
@@ -41,6 +42,8 @@ private slots:
 
     void legendKeepsClearOfTheTitle_data();
     void legendKeepsClearOfTheTitle();
+    void legendNamesEachChartsFiles_data();
+    void legendNamesEachChartsFiles();
 };
 
 void TestChartGeometry::truncToIntCutsTowardZeroAndClamps_data()
@@ -334,6 +337,44 @@ void TestChartGeometry::legendKeepsClearOfTheTitle()
     QCOMPARE(legend.shown.text.right, legend.compared.sample.left - 12);
     if (titleRight + 88 <= 1100)
         QVERIFY(legend.shown.sample.left >= titleRight + 12);
+}
+
+void TestChartGeometry::legendNamesEachChartsFiles_data()
+{
+    // Files as "amp ref path", the reference title and path optional; then both legend texts.
+    QTest::addColumn<bool>("reference");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("compared");
+    QTest::addColumn<QString>("legend");   // shown | compared
+    QTest::newRow("amplitude chart") << false << "a_amp.txt a_ref.txt /m/a_amp.txt"
+                                     << "b_amp.txt b_ref.txt /m/b_amp.txt" << "a_amp.txt|b_amp.txt";
+    QTest::newRow("reference chart") << true << "a_amp.txt a_ref.txt /m/a_amp.txt"
+                                     << "b_amp.txt b_ref.txt /m/b_amp.txt" << "a_ref.txt|b_ref.txt";
+    QTest::newRow("reference entries from the amplitude file")
+        << true << "a_amp.txt a_ref.txt /m/a_amp.txt" << "b_amp.txt  /m/b_amp.txt" << "a_ref.txt|b_amp.txt";
+    QTest::newRow("itself") << false << "a_amp.txt a_ref.txt /m/a_amp.txt"
+                            << "a_amp.txt a_ref.txt /m/a_amp.txt" << "a_amp.txt|a_amp.txt (the same file)";
+    QTest::newRow("same name, other folder") << true << "a_amp.txt a_ref.txt /m/a_amp.txt"
+                                             << "a_amp.txt a_ref.txt /n/a_amp.txt" << "a_ref.txt|a_ref.txt";
+}
+
+void TestChartGeometry::legendNamesEachChartsFiles()
+{
+    QFETCH(bool, reference);
+    QFETCH(QString, shown);
+    QFETCH(QString, compared);
+    QFETCH(QString, legend);
+    const auto files = [](const QString &words) {
+        MeasurementFiles made;
+        made.ampFileTitle = words.section(QLatin1Char(' '), 0, 0);
+        made.refFileTitle = words.section(QLatin1Char(' '), 1, 1);
+        made.ampFileStatus.fullName = words.section(QLatin1Char(' '), 2, 2);
+        return made;
+    };
+    const auto data = std::make_unique<MeasurementSet>();
+    const LegendTitles titles = legendTitles(reference ? LegendFiles::Reference : LegendFiles::Amplitude,
+                                             chartComparison(data.get(), files(shown), files(compared)));
+    QCOMPARE(titles.shown + QLatin1Char('|') + titles.compared, legend);
 }
 
 QTEST_APPLESS_MAIN(TestChartGeometry)

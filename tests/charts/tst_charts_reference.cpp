@@ -1,4 +1,5 @@
 #include "charts/chart_colours.h"
+#include "charts/chart_geometry.h"
 #include "charts/chart_tools.h"
 #include "charts/charts.h"
 #include "doubles/recording_surface.h"
@@ -66,6 +67,8 @@ private slots:
     void paperUsesItsOwnToolsAndPageArea();
     void hugeValuesDrawClampedWithoutWrapping();
     void comparisonIsDrawnBehindDashedAndHollow();
+    void comparedLinesAreCutToThePlot_data();
+    void comparedLinesAreCutToThePlot();
 
 private:
     ChartTools tools;
@@ -254,14 +257,15 @@ void TestReferenceMarksChart::hugeValuesDrawClampedWithoutWrapping()
 }
 
 // Behind the shown entries: the compared lines lighter and dashed, its markers hollow, and the
-// scale takes in its markers too.
+// scale takes in its markers too. The legend names the reference files.
 void TestReferenceMarksChart::comparisonIsDrawnBehindDashedAndHollow()
 {
     const auto shown = entries({{0, 50, -20, 10, -10}, {90, 0, 0, 20, -20}});
     const auto other = entries({{0, 950, 0, 30, -30}, {90, 0, -40, 40, -40}});
     RecordingSurface surface;
     drawReferenceMarksChart(surface, *shown, tools, 1.0, 1.0, ChartMedium::Screen, client1280, {},
-                            {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")});
+                            {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt"),
+                             QStringLiteral("a_ref.txt"), QStringLiteral("b_ref.txt")});
     QVERIFY(surface.texts().contains(QStringLiteral("1000")));
     const auto marks = surface.recordsOf(Kind::RoundRect);
     QCOMPARE(marks.size(), size_t(4));
@@ -274,7 +278,43 @@ void TestReferenceMarksChart::comparisonIsDrawnBehindDashedAndHollow()
     QCOMPARE(surface.linesWith(Pen{{223, 127, 127}, 2, PenStyle::Dash}).size(), size_t(2));
     QCOMPARE(surface.linesWith(Pen{{127, 127, 223}, 2, PenStyle::Dash}).size(), size_t(1));
     QCOMPARE(surface.texts().mid(surface.texts().size() - 2),
-             (QList<QString>{QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")}));
+             (QList<QString>{QStringLiteral("a_ref.txt"), QStringLiteral("b_ref.txt")}));
+}
+
+void TestReferenceMarksChart::comparedLinesAreCutToThePlot_data()
+{
+    QTest::addColumn<double>("farAngle");
+    QTest::addColumn<double>("lineValue");
+    QTest::newRow("angle of a billion degrees") << 1e9 << 0.0;
+    QTest::newRow("angle of 7.8e13 degrees") << 7.8e13 << 0.0;
+    QTest::newRow("negative angle, line far below") << -1e12 << -1e9;
+    QTest::newRow("infinite angle, line infinitely low") << std::numeric_limits<double>::infinity()
+                                                         << -std::numeric_limits<double>::infinity();
+}
+
+// A compared line towards a far point is cut to the plot in reals, keeping its direction: the
+// dashes of the uncut line once took minutes and gigabytes to draw.
+void TestReferenceMarksChart::comparedLinesAreCutToThePlot()
+{
+    QFETCH(double, farAngle);
+    QFETCH(double, lineValue);
+    const auto shown = entries({{10, 0, 0, 5, 5}});
+    const auto other = entries({{farAngle, 0, 0, lineValue, lineValue}, {3, 0, 0, 0, 0}});
+    RecordingSurface surface;
+    drawReferenceMarksChart(surface, *shown, tools, 1.0, 1.0, ChartMedium::Screen, client1280, {},
+                            {other.get(), QStringLiteral("a_amp.txt"), QStringLiteral("b_amp.txt")});
+    const ReferenceGeometry g = referenceGeometry(referenceFrame(1, 1, ChartMedium::Screen, client1280),
+                                                  ReferenceScale{});
+    const auto blue = surface.linesWith(Pen{{127, 127, 223}, 2, PenStyle::Dash});
+    QCOMPARE(blue.size(), size_t(1));
+    const auto inPlot = [&](int x, int y) {
+        return x >= g.plotRect.left && x < g.plotRect.right && y >= g.plotRect.top && y < g.plotRect.bottom;
+    };
+    QVERIFY(inPlot(blue[0].x1, blue[0].y1));
+    QVERIFY(inPlot(blue[0].x2, blue[0].y2));
+    QCOMPARE(QPoint(blue[0].x2, blue[0].y2), QPoint(referenceX(g, 3), g.mid));
+    if (lineValue == 0.0)
+        QCOMPARE(blue[0].y1, g.mid);
 }
 
 QTEST_APPLESS_MAIN(TestReferenceMarksChart)

@@ -436,10 +436,17 @@ void TestQPainterSurface::hugeCoordinatesDrawWithoutCrashing()
         s.moveTo(INT_MIN, 25);
         s.lineTo(INT_MAX, 25);
         s.roundRect({INT_MAX - 3, INT_MIN, INT_MAX, INT_MIN + 3}, 6, 6);
+        // Only the dashes that can show are drawn: all of them would take minutes.
+        s.selectPen({{0, 0, 0}, 1, PenStyle::Dash});
+        s.moveTo(INT_MIN, 40);
+        s.lineTo(INT_MAX, 40);
     });
-    // The horizontal hairline crosses the whole image.
+    // The horizontal hairline crosses the whole image, the dashed one in its pattern from x = 0.
     QCOMPARE(image.pixel(0, 25), black);
     QCOMPARE(image.pixel(49, 25), black);
+    QCOMPARE(image.pixel(0, 40), black);
+    QCOMPARE(image.pixel(5, 40), white);
+    QCOMPARE(image.pixel(49, 40), black);
 }
 
 void TestQPainterSurface::fontsResolveToInstalledFacesAndSizes_data()

@@ -362,28 +362,35 @@ void TestResultsWindow::readoutShowsTheNearestValues_data()
     QTest::addColumn<double>("angle");     // where the cursor is put, in the chart's units
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");    // empty: no box
-    QTest::addColumn<bool>("comparing");   // with b_amp.txt, the same turned by 10 degrees
+    QTest::addColumn<int>("turn");   // -1, or comparing with b_amp.txt, the same turned so far
     QTest::newRow("amplitude, nearer 90 than 180") << 0 << true << 134.0 << 50.0
-        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3") << false;
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3") << -1;
     QTest::newRow("amplitude, second revolution") << 0 << true << 95.0 << 112.0
-        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 110.00%\nCurve 2: 115.00%\nLine: 7") << false;
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 110.00%\nCurve 2: 115.00%\nLine: 7") << -1;
     QTest::newRow("reference, lines and both marks") << 0 << false << 350.0 << 0.0
         << QString::fromUtf8("Angle: 270.00\u00B0\nRed line: 20.00\nBlue line: -20.00\n"
-                             "Red mark: 120.00\nBlue mark: -80.50\nLine: 2") << false;
+                             "Red mark: 120.00\nBlue mark: -80.50\nLine: 2") << -1;
     QTest::newRow("reference in German, only the blue mark") << 1 << false << 40.0 << -4.0
         << QString::fromUtf8("Winkel: 45.00\u00B0\nRote Linie: 10.00\nBlaue Linie: -10.00\n"
-                             "Blaue Marke: -3.00\nZeile: 1") << false;
+                             "Blaue Marke: -3.00\nZeile: 1") << -1;
     QTest::newRow("reference, second pass without marks") << 0 << false << 45.0 << 58.0
-        << QString::fromUtf8("Angle: 45.00\u00B0\nRed line: 60.00\nBlue line: -60.00\nLine: 9") << false;
-    QTest::newRow("above the plots: no box") << 0 << true << -1.0 << 0.0 << QString() << false;
+        << QString::fromUtf8("Angle: 45.00\u00B0\nRed line: 60.00\nBlue line: -60.00\nLine: 9") << -1;
+    QTest::newRow("above the plots: no box") << 0 << true << -1.0 << 0.0 << QString() << -1;
     QTest::newRow("amplitude, compared at its own nearest sample") << 0 << true << 134.0 << 50.0
         << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3\n"
-                             "b_amp.txt\nAngle: 100.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3") << true;
+                             "b_amp.txt\nAngle: 100.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3") << 10;
+    // Read at the shown sample's angle, not at the compared sample nearest the pointer (170).
+    QTest::newRow("amplitude, compared read at the shown angle") << 0 << true << 134.0 << 50.0
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3\n"
+                             "b_amp.txt\nAngle: 80.00\u00B0\nCurve 1: 10.00%\nCurve 2: 20.00%\nLine: 1") << 80;
+    QTest::newRow("amplitude, compared at the same angle says it once") << 0 << true << 134.0 << 50.0
+        << QString::fromUtf8("Angle: 90.00\u00B0\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3\n"
+                             "b_amp.txt\nCurve 1: 55.50%\nCurve 2: 60.25%\nLine: 3") << 0;
     QTest::newRow("reference, compared marks widen the scale") << 0 << false << 350.0 << 0.0
         << QString::fromUtf8("Angle: 270.00\u00B0\nRed line: 20.00\nBlue line: -20.00\n"
                              "Red mark: 120.00\nBlue mark: -80.50\nLine: 2\n"
                              "b_amp.txt\nAngle: 280.00\u00B0\nRed line: 20.00\nBlue line: -20.00\n"
-                             "Red mark: 950.00\nBlue mark: -80.50\nLine: 2") << true;
+                             "Red mark: 950.00\nBlue mark: -80.50\nLine: 2") << 10;
 }
 
 void TestResultsWindow::readoutShowsTheNearestValues()
@@ -393,7 +400,7 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     QFETCH(double, angle);
     QFETCH(double, value);
     QFETCH(QString, shown);
-    QFETCH(bool, comparing);
+    QFETCH(int, turn);
     setLanguage(language);
     MeasurementFiles files;
     ScriptedDialogs dialogs;
@@ -401,10 +408,10 @@ void TestResultsWindow::readoutShowsTheNearestValues()
     const auto data = std::make_unique<MeasurementSet>();
     fillTwoRevolutions(*data);
     window.setMeasurement(std::make_shared<const MeasurementSet>(*data), files);
-    if (comparing) {
+    if (turn >= 0) {
         const auto other = std::make_unique<MeasurementSet>(*data);
         for (double *angles : {other->ampSeries[0], other->refSeries[0]})
-            std::transform(angles, angles + 6, angles, [](double angle) { return angle + 10; });
+            std::transform(angles, angles + 6, angles, [turn](double angle) { return angle + turn; });
         other->refSeries[1][1] = 950;
         files.ampFileTitle = QStringLiteral("b_amp.txt");
         window.setComparison(std::make_shared<const MeasurementSet>(*other), files);
@@ -555,13 +562,17 @@ void TestResultsWindow::saveNeverReplacesTheMeasurement()
     window.setComparison(std::make_shared<const MeasurementSet>(), compared);
     dialogs.dialogAnswer = answerTextDialog({}, true);
     for (const QString &path : own) {
-        dialogs.saveFileAnswers = {path};
+        dialogs.saveFileAnswers = {path, path};
         window.action(QStringLiteral("saveReportAsPdf"))->trigger();
+        // The export names them to its dialog, which refuses them before asking to replace.
+        window.action(QStringLiteral("exportValuesCsv"))->trigger();
+        QCOMPARE(dialogs.saveFileRequests.last().measurementPaths,
+                 (QStringList{files.ampFileStatus.fullName, compared.ampFileStatus.fullName}));
         // Print to a file named like the measurements' files: refused the same way.
         dialogs.printAnswer = printToPdf(path);
         window.printReport();
     }
-    QCOMPARE(dialogs.errors.size(), 8);
+    QCOMPARE(dialogs.errors.size(), 12);
     for (const ScriptedDialogs::Error &error : dialogs.errors) {
         QCOMPARE(error.text, QStringLiteral("The file could not be saved."));
         QVERIFY(error.details.endsWith(QStringLiteral("It is one of the measurement's own files")));

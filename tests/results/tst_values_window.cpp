@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +93,14 @@ void TestValuesWindow::chosenRowIsMarkedAndCopied()
     ValuesWindow *values = window.valuesWindow();
     QVERIFY(values && values->isVisible());
     QTableView *view = values->view(ValueTable::Amplitude);
+    QCOMPARE(values->windowTitle(), QString::fromUtf8("Values — demo_amp.txt"));
+    QCOMPARE(values->windowType(), Qt::Tool);   // kept above the results window
+    QCOMPARE(values->focusWidget(), view);
+    QVERIFY2(view->rowHeight(0) < 2 * view->fontMetrics().height(), "a row as tall as two lines");
+    // The results window's keys work from here too.
+    QSignalSpy readAgain(&window, &ResultsWindow::reloadRequested);
+    QTest::keyClick(view, Qt::Key_F5);
+    QCOMPARE(readAgain.count(), 1);
     view->selectRow(1);
     QCOMPARE(window.markedAngle(), std::optional<double>(1.0));
     const QLabel *readout = window.findChild<QLabel *>(QStringLiteral("readout"));
@@ -107,6 +116,7 @@ void TestValuesWindow::chosenRowIsMarkedAndCopied()
     QTemporaryDir dir;
     show(window, writeLargestPair(QDir(dir.path())));
     QCOMPARE(view->model()->rowCount(), 8191);
+    QCOMPARE(values->windowTitle(), QString::fromUtf8("Values — largest_amp.txt"));
     QVERIFY(!window.markedAngle());
 }
 

@@ -1,9 +1,12 @@
+#include "doubles/test_files.h"
 #include "ui/modal_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +22,7 @@ class TestModalDialogs : public QObject {
 private slots:
     void saveDialogSuffixFollowsTheFilter_data();
     void saveDialogSuffixFollowsTheFilter();
+    void saveDialogRefusesTheMeasurementBeforeAskingToReplace();
     void stalledReadShowsProgressAndCancels();
 };
 
@@ -59,6 +63,44 @@ void TestModalDialogs::saveDialogSuffixFollowsTheFilter()
     // A first size that shows the file list's columns, within the screen.
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 9 / 10;
     QCOMPARE(shownSize, QSize(900, 560).boundedTo(room));
+}
+
+// Typing the measurement's own file: refused at once, not asked whether to replace it (which
+// could only end in a refusal), and the dialog stays open for another name.
+void TestModalDialogs::saveDialogRefusesTheMeasurementBeforeAskingToReplace()
+{
+    QTemporaryDir dir;
+    const QString amp = writeTestFile(dir.filePath(QStringLiteral("m_amp.txt")), "1 0 50 60\n");
+    QString boxText;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("m_amp.txt"));
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            boxText = box->text() + QLatin1Char('|') + box->informativeText();
+            box->accept();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        stayedOpen = dialog->isVisible();
+        // Typed as a user would, into the focused name: that deselects m_amp.txt in the list.
+        QApplication::setActiveWindow(dialog);
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("values"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QtModalDialogs dialogs;
+    const std::optional<QString> chosen = dialogs.chooseSaveFile(
+        nullptr, {QStringLiteral("Export"), {QStringLiteral("CSV files (*.csv)")},
+                  dir.filePath(QStringLiteral("m_amplitude.csv")), {amp}});
+    QCOMPARE(boxText, QStringLiteral("The file could not be saved.|") + amp
+                          + QStringLiteral("\nIt is one of the measurement's own files"));
+    QVERIFY(stayedOpen);
+    QCOMPARE(chosen.value_or(QString()), dir.filePath(QStringLiteral("values.csv")));
 }
 
 // A read from which no progress comes still gets the display after a moment, and its Cancel
