@@ -134,6 +134,11 @@ void ResultsWindow::placeButtons()
     QRect print(printRight - wPrint, closeBottom - hClose, wPrint, hClose);
     keepClearOfLabels(close, print, degreeLabelRects(chartArea()), clientH,
                       closeButton_->fontMetrics().height() + 4);
+    // Right to left, the button row stands mirrored, Close at the left.
+    if (isRightToLeft()) {
+        close.moveLeft(clientW - close.right() - 1);
+        print.moveLeft(clientW - print.right() - 1);
+    }
     closeButton_->setGeometry(close);
     printButton_->setGeometry(print);
     placeFollowNote();
@@ -153,7 +158,6 @@ void ResultsWindow::setFollowedFolder(const QString &folder)
     if (!followNote_) {
         followNote_ = new QLabel(this);
         followNote_->setObjectName(QStringLiteral("followNote"));
-        followNote_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     placeFollowNote();
     followNote_->show();
@@ -163,16 +167,19 @@ void ResultsWindow::placeFollowNote()
 {
     if (!followNote_)
         return;
-    // Left of Print in the button row, as wide as the row leaves it; a long path loses its
-    // middle, so the folder's own name stays readable.
+    // Beside Print in the button row, on the side away from Close, as wide as the row leaves
+    // it; a long path loses its middle, so the folder's own name stays readable.
     const QRect print = printButton_->geometry();
-    const int right = print.left() - std::max(4, width() / 100);
-    const int width = std::max(0, std::min(right, this->width() * 2 / 5));
+    const int gap = std::max(4, width() / 100);
+    const int room = isRightToLeft() ? width() - (print.right() + 1 + gap) : print.left() - gap;
+    const int noteWidth = std::max(0, std::min(room, width() * 2 / 5));
+    const int left = isRightToLeft() ? print.right() + 1 + gap : print.left() - gap - noteWidth;
     const QString text = followProblem_.isEmpty() ? tr("Following: %1").arg(QDir::toNativeSeparators(followedFolder_))
                                                   : followProblem_;
-    followNote_->setText(followNote_->fontMetrics().elidedText(text, Qt::ElideMiddle, width));
+    followNote_->setText(followNote_->fontMetrics().elidedText(text, Qt::ElideMiddle, noteWidth));
     followNote_->setToolTip(followProblem_.isEmpty() ? QDir::toNativeSeparators(followedFolder_) : followProblemDetails_);
-    followNote_->setGeometry(right - width, print.top(), width, print.height());
+    followNote_->setGeometry(left, print.top(), noteWidth, print.height());
+    followNote_->setAlignment((isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignAbsolute | Qt::AlignVCenter);
 }
 
 void ResultsWindow::showFollowProblem(const QString &note, const QString &details)

@@ -15,6 +15,27 @@
 namespace {
 
 const char templateWidthProperty[] = "velkviewTemplateWidth";
+const char leftToRightXProperty[] = "velkviewLeftToRightX";
+
+// The template places controls left to right; a right-to-left layout (-reverse, or a language
+// written so) shows the same dialog mirrored. forward: from the template's places to the
+// mirrored ones; otherwise back.
+void mirrorControls(QWidget *dialog, bool forward)
+{
+    for (QObject *child : dialog->children()) {
+        auto *control = qobject_cast<QWidget *>(child);
+        if (!control || control->isWindow())
+            continue;
+        if (!forward) {
+            const QVariant stored = control->property(leftToRightXProperty);
+            if (stored.isValid())
+                control->move(stored.toInt(), control->y());
+            continue;
+        }
+        control->setProperty(leftToRightXProperty, control->x());
+        control->move(dialog->width() - control->x() - control->width(), control->y());
+    }
+}
 
 // Mnemonic ampersands take no room; a doubled one is one character.
 QString shownText(QString text)
@@ -106,6 +127,8 @@ QRect templateGeometry(const QWidget *control)
 
 void fitTextsToWidths(QWidget *dialog)
 {
+    // Fitted in the template's direction, then mirrored again where the layout asks for it.
+    mirrorControls(dialog, false);
     for (QObject *child : dialog->children()) {
         auto *control = qobject_cast<QWidget *>(child);
         if (!control || control->isWindow())
@@ -125,4 +148,6 @@ void fitTextsToWidths(QWidget *dialog)
         const int room = rightLimit(dialog, control) - control->x();
         control->resize(std::max(control->width(), std::min(needed, room)), control->height());
     }
+    if (dialog->isRightToLeft())
+        mirrorControls(dialog, true);
 }

@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <QGuiApplication>
 #include <QTest>
 
 class TestMainWindow : public QObject {
@@ -127,6 +128,13 @@ void TestMainWindow::controlsSitAtTemplatePositionsInTabOrder()
                                  QStringLiteral("recentButton2"), QStringLiteral("recentButton3"), QStringLiteral("recentButton4"),
                                  QStringLiteral("recentButton5"), QStringLiteral("recentButton6"), QStringLiteral("recentButton7"),
                                  QStringLiteral("languageBox")}));
+
+    // Right to left (-reverse): the same places, mirrored.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    MainWindow mirrored(dialogs, 0, dir.path());
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    const QRect exit = units.rect(10, 45, 70, 20);
+    QCOMPARE(button(mirrored, 1)->geometry(), QRect(mirrored.width() - exit.right() - 1, exit.y(), exit.width(), exit.height()));
 }
 
 void TestMainWindow::dropDownListsLanguagesUnsorted()
