@@ -93,3 +93,17 @@ fuzz: deps
 		status=$$?; grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss)|ERROR|check failed' build-fuzz/fuzz_$$name.log; \
 		[ $$status -eq 0 ] || { tail -n 30 build-fuzz/fuzz_$$name.log; exit $$status; }; \
 	done
+
+# Debian's changelog for this tree's version, from CHANGELOG.md, for building the Debian
+# package with dpkg-buildpackage in this folder.
+.PHONY: debian/changelog deb
+debian/changelog:
+	@set -- $$(cmake -P cmake/version.cmake) && bash packaging/changelog.sh debian CHANGELOG.md "$$1" "@$$2" \
+		"$$(sed -n 's/^Maintainer: //p' debian/control)" > $@.new && mv $@.new $@ || { rm -f $@.new; exit 1; }
+	@echo "$@: velkview $$(dpkg-parsechangelog -S Version)"
+
+# The Debian source and binary packages in build-deb/, made as a Debian build machine would
+# from what `git archive` gives of the last commit, tests included, then checked by lintian.
+deb: DEPS = package
+deb: deps
+	@bash packaging/make-deb.sh build-deb
