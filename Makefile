@@ -18,12 +18,13 @@ deps:
 	@bash scripts/install-deps.sh $(DEPS)
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DVELKVIEW_TESTS=ON > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# Builds only the viewer, its output kept in $(BUILD).build.log unless something fails.
+# Builds only the viewer, its output kept in $(BUILD).build.log unless something fails. The
+# tests and benchmarks stay out of it, so their tools are not needed.
 viewer: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DVELKVIEW_TESTS=OFF > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
 	@echo "Building the viewer (log: $(BUILD).build.log)"
 	@cmake --build $(BUILD) --target velkview -j$(JOBS) > $(BUILD).build.log 2>&1 || { tail -n 40 $(BUILD).build.log; exit 1; }
 
