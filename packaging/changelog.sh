@@ -11,9 +11,9 @@
 set -euo pipefail
 format=$1 changelog=$2 version=$3 when=$4
 release=${version%%+git*}
-date=$(date -u -d "$when" +%F)
 [ "$format" != debian ] || [ "$version" != unknown ] \
   || { echo "changelog.sh: a Debian changelog needs a version, and this tree's is unknown" >&2; exit 1; }
+date=$(date -u -d "$when" +%F)
 
 # A line "@ VERSION DATE TYPE" a release, then a line an item (its text joined into one).
 entries=$(awk -v version="$version" -v release="$release" '
