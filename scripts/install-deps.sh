@@ -41,7 +41,7 @@ for group in "$@"; do
     fuzz) packages+=(clang libclang-rt-dev) ;;
     package) packages+=("${test_tools[@]}" "${window_manager[@]}"
                         lintian devscripts   # lintian, and hardening-check on the packaged program
-                        debhelper) ;;        # make deb: the Debian source package's dh
+                        debhelper build-essential) ;;   # make deb: dh, and what dpkg-buildpackage takes as given
     wm) packages+=("${window_manager[@]}") ;;
     *) echo "install-deps.sh: unknown group '$group' (known: test bench fuzz package wm)" >&2; exit 2 ;;
   esac
