@@ -65,7 +65,7 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 
-echo "Installing ${#missing[@]} packages and what they need (log: $log)"
+echo "Installing ${missing[*]} and what they need (log: $log)"
 # sudo's password prompt goes to the terminal, not to the log.
 if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
@@ -74,4 +74,4 @@ if ! { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
   echo "install-deps.sh: installing failed (whole output: $log)" >&2
   exit 1
 fi
-echo "Installed $(grep -c '^Setting up ' "$log") packages"
+echo "Installed $(grep -c '^Setting up ' "$log") packages in all"
