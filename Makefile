@@ -1,5 +1,5 @@
-# The README's commands: `make run` and `make test` (plus `make bench`, `make sanitize` and
-# `make package`). Each installs what is missing, then builds in build/ (Release).
+# The README's commands: `make run` and `make test` (plus `make bench`, `make sanitize`,
+# `make package` and `make deb`). Each installs what is missing, then builds in build/ (Release).
 BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
