@@ -12,7 +12,7 @@ read -r version epoch < <(cmake -P "$top/cmake/version.cmake")
 [ "$version" != unknown ] || { echo "This tree's version is unknown: a package needs one." >&2; exit 1; }
 
 tree=$out/velkview-$version
-rm -rf "$tree" "$out"/velkview_*
+rm -rf "$out"/velkview-* "$out"/velkview_*   # earlier versions' trees and packages too
 mkdir -p "$tree"
 if [ -e "$top/.git" ] && command -v git > /dev/null; then
   git -C "$top" archive HEAD | tar -x -C "$tree"
