@@ -8,17 +8,19 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "$1" && cd "$1" && pwd)
-read -r version epoch < <(cmake -P "$top/cmake/version.cmake")
-[ "$version" != unknown ] || { echo "This tree's version is unknown: a package needs one." >&2; exit 1; }
-
-tree=$out/velkview-$version
 rm -rf "$out"/velkview-* "$out"/velkview_*   # earlier versions' trees and packages too
+tree=$out/velkview-export
 mkdir -p "$tree"
 if [ -e "$top/.git" ] && command -v git > /dev/null; then
   git -C "$top" archive HEAD | tar -x -C "$tree"
 else
   tar -C "$top" --exclude='./build*' --exclude=./obj-* --exclude=./install-deps.log -c . | tar -x -C "$tree"
 fi
+# The version of the exported tree itself, so a commit made meanwhile cannot come between.
+read -r version epoch < <(cmake -P "$tree/cmake/version.cmake")
+[ "$version" != unknown ] || { echo "This tree's version is unknown: a package needs one." >&2; exit 1; }
+mv "$tree" "$out/velkview-$version"
+tree=$out/velkview-$version
 bash "$top/packaging/changelog.sh" debian "$tree/CHANGELOG.md" "$version" "@$epoch" \
   "$(sed -n 's/^Maintainer: //p' "$tree/debian/control")" > "$tree/debian/changelog"
 
