@@ -1,30 +1,30 @@
-# The README's commands: `make run` and `make test` (plus `make bench`, `make sanitize` and
-# `make package`). Each installs what is missing, then builds in build/ (Release).
+# The README's commands: `make run` and `make test` (plus `make bench`, `make sanitize`,
+# `make package` and `make deb`). Each installs what is missing, then builds in build/ (Release).
 BUILD ?= build
 EXAMPLE := examples/demo_amp.txt
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-
-# Every dated output of a build takes the last commit's time, so that two builds of it agree.
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
-ifneq ($(SOURCE_DATE_EPOCH),)
-export SOURCE_DATE_EPOCH
-endif
+# Where `cmake --install $(BUILD)` puts the viewer; the manual page and AppStream data name
+# paths under it. The package's build takes /usr.
+PREFIX ?= /usr/local
 
 FUZZ_SECONDS ?= 60
 FUZZ_HARNESSES := line_syntax reader config ref_path command_line drawing
 
 .PHONY: run test sanitize bench deps build viewer package reproducible fuzz
 
+# The packages a target needs: building and running only, unless the target names a group
+# (scripts/install-deps.sh); a target's DEPS reaches the deps it depends on.
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(DEPS)
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DVELKVIEW_TESTS=ON > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# Builds only the viewer, its output kept in $(BUILD).build.log unless something fails.
+# Builds only the viewer, its output kept in $(BUILD).build.log unless something fails. The
+# tests and benchmarks stay out of it, so their tools are not needed.
 viewer: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) -DVELKVIEW_TESTS=OFF > $(BUILD).configure.log 2>&1 || { cat $(BUILD).configure.log; exit 1; }
 	@echo "Building the viewer (log: $(BUILD).build.log)"
 	@cmake --build $(BUILD) --target velkview -j$(JOBS) > $(BUILD).build.log 2>&1 || { tail -n 40 $(BUILD).build.log; exit 1; }
 
@@ -37,10 +37,12 @@ run: viewer
 		echo "Wrote the example measurement's report instead: $(BUILD)/example-report.pdf"; \
 	fi
 
+test: DEPS = test
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
 # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer (Debug, build-sanitize/).
+sanitize: DEPS = test
 sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELKVIEW_SANITIZE=ON > build-sanitize.configure.log 2>&1 || { cat build-sanitize.configure.log; exit 1; }
 	@cmake --build build-sanitize -j$(JOBS)
@@ -48,6 +50,7 @@ sanitize: deps
 
 # Open to picture runs on a virtual screen under a window manager where Xvfb and openbox are
 # installed, else offscreen; the others need no display.
+bench: DEPS = bench
 bench: build
 	@for program in $(BUILD)/bench/bench_*; do [ -f $$program ] && [ -x $$program ] || continue; \
 		echo "== $$program"; \
@@ -61,6 +64,8 @@ bench: build
 # The Debian package build/velkview_<version>_<arch>.deb: builds only what it ships, checks
 # the installed files (packaging/), makes the package and checks it. The package's members
 # take their modes from the umask, hence a fixed one.
+package: DEPS = package
+package: PREFIX = /usr
 package: viewer
 	@cmake --build $(BUILD) --target velkview_desktop_files -j$(JOBS) >> $(BUILD).build.log 2>&1 || { tail -n 40 $(BUILD).build.log; exit 1; }
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -R '^packaging\.' --output-on-failure
@@ -68,14 +73,15 @@ package: viewer
 	@bash packaging/check-deb.sh $(BUILD)
 
 # Makes the package of the last commit twice, in two folders, and compares the two byte for byte.
+reproducible: DEPS = package
 reproducible: deps
 	@bash packaging/check-reproducible.sh
 
 # Each libFuzzer harness of fuzz/ for FUZZ_SECONDS (clang, build-fuzz/). New corpus entries go
 # to build-fuzz/corpus/<harness>, the committed seeds stay as they are; a crash or a difference
 # from a model stops with the input saved in build-fuzz/ (keep it in fuzz/regressions/).
-fuzz:
-	@bash scripts/install-deps.sh fuzz
+fuzz: DEPS = fuzz
+fuzz: deps
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKVIEW_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ > build-fuzz.configure.log 2>&1 || { cat build-fuzz.configure.log; exit 1; }
 	@cmake --build build-fuzz -j$(JOBS)
 	@for name in $(FUZZ_HARNESSES); do \
@@ -88,3 +94,17 @@ fuzz:
 		status=$$?; grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss)|ERROR|check failed' build-fuzz/fuzz_$$name.log; \
 		[ $$status -eq 0 ] || { tail -n 30 build-fuzz/fuzz_$$name.log; exit $$status; }; \
 	done
+
+# Debian's changelog for this tree's version, from CHANGELOG.md, for building the Debian
+# package with dpkg-buildpackage in this folder.
+.PHONY: debian/changelog deb
+debian/changelog:
+	@set -- $$(cmake -P cmake/version.cmake) && bash packaging/changelog.sh debian CHANGELOG.md "$$1" "@$$2" \
+		"$$(sed -n 's/^Maintainer: //p' debian/control)" > $@.new && mv $@.new $@ || { rm -f $@.new; exit 1; }
+	@echo "$@: velkview $$(dpkg-parsechangelog -S Version)"
+
+# The Debian source and binary packages in build-deb/, made as a Debian build machine would
+# from what `git archive` gives of the last commit, tests included, then checked by lintian.
+deb: DEPS = package
+deb: deps
+	@bash packaging/make-deb.sh build-deb

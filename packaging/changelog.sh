@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
-# The release notes of CHANGELOG.md in the two forms the package carries: Debian's changelog
-# (gzipped, items wrapped to its 80 columns) and AppStream's <release> elements, newest
-# first. Each section "## VERSION - YYYY-MM-DD ..." is one release with its "- " items. A
-# snapshot build (RELEASE+git...) comes first, dated DATE, with the items of
-# "## Unreleased"; a release build leaves that section out. A release without a section of
-# its own fails, since its changes would be missing.
-# Usage: changelog.sh debian CHANGELOG_MD VERSION DATE CONTACT OUTPUT_GZ
-#        changelog.sh appstream CHANGELOG_MD VERSION DATE    (writes the elements to stdout)
+# The release notes of CHANGELOG.md in the two forms the packages carry: Debian's changelog
+# (items wrapped to its 80 columns, distribution unstable) and AppStream's <release>
+# elements, newest first. Each section "## VERSION - YYYY-MM-DD ..." is one release with its
+# "- " items. A snapshot build (RELEASE+git...), or one of unknown version, comes first, dated
+# WHEN, with the items of "## Unreleased"; a release build leaves that section out. A release
+# without a section of its own fails, since its changes would be missing.
+# WHEN is @EPOCH (the commit's time) or YYYY-MM-DD.
+# Usage: changelog.sh debian CHANGELOG_MD VERSION WHEN CONTACT   (writes the changelog to stdout)
+#        changelog.sh appstream CHANGELOG_MD VERSION WHEN       (writes the elements to stdout)
 set -euo pipefail
-format=$1 changelog=$2 version=$3 date=$4
+format=$1 changelog=$2 version=$3 when=$4
 release=${version%%+git*}
+[ "$format" != debian ] || [ "$version" != unknown ] \
+  || { echo "changelog.sh: a Debian changelog needs a version, and this tree's is unknown" >&2; exit 1; }
+date=$(date -u -d "$when" +%F)
 
 # A line "@ VERSION DATE TYPE" a release, then a line an item (its text joined into one).
-entries=$(awk -v version="$version" -v release="$release" -v date="$date" '
+entries=$(awk -v version="$version" -v release="$release" '
   function flush() { if (item != "") print item; item = "" }
-  function snapshot() { if (version != release && !snapshotDone) print "@", version, date, "development"; snapshotDone = 1 }
+  function snapshot() { if (snap && !snapshotDone) print "@", version, "@", "development"; snapshotDone = 1 }
+  BEGIN { snap = version != release || version == "unknown" }
   /^## / {
     flush()
-    inside = version != release || $2 != "Unreleased"
+    inside = snap || $2 != "Unreleased"
     if ($2 == "Unreleased") { snapshot(); next }
-    if (version != release && !snapshotDone) { snapshot(); print "No changes listed since " release "." }
+    if (snap && !snapshotDone) { snapshot(); print "No changes listed since " $2 "." }
     if (!match($0, /[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]/)) { print "no date in: " $0 > "/dev/stderr"; failed = 1; exit 1 }
     print "@", $2, substr($0, RSTART, RLENGTH), "stable"
     if ($2 == release) found = 1
@@ -27,7 +32,7 @@ entries=$(awk -v version="$version" -v release="$release" -v date="$date" '
   }
   inside && /^- / { flush(); item = substr($0, 3); next }
   inside && /^  / { sub(/^ +/, ""); item = item " " $0 }
-  END { flush(); if (!failed && !found) { print "no section ## " release > "/dev/stderr"; exit 1 } }
+  END { flush(); if (!failed && !found && version != "unknown") { print "no section ## " release > "/dev/stderr"; exit 1 } }
 ' "$changelog") || { echo "$changelog: no release notes for $version" >&2; exit 1; }
 
 debian() {
@@ -36,8 +41,8 @@ debian() {
     if [[ $line == "@ "* ]]; then
       read -r _ v d type <<< "$line"
       [ $open -eq 0 ] || printf '\n -- %s  %s\n\n' "$contact" "$stamp"
-      printf 'velkview (%s) %s; urgency=medium\n\n' "$v" "$([ "$type" = stable ] && echo stable || echo UNRELEASED)"
-      stamp=$(LC_ALL=C date -u -R -d "$d") open=1
+      printf 'velkview (%s) unstable; urgency=medium\n\n' "$v"
+      stamp=$(LC_ALL=C date -u -R -d "$([ "$d" = @ ] && echo "$when" || echo "$d")") open=1
     else
       fold -s -w 72 <<< "$line" | sed 's/ *$//; 1s/^/  * /; 2,$s/^/    /'
     fi
@@ -51,6 +56,7 @@ appstream() {
     if [[ $line == "@ "* ]]; then
       read -r _ v d type <<< "$line"
       [ $open -eq 0 ] || printf '        </ul>\n      </description>\n    </release>\n'
+      [ "$d" != @ ] || d=$date
       printf '    <release version="%s" date="%s" type="%s">\n      <description>\n        <ul>\n' "$v" "$d" "$type"
       open=1
     else
@@ -62,7 +68,7 @@ appstream() {
 }
 
 case "$format" in
-  debian) debian "$5" | gzip -9 -n > "$6" ;;
+  debian) debian "$5" ;;
   appstream) appstream ;;
   *) echo "changelog.sh: unknown format '$format' (debian or appstream)" >&2; exit 2 ;;
 esac

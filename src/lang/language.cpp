@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 
@@ -59,11 +60,30 @@ QString userLocaleName()
     return QStringLiteral("C");
 }
 
+// The first of our languages in a LANGUAGE list such as "nl:de_AT:fr", or -1.
+static int languageFromList(std::string_view list)
+{
+    while (!list.empty()) {
+        const std::string_view entry = list.substr(0, list.find(':'));
+        const int index = languageFromCode(entry.substr(0, entry.find_first_of("_.@")));
+        if (index >= 0)
+            return index;
+        list.remove_prefix(std::min(list.size(), entry.size() + 1));
+    }
+    return -1;
+}
+
 int detectLanguage()
 {
-    // The name comes from the environment rather than from setlocale(), which answers "C"
-    // when the user's locale is not installed on this machine.
-    setLanguage(languageFromLocaleName(userLocaleName().toStdString()));
+    // LANGUAGE is the user's order of interface languages, read before the locale as gettext
+    // and Qt read it. Under the C locale gettext ignores it, so that a script's LC_ALL=C gets
+    // the untranslated texts; so do we. The names come from the environment rather than from
+    // setlocale(), which answers "C" when the user's locale is not installed here.
+    const QString localeName = userLocaleName();
+    int language = -1;
+    if (localeName != QLatin1String("C") && localeName != QLatin1String("POSIX"))
+        language = languageFromList(qgetenv("LANGUAGE").toStdString());
+    setLanguage(language >= 0 ? language : languageFromLocaleName(localeName.toStdString()));
     fixNumericLocale();
     return languageIndex;
 }

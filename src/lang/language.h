@@ -45,8 +45,9 @@ int languageFromLocaleName(std::string_view localeName);
 // "C" when none is set.
 QString userLocaleName();
 
-// Sets the language from the user's locale (setLanguage) and fixes the numeric locale to the
-// full stop.
+// Sets the language (setLanguage) from the first of the five listed in LANGUAGE (a colon-separated
+// list such as "nl:de_AT"; ignored under the C or POSIX locale, as gettext does), else from the
+// user's locale, and fixes the numeric locale to the full stop.
 // Returns the index. Works whether or not the user's locale is installed.
 int detectLanguage();
 

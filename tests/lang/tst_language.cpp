@@ -30,7 +30,7 @@ private:
 
 void TestLanguage::clearLocaleEnvironment()
 {
-    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
         qunsetenv(name);
 }
 
@@ -64,24 +64,32 @@ void TestLanguage::localeNameSelectsLanguage()
 
 void TestLanguage::environmentOrderDecides_data()
 {
+    QTest::addColumn<QByteArray>("languageList");
     QTest::addColumn<QByteArray>("lcAll");
     QTest::addColumn<QByteArray>("lcMessages");
     QTest::addColumn<QByteArray>("lang");
     QTest::addColumn<int>("language");
-    QTest::newRow("LANG only") << QByteArray() << QByteArray() << QByteArray("it_IT.UTF-8") << 3;
-    QTest::newRow("LC_MESSAGES over LANG") << QByteArray() << QByteArray("fr_FR.UTF-8") << QByteArray("de_DE") << 2;
-    QTest::newRow("LC_ALL over all") << QByteArray("es_ES") << QByteArray("fr_FR") << QByteArray("de_DE") << 4;
-    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << 0;
-    QTest::newRow("uninstalled locale") << QByteArray("de_AT.ISO-8859-15@euro") << QByteArray() << QByteArray() << 1;
+    QTest::newRow("LANG only") << QByteArray() << QByteArray() << QByteArray() << QByteArray("it_IT.UTF-8") << 3;
+    QTest::newRow("LC_MESSAGES over LANG") << QByteArray() << QByteArray() << QByteArray("fr_FR.UTF-8") << QByteArray("de_DE") << 2;
+    QTest::newRow("LC_ALL over all") << QByteArray() << QByteArray("es_ES") << QByteArray("fr_FR") << QByteArray("de_DE") << 4;
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << QByteArray() << 0;
+    QTest::newRow("uninstalled locale") << QByteArray() << QByteArray("de_AT.ISO-8859-15@euro") << QByteArray() << QByteArray() << 1;
+    QTest::newRow("LANGUAGE: first of ours over LC_ALL") << QByteArray("nl:de_AT:fr") << QByteArray("es_ES") << QByteArray() << QByteArray() << 1;
+    QTest::newRow("LANGUAGE: English listed first") << QByteArray("en_GB:de") << QByteArray() << QByteArray() << QByteArray("de_DE") << 0;
+    QTest::newRow("LANGUAGE: none of ours") << QByteArray("nl:pt_BR") << QByteArray() << QByteArray() << QByteArray("it_IT") << 3;
+    QTest::newRow("LANGUAGE: ignored under C") << QByteArray("de") << QByteArray("C") << QByteArray() << QByteArray("fr_FR") << 0;
 }
 
 void TestLanguage::environmentOrderDecides()
 {
+    QFETCH(QByteArray, languageList);
     QFETCH(QByteArray, lcAll);
     QFETCH(QByteArray, lcMessages);
     QFETCH(QByteArray, lang);
     QFETCH(int, language);
     clearLocaleEnvironment();
+    if (!languageList.isEmpty())
+        qputenv("LANGUAGE", languageList);
     if (!lcAll.isEmpty())
         qputenv("LC_ALL", lcAll);
     if (!lcMessages.isEmpty())
