@@ -714,6 +714,8 @@ void TestOpenFlow::compareReadsASecondMeasurement()
         dialogs.openFileAnswers.append(other);
         QTest::keySequence(target, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
         QCOMPARE(dialogs.openFileRequests.last().title, QStringLiteral("Compare with another measurement"));
+        // In the shown measurement's folder, no file chosen.
+        QCOMPARE(dialogs.openFileRequests.last().initialPath, QDir(dir.path()).absolutePath() + QLatin1Char('/'));
     }
     idle(window);
     // The keyboard stays in the results window: Enter there must not reach the main window.
