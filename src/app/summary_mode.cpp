@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -263,8 +264,14 @@ std::vector<Outcome> summariseAll(const std::vector<Input> &inputs, const QStrin
     };
     const size_t threads = std::min<size_t>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u), inputs.size());
     std::vector<std::thread> pool;
-    for (size_t thread = 1; thread < threads; ++thread)
-        pool.emplace_back(work);
+    for (size_t thread = 1; thread < threads; ++thread) {
+        // A system short of threads gets fewer helpers; this one does the rest.
+        try {
+            pool.emplace_back(work);
+        } catch (const std::system_error &) {
+            break;
+        }
+    }
     work();
     for (std::thread &thread : pool)
         thread.join();
