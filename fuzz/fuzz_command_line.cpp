@@ -33,6 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case CommandLine::Mode::Csv:
         FUZZ_CHECK(!line.outputPath.isEmpty() && !line.amplitudeFile.isEmpty());
         break;
+    case CommandLine::Mode::Summary:
+        FUZZ_CHECK(line.outputPath.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+                   || line.outputPath.endsWith(QLatin1String(".json"), Qt::CaseInsensitive));
+        FUZZ_CHECK(!line.summaryInputs.isEmpty());
+        break;
     case CommandLine::Mode::Gui:
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Version:

@@ -1,6 +1,7 @@
 #include "app/batch_modes.h"
 #include "app/main_window.h"
 #include "app/command_line.h"
+#include "app/summary_mode.h"
 #include "app/termination_signals.h"
 #include "app/version.h"
 #include "app/window_icon.h"
@@ -129,6 +130,11 @@ int runBatch(const CommandLine &line, int argc, char **argv)
 {
     if (const int refused = refusedName(line, argc, argv))
         return refused;
+    if (line.mode == CommandLine::Mode::Summary) {
+        QCoreApplication app(argc, argv);
+        fixNumericLocale();
+        return runSummary(line);
+    }
     if (line.mode == CommandLine::Mode::Dump || line.mode == CommandLine::Mode::Csv) {
         QCoreApplication app(argc, argv);
         fixNumericLocale();
@@ -185,6 +191,7 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Chart:
     case CommandLine::Mode::Report:
     case CommandLine::Mode::Csv:
+    case CommandLine::Mode::Summary:
         return runBatch(line, argc, argv);
     case CommandLine::Mode::Gui:
         break;

@@ -95,6 +95,77 @@ Datensatz konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
+    <name>FiguresView</name>
+    <message>
+        <source>Within limits</source>
+        <translation>Innerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Outside the limits</source>
+        <translation>Außerhalb der Grenzen</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Reihe</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Peak-to-peak</source>
+        <translation>Spitze-Spitze</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Überschreitungen</translation>
+    </message>
+    <message>
+        <source>Angle outside</source>
+        <translation>Winkel außerhalb</translation>
+    </message>
+    <message>
+        <source>Worst</source>
+        <translation>Schlechtester</translation>
+    </message>
+    <message>
+        <source>%1 at %2°</source>
+        <translation>%1 bei %2°</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>above 90 %</source>
+        <translation>über 90 %</translation>
+    </message>
+    <message>
+        <source>below 30 %</source>
+        <translation>unter 30 %</translation>
+    </message>
+</context>
+<context>
     <name>FileMessages</name>
     <message>
         <source>No such file or directory</source>
@@ -380,6 +451,10 @@ Datensatz konnte nicht geöffnet werden.</translation>
     <message>
         <source>Reference entries</source>
         <translation>Referenzeinträge</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
     </message>
 </context>
 </TS>

@@ -95,6 +95,77 @@ No pudo abrirse el conjunto de datos.</translation>
     </message>
 </context>
 <context>
+    <name>FiguresView</name>
+    <message>
+        <source>Within limits</source>
+        <translation>Dentro de los límites</translation>
+    </message>
+    <message>
+        <source>Outside the limits</source>
+        <translation>Fuera de los límites</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Peak-to-peak</source>
+        <translation>Pico a pico</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Excursiones</translation>
+    </message>
+    <message>
+        <source>Angle outside</source>
+        <translation>Ángulo fuera</translation>
+    </message>
+    <message>
+        <source>Worst</source>
+        <translation>Peor</translation>
+    </message>
+    <message>
+        <source>%1 at %2°</source>
+        <translation>%1 en %2°</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Lado</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Anchura</translation>
+    </message>
+    <message>
+        <source>above 90 %</source>
+        <translation>por encima del 90 %</translation>
+    </message>
+    <message>
+        <source>below 30 %</source>
+        <translation>por debajo del 30 %</translation>
+    </message>
+</context>
+<context>
     <name>FileMessages</name>
     <message>
         <source>No such file or directory</source>
@@ -380,6 +451,10 @@ No pudo abrirse el conjunto de datos.</translation>
     <message>
         <source>Reference entries</source>
         <translation>Entradas de referencia</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
     </message>
 </context>
 </TS>

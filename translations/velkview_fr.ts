@@ -95,6 +95,77 @@ Ouverture des données impossible.</translation>
     </message>
 </context>
 <context>
+    <name>FiguresView</name>
+    <message>
+        <source>Within limits</source>
+        <translation>Dans les limites</translation>
+    </message>
+    <message>
+        <source>Outside the limits</source>
+        <translation>Hors des limites</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Peak-to-peak</source>
+        <translation>Crête à crête</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Dépassements</translation>
+    </message>
+    <message>
+        <source>Angle outside</source>
+        <translation>Angle hors limites</translation>
+    </message>
+    <message>
+        <source>Worst</source>
+        <translation>Pire</translation>
+    </message>
+    <message>
+        <source>%1 at %2°</source>
+        <translation>%1 à %2°</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Côté</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>above 90 %</source>
+        <translation>au-dessus de 90 %</translation>
+    </message>
+    <message>
+        <source>below 30 %</source>
+        <translation>au-dessous de 30 %</translation>
+    </message>
+</context>
+<context>
     <name>FileMessages</name>
     <message>
         <source>No such file or directory</source>
@@ -380,6 +451,10 @@ Ouverture des données impossible.</translation>
     <message>
         <source>Reference entries</source>
         <translation>Entrées de référence</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
     </message>
 </context>
 </TS>

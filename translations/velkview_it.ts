@@ -95,6 +95,77 @@ Non è stato possibile aprire i dati.</translation>
     </message>
 </context>
 <context>
+    <name>FiguresView</name>
+    <message>
+        <source>Within limits</source>
+        <translation>Entro i limiti</translation>
+    </message>
+    <message>
+        <source>Outside the limits</source>
+        <translation>Fuori dai limiti</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimo</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Peak-to-peak</source>
+        <translation>Picco-picco</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Superamenti</translation>
+    </message>
+    <message>
+        <source>Angle outside</source>
+        <translation>Angolo fuori</translation>
+    </message>
+    <message>
+        <source>Worst</source>
+        <translation>Peggiore</translation>
+    </message>
+    <message>
+        <source>%1 at %2°</source>
+        <translation>%1 a %2°</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Lato</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ampiezza</translation>
+    </message>
+    <message>
+        <source>above 90 %</source>
+        <translation>sopra il 90 %</translation>
+    </message>
+    <message>
+        <source>below 30 %</source>
+        <translation>sotto il 30 %</translation>
+    </message>
+</context>
+<context>
     <name>FileMessages</name>
     <message>
         <source>No such file or directory</source>
@@ -380,6 +451,10 @@ Non è stato possibile aprire i dati.</translation>
     <message>
         <source>Reference entries</source>
         <translation>Voci di riferimento</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,11 @@ struct Options {
     QCommandLineOption csv{QStringLiteral("csv"),
                            QStringLiteral("Write a table of the measurement's values as CSV."),
                            QStringLiteral("OUT")};
+    QCommandLineOption summary{QStringLiteral("summary"),
+                               QStringLiteral("Write each measurement's figures against the limit lines as one "
+                                              "row of a CSV or JSON file; the files are the amplitude files given "
+                                              "and those in each DIR given."),
+                               QStringLiteral("OUT")};
     QCommandLineOption table{QStringLiteral("table"),
                              QStringLiteral("The table for --csv: amplitude (default) or reference."),
                              QStringLiteral("NAME")};
@@ -58,7 +63,7 @@ struct Options {
     explicit Options(QCommandLineParser &parser)
         : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.addOptions({language, dump, chart, compare, size, report, csv, table, bearingType, remark, follow, settle, partnerWait});
+        parser.addOptions({language, dump, chart, compare, size, report, csv, summary, table, bearingType, remark, follow, settle, partnerWait});
     }
 };
 
@@ -157,7 +162,7 @@ QString readLanguage(const QCommandLineParser &parser, const Options &options, C
 QString readMode(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     const int modes = int(parser.isSet(options.dump)) + int(parser.isSet(options.chart))
-        + int(parser.isSet(options.report)) + int(parser.isSet(options.csv));
+        + int(parser.isSet(options.report)) + int(parser.isSet(options.csv)) + int(parser.isSet(options.summary));
     if (modes > 1)
         return QStringLiteral("Use only one of --dump, --chart and --report.");
     if (parser.isSet(options.dump))
@@ -168,6 +173,8 @@ QString readMode(const QCommandLineParser &parser, const Options &options, Comma
         line.mode = CommandLine::Mode::Report;
     else if (parser.isSet(options.csv))
         line.mode = CommandLine::Mode::Csv;
+    else if (parser.isSet(options.summary))
+        line.mode = CommandLine::Mode::Summary;
     return QString();
 }
 
@@ -175,7 +182,9 @@ QString readMode(const QCommandLineParser &parser, const Options &options, Comma
 QString readFileAndOwners(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1)
+    if (line.mode == CommandLine::Mode::Summary)
+        line.summaryInputs = positional;
+    else if (positional.size() > 1)
         return QStringLiteral("Give at most one amplitude file.");
     line.amplitudeFile = positional.value(0);
     if (parser.isSet(options.size) && line.mode != CommandLine::Mode::Chart)
@@ -227,6 +236,15 @@ QString readReport(const QCommandLineParser &parser, const Options &options, Com
     line.remarks = parser.values(options.remark);
     if (line.remarks.size() > 3)
         return QStringLiteral("At most three --remark lines.");
+    return QString();
+}
+
+QString readSummary(const QCommandLineParser &parser, const Options &options, CommandLine &line)
+{
+    line.outputPath = parser.value(options.summary);
+    const QString lower = line.outputPath.toLower();
+    if (!lower.endsWith(QLatin1String(".csv")) && !lower.endsWith(QLatin1String(".json")))
+        return QStringLiteral("--summary writes a .csv or .json file.");
     return QString();
 }
 
@@ -286,6 +304,8 @@ QString readModeOptions(const QCommandLineParser &parser, const Options &options
         return readReport(parser, options, line);
     if (line.mode == CommandLine::Mode::Csv)
         return readCsv(parser, options, line);
+    if (line.mode == CommandLine::Mode::Summary)
+        return readSummary(parser, options, line);
     return QString();
 }
 

@@ -110,6 +110,9 @@ public:
     // moves the readout there; row -1 removes the mark.
     void markValue(ValueTable table, int row);
     std::optional<double> markedAngle() const { return markedAngle_; }
+    // Zooms both charts to the angles from startAngle to endAngle (an excursion chosen in the
+    // values window), with a little room on either side.
+    void showAngles(double startAngle, double endAngle);
     // Writes the table shown in the values window (else the amplitude samples) as CSV.
     void exportValuesCsv();
 

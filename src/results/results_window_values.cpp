@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 ChartReadout::Chart chartOf(ValueTable table)
@@ -38,6 +40,7 @@ void ResultsWindow::showValues()
     if (!valuesWindow_) {
         valuesWindow_ = new ValuesWindow(measurement_, files_, this);
         connect(valuesWindow_, &ValuesWindow::rowChosen, this, &ResultsWindow::markValue);
+        connect(valuesWindow_, &ValuesWindow::excursionChosen, this, &ResultsWindow::showAngles);
         // The window's keys (F5, Ctrl+P, Ctrl+T, ...) work from the values too.
         valuesWindow_->addActions(actions());
         // Beside the charts: at the right edge of the screen, over the labels' margin.
@@ -48,6 +51,20 @@ void ResultsWindow::showValues()
     valuesWindow_->show();
     valuesWindow_->raise();
     valuesWindow_->activateWindow();
+}
+
+void ResultsWindow::showAngles(double startAngle, double endAngle)
+{
+    // A range over the 360° to 0° wrap cannot show as one: its larger side is shown.
+    if (startAngle > endAngle) {
+        if (AngleRange::fullLast - startAngle >= endAngle)
+            endAngle = AngleRange::fullLast;
+        else
+            startAngle = AngleRange::fullFirst;
+    }
+    // A little on either side, so the crossings stand inside the plot.
+    const double margin = std::max(1.0, (endAngle - startAngle) / 10);
+    zoom_->setRange(rangeBetween(startAngle - margin, endAngle + margin));
 }
 
 void ResultsWindow::markValue(ValueTable table, int row)

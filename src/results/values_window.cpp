@@ -1,5 +1,6 @@
 #include "results/values_window.h"
 
+#include "results/figures_view.h"
 #include "results/values_table_model.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int indexOf(ValueTable table)
 
 ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, const MeasurementFiles &files, QWidget *parent)
     : QWidget(parent, Qt::Tool)
+    , data_(data)
     , files_(files)
 {
     setObjectName(QStringLiteral("valuesWindow"));
@@ -58,6 +60,10 @@ ValuesWindow::ValuesWindow(const std::shared_ptr<const MeasurementSet> &data, co
                         emit rowChosen(table, current.row());
                 });
     }
+    figures_ = new FiguresView(tabs_);
+    figures_->setMeasurement(*data_);
+    tabs_->addTab(figures_, QString());
+    connect(figures_, &FiguresView::excursionChosen, this, &ValuesWindow::excursionChosen);
     retranslate();
     resize(440, 600);
     // Before the tab bar, which would take the first focus: the arrows go to the rows.
@@ -68,6 +74,7 @@ void ValuesWindow::reload()
 {
     for (ValuesTableModel *model : models_)
         model->reload();
+    figures_->setMeasurement(*data_);
     retranslate();
 }
 
@@ -141,6 +148,7 @@ void ValuesWindow::retranslate()
     setWindowTitle(files_.ampFileTitle.isEmpty() ? tr("Values") : tr("Values — %1").arg(files_.ampFileTitle));
     tabs_->setTabText(0, tr("Amplitude samples"));
     tabs_->setTabText(1, tr("Reference entries"));
+    tabs_->setTabText(2, tr("Summary"));
     for (ValuesTableModel *model : models_)
         emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
 }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class FiguresView;
 class QTabWidget;
 class QTableView;
 class ValuesTableModel;
@@ -15,7 +16,9 @@ class ValuesTableModel;
 // the results window's data set. Not modal; a tool window of the results window, kept above it
 // and gone with it. Its caption names the measurement; the keyboard starts in the table.
 // Choosing a row reports it through rowChosen(); Ctrl+C copies the selected rows and columns as
-// tab-separated text with a header row, which spreadsheets paste into columns.
+// tab-separated text with a header row, which spreadsheets paste into columns. The Summary tab
+// shows the measurement's figures and excursions; choosing one reports it through
+// excursionChosen().
 class ValuesWindow : public QWidget {
     Q_OBJECT
 
@@ -28,12 +31,15 @@ public:
     // The table of the tab shown.
     ValueTable currentTable() const;
     QTableView *view(ValueTable table) const;
+    FiguresView *figuresView() const { return figures_; }
     // The selection of the tab shown as the clipboard gets it; empty without a selection.
     QString selectedText() const;
     void copySelection();
 
 signals:
     void rowChosen(ValueTable table, int row);
+    // Degrees as the file gives them; start > end for a range over the wrap.
+    void excursionChosen(double startAngle, double endAngle);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -42,8 +48,10 @@ protected:
 private:
     void retranslate();
 
+    const std::shared_ptr<const MeasurementSet> &data_;
     const MeasurementFiles &files_;
     QTabWidget *tabs_ = nullptr;
     QTableView *views_[2] = {};
     ValuesTableModel *models_[2] = {};
+    FiguresView *figures_ = nullptr;
 };

@@ -83,6 +83,7 @@ private slots:
     void qtOptionsAndHelpAllRunQuietly_data();
     void qtOptionsAndHelpAllRunQuietly();
     void csvReadsBackAsTheDump();
+    void summaryHasARowPerMeasurement();
 };
 
 void TestCommandLine::parsesModesAndOptions()
@@ -148,6 +149,8 @@ void TestCommandLine::badUsage_data()
     QTest::newRow("compare in the viewer without a file") << QStringList{QStringLiteral("--compare"), QStringLiteral("b")};
     QTest::newRow("partner wait without follow") << QStringList{QStringLiteral("--partner-wait"), QStringLiteral("10")};
     QTest::newRow("empty compare name") << QStringList{QStringLiteral("--dump"), QStringLiteral("--compare="), QStringLiteral("a")};
+    QTest::newRow("summary of other type") << QStringList{QStringLiteral("--summary"), QStringLiteral("s.txt"), QStringLiteral("a")};
+    QTest::newRow("summary without input") << QStringList{QStringLiteral("--summary"), QStringLiteral("s.csv")};
     QTest::newRow("unknown table") << QStringList{QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--table"),
                                                   QStringLiteral("marks"), QStringLiteral("a")};
 }
@@ -320,6 +323,9 @@ void TestCommandLine::refusedOutputExitsThree_data()
     QTest::newRow("full disk, svg") << "--chart" << "c.svg" << none << 4096 << QByteArray("File too large");
     QTest::newRow("csv over the reference file") << "--csv" << "u_ref.txt" << none << 0 << QByteArray("it is the measurement");
     QTest::newRow("full disk, csv") << "--csv" << "c.csv" << none << 1024 << QByteArray("File too large");
+    QTest::newRow("summary over the reference file") << "--summary" << "s.csv" << "u_ref.txt" << 0
+                                                     << QByteArray("it is the measurement");
+    QTest::newRow("full disk, summary") << "--summary" << "s.json" << none << 512 << QByteArray("File too large");
 }
 
 void TestCommandLine::refusedOutputExitsThree()
@@ -502,6 +508,52 @@ void TestCommandLine::csvReadsBackAsTheDump()
     python.start(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), script, json} + outputs);
     QVERIFY(python.waitForFinished(30000));
     QVERIFY2(python.readAllStandardOutput() == "same\n", python.readAllStandardError().constData());
+}
+
+// A folder and files given: a row each, in order, a refused file's row with its reason and exit
+// 1; the JSON holds the same figures with the excursions' ranges.
+void TestCommandLine::summaryHasARowPerMeasurement()
+{
+    QTemporaryDir dir;
+    const QString within = writeTestFile(dir.filePath(QStringLiteral("lot/a_amp.txt")), "1 0 50 60\n2 90 55 65\n");
+    const QString outside = writeTestFile(dir.filePath(QStringLiteral("lot/b_amp.txt")), "1 0 95 50\n2 1 80 50\n");
+    writeTestFile(dir.filePath(QStringLiteral("lot/b_ref.txt")), "1 90 0 0 0 0 150 -20 -80 30\n");
+    const QString letters = writeTestFile(dir.filePath(QStringLiteral("lot/c_amp.txt")), "Angle\n");
+    writeTestFile(dir.filePath(QStringLiteral("lot/notes.txt")), "not a measurement\n");
+    const QString csv = dir.filePath(QStringLiteral("s.csv"));
+    const Run run = runViewer({QStringLiteral("--summary"), csv, dir.filePath(QStringLiteral("lot"))});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QFile::encodeName(letters) + ": invalid file format\n"), run.err.constData());
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = file.readAll().split('\n');
+    QCOMPARE(rows.size(), 5);   // header, three rows, nothing after the last CR LF
+    const QList<QByteArray> header = rows[0].trimmed().split(',');
+    const auto cell = [&](int row, const char *name) { return rows[row].trimmed().split(',').value(header.indexOf(name)); };
+    QCOMPARE(cell(1, "file"), QFile::encodeName(within));
+    QCOMPARE(cell(1, "within_limits"), QByteArray("yes"));
+    QCOMPARE(cell(1, "curve2_max_angle"), QByteArray("90"));
+    QCOMPARE(cell(2, "ref_file"), QByteArray("b_ref.txt"));
+    QCOMPARE(cell(2, "within_limits"), QByteArray("no"));
+    QCOMPARE(cell(2, "curve1_excursions"), QByteArray("1"));
+    QCOMPARE(cell(2, "red_mark_max"), QByteArray("150"));
+    QCOMPARE(cell(3, "status"), QByteArray("invalid file format"));
+    QCOMPARE(cell(3, "curve1_min"), QByteArray());
+    QCOMPARE(rows[3].count(','), rows[0].count(','));
+
+    const QString json = dir.filePath(QStringLiteral("s.json"));
+    QCOMPARE(runViewer({QStringLiteral("--summary"), json, outside, within}).status, 0);
+    QFile jsonFile(json);
+    QVERIFY(jsonFile.open(QIODevice::ReadOnly));
+    const QJsonArray objects = QJsonDocument::fromJson(jsonFile.readAll()).array();
+    QCOMPARE(objects.size(), 2);
+    const QJsonObject first = objects[0].toObject();
+    QCOMPARE(first.value(QStringLiteral("withinLimits")).toBool(), false);
+    QCOMPARE(first.value(QStringLiteral("status")).toString(), QStringLiteral("read"));
+    const QJsonObject range = first.value(QStringLiteral("curve1")).toObject().value(QStringLiteral("ranges"))[0].toObject();
+    QCOMPARE(range.value(QStringLiteral("start")).toDouble(), 0.0);
+    QCOMPARE(range.value(QStringLiteral("end")).toDouble(), 1.0 / 3);
+    QCOMPARE(objects[1].toObject().value(QStringLiteral("withinLimits")).toBool(), true);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,7 +1,10 @@
 #include "doubles/scripted_dialogs.h"
+#include "doubles/test_files.h"
 #include "../bench/measurement_files.h"
 #include "data/measurement_reader.h"
 #include "data/ref_path.h"
+#include "results/chart_zoom.h"
+#include "results/figures_view.h"
 #include "results/results_window.h"
 #include "results/values_window.h"
 
@@ -14,6 +17,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +43,7 @@ private slots:
     void rowsEqualTheDump_data();
     void rowsEqualTheDump();
     void chosenRowIsMarkedAndCopied();
+    void summaryTabFollowsTheMeasurement();
 };
 
 void TestValuesWindow::rowsEqualTheDump_data()
@@ -118,6 +123,37 @@ void TestValuesWindow::chosenRowIsMarkedAndCopied()
     QCOMPARE(view->model()->rowCount(), 8191);
     QCOMPARE(values->windowTitle(), QString::fromUtf8("Values — largest_amp.txt"));
     QVERIFY(!window.markedAngle());
+}
+
+// The example leaves the upper line three times with curve 1; choosing one of them reports its
+// angles, and another measurement replaces the figures.
+void TestValuesWindow::summaryTabFollowsTheMeasurement()
+{
+    ScriptedDialogs dialogs;
+    ResultsWindow window(dialogs);
+    show(window, QStringLiteral(VELKVIEW_SOURCE_DIR "/examples/demo_amp.txt"));
+    window.showValues();
+    const FiguresView *figures = window.valuesWindow()->figuresView();
+    const QLabel *verdict = figures->findChild<QLabel *>(QStringLiteral("limitsVerdict"));
+    QCOMPARE(verdict->text(), QStringLiteral("Outside the limits"));
+    QCOMPARE(figures->figuresTable()->item(0, 1)->text(), QString::fromUtf8("44.26 at 116.00°"));
+    QTableWidget *excursions = figures->excursionsTable();
+    QCOMPARE(excursions->rowCount(), 3);
+    QCOMPARE(excursions->item(2, 2)->text(), QString::fromUtf8("209.17°"));
+    QSignalSpy chosen(window.valuesWindow(), &ValuesWindow::excursionChosen);
+    excursions->setCurrentCell(2, 0);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen[0][0].toDouble(), 209.17424242424244);
+    QCOMPARE(chosen[0][1].toDouble(), 228.4945054945055);
+    // The charts zoom to it, the crossings inside.
+    const AngleRange shown = window.zoom()->range();
+    QVERIFY(shown.first < 209.17 && shown.first > 200 && shown.last > 228.5 && shown.last < 240);
+
+    QTemporaryDir dir;
+    writeTestFile(dir.filePath(QStringLiteral("w_amp.txt")), "1 0 50 60\n");
+    show(window, dir.filePath(QStringLiteral("w_amp.txt")));
+    QCOMPARE(verdict->text(), QStringLiteral("Within limits"));
+    QCOMPARE(excursions->rowCount(), 0);
 }
 
 QTEST_MAIN(TestValuesWindow)
