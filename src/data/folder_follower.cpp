@@ -1,5 +1,6 @@
 #include "data/folder_follower.h"
 
+#include "data/file_stamp.h"
 #include "data/ref_path.h"
 
 #include <QDateTime>
@@ -9,10 +10,6 @@
 #include <QStorageInfo>
 #include <QThread>
 #include <QTimer>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <tuple>
@@ -27,19 +24,6 @@ constexpr int idlePollMs = 1000;
 // Notifications can miss a rewrite in place of a file that is not watched: the folder is
 // listed again this often all the same.
 constexpr int safetyScanMs = 2000;
-
-qint64 nanoseconds(const struct timespec &time)
-{
-    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
-QByteArray deviceAndInode(const QString &path)
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
-        return {};
-    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
-}
 
 } // namespace
 
@@ -84,7 +68,7 @@ bool FolderFollower::start(const QString &folder, int settleMs)
 {
     stop();
     const QString absolute = QDir(folder).absolutePath();
-    const QByteArray device = deviceAndInode(absolute);
+    const QByteArray device = folderIdentity(absolute);
     if (device.isEmpty())
         return false;
     folder_ = absolute;
@@ -138,24 +122,13 @@ void FolderFollower::stop()
 
 FolderFollower::Stamp FolderFollower::stampOf(const QString &path)
 {
-    struct stat status {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return {};
-    return {true, qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
-            quint64(status.st_ino)};
+    const FileStamp stamp = fileStamp(path);
+    return {stamp.exists, stamp.size, stamp.modified, stamp.changed, stamp.inode};
 }
 
 bool FolderFollower::endsWithLineEnd(const QString &path, const Stamp &stamp)
 {
-    if (!stamp.exists || stamp.size == 0)
-        return true;
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0)
-        return true;
-    char last = 0;
-    const bool read = ::pread(descriptor, &last, 1, stamp.size - 1) == 1;
-    ::close(descriptor);
-    return !read || last == '\n';
+    return !stamp.exists || ::endsWithLineEnd(path, stamp.size);
 }
 
 FolderFollower::Snapshot FolderFollower::snapshotOf(const QString &ampPath, const Snapshot *before)
@@ -198,7 +171,7 @@ void FolderFollower::Check::run()
     removed.clear();
     stamped.clear();
     listed = false;
-    lost = deviceAndInode(folder) != device;
+    lost = folderIdentity(folder) != device;
     if (lost)
         return;
     for (const QString &path : std::as_const(stampPaths))
