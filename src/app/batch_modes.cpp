@@ -12,6 +12,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -78,6 +81,19 @@ bool outputIsAnInput(const CommandLine &line)
     return true;
 }
 
+// Without a single font every text of a chart or report would come out blank or as boxes, in
+// a file that looks finished; that is a failure to write the output, said as such. Fontconfig
+// names its generic families even when it has no font file at all, but then the default font
+// resolves to no family.
+bool fontsMissing(const CommandLine &line)
+{
+    if (!QFontDatabase::families().isEmpty() && !QFontInfo(QGuiApplication::font()).family().isEmpty())
+        return false;
+    printLine(QStringLiteral("cannot write %1: no fonts were found to write its texts with")
+                  .arg(line.outputPath));
+    return true;
+}
+
 int writtenOrThree(const CommandLine &line, const QString &reason)
 {
     if (reason.isEmpty())
@@ -131,6 +147,8 @@ int runOutputMode(const CommandLine &line, Write write)
 
 int runChart(const CommandLine &line)
 {
+    if (fontsMissing(line))
+        return 3;
     return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *compared) {
         ChartComparison comparison;
         if (compared)
@@ -142,6 +160,8 @@ int runChart(const CommandLine &line)
 
 int runReport(const CommandLine &line)
 {
+    if (fontsMissing(line))
+        return 3;
     return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *) {
         ReportTexts texts;
         texts.bearingType = line.bearingType;
