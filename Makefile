@@ -13,7 +13,7 @@ endif
 FUZZ_SECONDS ?= 60
 FUZZ_HARNESSES := line_syntax reader config ref_path command_line drawing
 
-.PHONY: run test sanitize bench deps build viewer package reproducible fuzz
+.PHONY: run test sanitize bench deps build viewer package reproducible fuzz windows windows-check
 
 deps:
 	@bash scripts/install-deps.sh
@@ -88,3 +88,13 @@ fuzz:
 		status=$$?; grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|average_exec_per_sec|peak_rss)|ERROR|check failed' build-fuzz/fuzz_$$name.log; \
 		[ $$status -eq 0 ] || { tail -n 30 build-fuzz/fuzz_$$name.log; exit $$status; }; \
 	done
+
+# The viewer for 64-bit Windows, cross-built in build-windows/: the program folder as a zip and
+# an installer (scripts/build-windows.sh, Qt for Windows from scripts/qt-windows.sh).
+windows:
+	@JOBS=$(JOBS) bash scripts/build-windows.sh
+
+# The Windows build with its test programs, checked under Wine against the Linux build.
+windows-check: viewer
+	@JOBS=$(JOBS) VELKVIEW_WINDOWS_TESTS=1 bash scripts/build-windows.sh
+	@bash scripts/check-windows.sh $(BUILD)
