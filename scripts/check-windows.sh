@@ -50,6 +50,9 @@ cd "$work"
 "$linux/velkview" --dump demo_amp.txt > linux.json
 win --dump demo_amp.txt > windows.json
 cmp -s linux.json windows.json && pass "--dump is byte-identical" || fail "--dump differs: $(cmp linux.json windows.json)"
+# A reader that stops early (| head) has what it wanted: nothing is said.
+win --dump demo_amp.txt 2> pipe.err | head -c 1 > /dev/null
+[ ! -s pipe.err ] && pass "--dump | head says nothing" || fail "--dump | head: $(cat pipe.err)"
 for table in amplitude reference; do
   "$linux/velkview" --csv linux-$table.csv --table $table demo_amp.txt
   win --csv windows-$table.csv --table $table demo_amp.txt

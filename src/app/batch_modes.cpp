@@ -1,5 +1,6 @@
 #include "app/batch_modes.h"
 
+#include "app/process_platform.h"
 #include "charts/chart_image.h"
 #include "charts/chart_tools.h"
 #include "data/measurement_json.h"
@@ -121,7 +122,7 @@ int runDump(const CommandLine &line)
         return 0;
     // A reader that went away (| head) has what it wanted; anything else is said.
     const int error = errno;
-    if (error != EPIPE)
+    if (!readerClosedThePipe(error))
         printLine(QStringLiteral("cannot write the measurement to standard output: %1")
                       .arg(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO))));
     return 3;

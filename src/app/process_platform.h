@@ -22,3 +22,7 @@ bool displayAvailable();
 // Makes the system's fonts reachable for the offscreen platform of the batch modes. Call
 // before the application object exists.
 void prepareOffscreenFonts();
+
+// Whether error, the errno of a failed write to standard output, means that the reader closed
+// its end (velkview --dump ... | head): it has what it wanted, so nothing needs saying.
+bool readerClosedThePipe(int error);

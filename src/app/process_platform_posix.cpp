@@ -55,3 +55,8 @@ void prepareOffscreenFonts()
 {
     // Fontconfig finds the system's fonts.
 }
+
+bool readerClosedThePipe(int error)
+{
+    return error == EPIPE;
+}

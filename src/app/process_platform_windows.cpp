@@ -2,7 +2,9 @@
 
 #include <QDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <io.h>
@@ -73,4 +75,13 @@ void prepareOffscreenFonts()
     const QString windows = qEnvironmentVariable("windir", qEnvironmentVariable("SystemRoot"));
     if (!windows.isEmpty())
         qputenv("QT_QPA_FONTDIR", QDir(windows).filePath(QStringLiteral("Fonts")).toLocal8Bit());
+}
+
+bool readerClosedThePipe(int error)
+{
+    // The runtime reports a pipe closed at the far end as EINVAL; the system's own error says
+    // which it was.
+    return error == EPIPE
+        || (error == EINVAL
+            && (_doserrno == ERROR_NO_DATA || _doserrno == ERROR_BROKEN_PIPE || _doserrno == ERROR_PIPE_NOT_CONNECTED));
 }
