@@ -49,18 +49,18 @@ fi
 work=$entry/work
 mkdir -p "$work/apt/lists/partial"
 cat > "$work/apt/sources.list" <<SOURCES
-deb-src http://deb.debian.org/debian bookworm main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
 SOURCES
 apt_options=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=-"
              -o "Dir::State::Lists=$work/apt/lists" -o "APT::Sandbox::User=root")
 say "fetching Debian's sources of qtbase $qt_version"
 apt-get "${apt_options[@]}" update >&2
-(cd "$work" && apt-get "${apt_options[@]}" source "qt6-base=$qt_version*" >&2)
+(cd "$work" && apt-get "${apt_options[@]}" source qt6-base >&2)
 qtbase_source=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
 [ -n "$qtbase_source" ] || { say "apt-get source qt6-base gave no source tree"; exit 1; }
 
 qtsvg_source=""
-if (cd "$work" && apt-get "${apt_options[@]}" source "qt6-svg=$qt_version*" >&2); then
+if (cd "$work" && apt-get "${apt_options[@]}" source qt6-svg >&2); then
   qtsvg_source=$(find "$work" -maxdepth 1 -type d -name "qt6-svg-$qt_version*" | head -n 1)
 fi
 if [ -z "$qtsvg_source" ]; then
