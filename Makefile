@@ -10,7 +10,7 @@ PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 FUZZ_HARNESSES := line_syntax reader config ref_path command_line drawing
 
-.PHONY: run test sanitize bench deps build viewer package reproducible fuzz
+.PHONY: run test sanitize bench deps build viewer package reproducible fuzz windows windows-check
 
 # The packages a target needs: building and running only, unless the target names a group
 # (scripts/install-deps.sh); a target's DEPS reaches the deps it depends on.
@@ -108,3 +108,13 @@ debian/changelog:
 deb: DEPS = package
 deb: deps
 	@bash packaging/make-deb.sh build-deb
+
+# The viewer for 64-bit Windows, cross-built in build-windows/: the program folder as a zip and
+# an installer (scripts/build-windows.sh, Qt for Windows from scripts/qt-windows.sh).
+windows:
+	@JOBS=$(JOBS) bash scripts/build-windows.sh
+
+# The Windows build with its test programs, checked under Wine against the Linux build.
+windows-check: viewer
+	@JOBS=$(JOBS) VELKVIEW_WINDOWS_TESTS=1 bash scripts/build-windows.sh
+	@bash scripts/check-windows.sh $(BUILD)

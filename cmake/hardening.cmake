@@ -13,6 +13,12 @@ endif()
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
 
+# dpkg-buildflags speaks for Debian's own compiler and linker; the MinGW cross-build keeps
+# the compiler's defaults.
+if(WIN32)
+  return()
+endif()
+
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(NOT DPKG_BUILDFLAGS)
   message(WARNING "dpkg-buildflags (dpkg-dev) is missing: this build is not hardened")

@@ -1,5 +1,6 @@
 #include "app/batch_modes.h"
 #include "app/main_window.h"
+#include "app/process_platform.h"
 #include "app/command_line.h"
 #include "app/summary_mode.h"
 #include "app/termination_signals.h"
@@ -16,26 +17,13 @@
 #include <QFile>
 #include <QIcon>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
 
 namespace {
 
 bool hasDisplay(const CommandLine &line)
 {
-    if (line.platformGiven)
-        return true;
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // X11 and Wayland need a server to talk to; without one Qt would abort.
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
+    return line.platformGiven || displayAvailable();
 }
 
 void printTo(std::FILE *stream, const QString &text)
@@ -86,39 +74,18 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
     std::fprintf(stderr, "%s\n", text.constData());
 }
 
-QStringList argumentList(int argc, char **argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
-// Whether a name taken from the command line still holds the bytes that were given: a name
-// that is not valid in the locale's encoding comes back with replacement characters, and
-// reading or writing under it would use another file.
-bool keepsItsBytes(const QString &name, int argc, char **argv)
-{
-    const QByteArray encoded = QFile::encodeName(name);
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArray::fromRawData(argv[i], qsizetype(std::strlen(argv[i]))).contains(encoded))
-            return true;
-    }
-    return false;
-}
-
 // A batch mode refuses names it cannot use as given: exit 1 for the measurement, 3 for the
 // output, as for any file that cannot be opened or written.
 int refusedName(const CommandLine &line, int argc, char **argv)
 {
     const QString reason = QStringLiteral("the name cannot be shown in this locale");
     for (const QString &input : {line.amplitudeFile, line.compareFile}) {
-        if (!input.isEmpty() && !keepsItsBytes(input, argc, argv)) {
+        if (!input.isEmpty() && !argumentKeepsItsName(input, argc, argv)) {
             printTo(stderr, QStringLiteral("%1\n%2: %3\n").arg(QCoreApplication::translate("BatchModes", "Error while opening file!"), input, reason));
             return 1;
         }
     }
-    if (!line.outputPath.isEmpty() && !keepsItsBytes(line.outputPath, argc, argv)) {
+    if (!line.outputPath.isEmpty() && !argumentKeepsItsName(line.outputPath, argc, argv)) {
         printTo(stderr, QStringLiteral("cannot write %1: %2\n").arg(line.outputPath, reason));
         return 3;
     }
@@ -141,33 +108,17 @@ int runBatch(const CommandLine &line, int argc, char **argv)
         return line.mode == CommandLine::Mode::Dump ? runDump(line) : runCsv(line);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareOffscreenFonts();
     QApplication app(argc, argv);
     fixNumericLocale();
     return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
-}
-
-// Started with a standard stream closed, the next file opened would take its descriptor, and
-// --dump would write into a measurement or an output. A closed stream is held by /dev/null,
-// read-only, so writes to it fail and are reported instead.
-void keepStandardStreamsApart()
-{
-    for (int descriptor = 0; descriptor <= 2; ++descriptor) {
-        if (::fcntl(descriptor, F_GETFD) < 0 && errno == EBADF)
-            ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    keepStandardStreamsApart();
-#ifdef SIGXFSZ
-    // Past a file-size limit a write must fail (EFBIG), so that the output writer removes its
-    // temporary file and reports; the signal's default action would end the process and
-    // leave that half-written file behind.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    setUpProcess();
     // Stopped in the middle of a write, the program removes the hidden temporary file first.
     removePendingOutputOnSignals();
     qInstallMessageHandler(quietMessages);
@@ -175,7 +126,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velkviewVersion));
 
     // The arguments decide the platform, so they are parsed before any application object.
-    const CommandLine line = parseCommandLine(argumentList(argc, argv));
+    const CommandLine line = parseCommandLine(processArguments(argc, argv));
     if (!line.error.isEmpty()) {
         printTo(stderr, QStringLiteral("velkview: %1\nTry 'velkview --help' for more information.\n").arg(line.error));
         return 2;

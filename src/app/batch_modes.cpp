@@ -1,5 +1,6 @@
 #include "app/batch_modes.h"
 
+#include "app/process_platform.h"
 #include "charts/chart_image.h"
 #include "charts/chart_tools.h"
 #include "data/measurement_json.h"
@@ -13,6 +14,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 
 #include <cerrno>
 #include <clocale>
@@ -89,6 +93,19 @@ bool outputIsAnInput(const CommandLine &line)
     return true;
 }
 
+// Without a single font every text of a chart or report would come out blank or as boxes, in
+// a file that looks finished; that is a failure to write the output, said as such. Fontconfig
+// names its generic families even when it has no font file at all, but then the default font
+// resolves to no family.
+bool fontsMissing(const CommandLine &line)
+{
+    if (!QFontDatabase::families().isEmpty() && !QFontInfo(QGuiApplication::font()).family().isEmpty())
+        return false;
+    printLine(QStringLiteral("cannot write %1: no fonts were found to write its texts with")
+                  .arg(line.outputPath));
+    return true;
+}
+
 int writtenOrThree(const CommandLine &line, const QString &reason)
 {
     if (reason.isEmpty())
@@ -116,7 +133,7 @@ int runDump(const CommandLine &line)
         return 0;
     // A reader that went away (| head) has what it wanted; anything else is said.
     const int error = errno;
-    if (error != EPIPE)
+    if (!readerClosedThePipe(error))
         printLine(QCoreApplication::translate("BatchModes", "cannot write the measurement to standard output: %1")
                       .arg(reasonText(QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO)))));
     return 3;
@@ -142,6 +159,8 @@ int runOutputMode(const CommandLine &line, Write write)
 
 int runChart(const CommandLine &line)
 {
+    if (fontsMissing(line))
+        return 3;
     return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *compared) {
         const ChartComparison comparison =
             compared ? chartComparison(&compared->data, measurement.files, compared->files) : ChartComparison{};
@@ -152,6 +171,8 @@ int runChart(const CommandLine &line)
 
 int runReport(const CommandLine &line)
 {
+    if (fontsMissing(line))
+        return 3;
     return runOutputMode(line, [&line](const Measurement &measurement, const Measurement *) {
         ReportTexts texts;
         texts.bearingType = line.bearingType;

@@ -1,14 +1,12 @@
 #include "app/config_file.h"
 
+#include "app/own_link.h"
 #include "data/output_file.h"
 #include "data/regular_file.h"
 #include "lang/text_limit.h"
 
 #include <QFile>
 #include <QIODevice>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,21 +15,6 @@ constexpr int maxDirectoryLength = 489;
 QString withSeparator(const QString &directory)
 {
     return directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
-}
-
-// In a folder that others can write to (a shared measurement folder, /tmp), anyone may put a
-// link named VELKView.cfg there that leads to one of the user's files. A link is therefore
-// followed only when it and what it leads to belong to the user, as the kernel's rule for links
-// in sticky folders has it.
-bool isOwnLinkOrNoLink(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (::lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
-        return true;
-    if (status.st_uid != ::geteuid())
-        return false;
-    return ::stat(name.constData(), &status) != 0 || status.st_uid == ::geteuid();
 }
 
 } // namespace

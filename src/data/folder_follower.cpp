@@ -1,5 +1,6 @@
 #include "data/folder_follower.h"
 
+#include "data/file_stamp.h"
 #include "data/ref_path.h"
 
 #include <QDateTime>
@@ -11,13 +12,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <tuple>
 #include <utility>
 
@@ -30,28 +25,6 @@ constexpr int idlePollMs = 1000;
 // Notifications can miss a rewrite in place of a file that is not watched: the folder is
 // listed again this often all the same.
 constexpr int safetyScanMs = 2000;
-
-qint64 nanoseconds(const struct timespec &time)
-{
-    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
-// The folder's identity, empty when it is none; reason then says why, as the system would.
-QByteArray deviceAndInode(const QString &path, QString *reason = nullptr)
-{
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-        if (reason)
-            *reason = QString::fromLocal8Bit(std::strerror(errno));
-        return {};
-    }
-    if (!S_ISDIR(status.st_mode)) {
-        if (reason)
-            *reason = QStringLiteral("Not a directory");
-        return {};
-    }
-    return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
-}
 
 } // namespace
 
@@ -159,24 +132,13 @@ void FolderFollower::stop()
 
 FolderFollower::Stamp FolderFollower::stampOf(const QString &path)
 {
-    struct stat status {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return {};
-    return {true, qint64(status.st_size), nanoseconds(status.st_mtim), nanoseconds(status.st_ctim),
-            quint64(status.st_ino)};
+    const FileStamp stamp = fileStamp(path);
+    return {stamp.exists, stamp.size, stamp.modified, stamp.changed, stamp.inode};
 }
 
 bool FolderFollower::endsWithLineEnd(const QString &path, const Stamp &stamp)
 {
-    if (!stamp.exists || stamp.size == 0)
-        return true;
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (descriptor < 0)
-        return true;
-    char last = 0;
-    const bool read = ::pread(descriptor, &last, 1, stamp.size - 1) == 1;
-    ::close(descriptor);
-    return !read || last == '\n';
+    return !stamp.exists || ::endsWithLineEnd(path, stamp.size);
 }
 
 FolderFollower::Snapshot FolderFollower::snapshotOf(const QString &ampPath, const Snapshot *before)
@@ -225,7 +187,7 @@ void FolderFollower::Check::run()
         givenFile = folder;
         folder = QFileInfo(folder).absolutePath();
     }
-    const QByteArray identity = deviceAndInode(folder, &reason);
+    const QByteArray identity = folderIdentity(folder, &reason);
     if (device.isEmpty()) {
         device = identity;
         network = !identity.isEmpty() && isNetworkFileSystem(QStorageInfo(folder).fileSystemType());

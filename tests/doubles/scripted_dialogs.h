@@ -3,6 +3,7 @@
 #include "ui/modal_dialogs.h"
 
 #include <QList>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <functional>
@@ -61,3 +62,11 @@ std::function<int(QDialog &)> answerTextDialog(QStringList typed, bool ok);
 std::function<bool(QPrinter &)> printToPdf(const QString &path);
 // The text of a PDF as pdftotext reads it; empty when that fails.
 QString pdfText(const QString &path);
+
+// Skips the rest of a test that reads a PDF back where Poppler's tools are missing (a Windows
+// test run; the Windows program's PDFs are read back by scripts/check-windows.sh instead).
+#define SKIP_WITHOUT_PDF_READER() \
+    do { \
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) \
+            QSKIP("reading a PDF back needs Poppler's pdftotext"); \
+    } while (false)

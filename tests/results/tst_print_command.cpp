@@ -7,6 +7,7 @@
 #include "report/report_pdf.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -115,6 +116,7 @@ private slots:
         dialogs_.printAnswer = printToPdf(path);
         runPrintReport(job());
         QCOMPARE(dialogs_.printDialogCount, 1);
+        SKIP_WITHOUT_PDF_READER();
         const QString info = pdfInfo(path);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Measurement report\\n"))),
@@ -134,6 +136,7 @@ private slots:
         runPrintReport(job());
         QCOMPARE(texts_.bearingType, QStringLiteral("ZEPH "));
         QCOMPARE(texts_.remarkLines[0], QString());
+        SKIP_WITHOUT_PDF_READER();
         const QString text = pdfText(path);
         QVERIFY(text.contains(QStringLiteral("ZEPH")));
         QVERIFY(!text.contains(QStringLiteral("gone")));
@@ -175,7 +178,7 @@ private slots:
         runPrintReport(job());
         QCOMPARE(dialogs_.errors.size(), 1);
         QCOMPARE(dialogs_.errors[0].text, QStringLiteral("The file could not be saved."));
-        QVERIFY(dialogs_.errors[0].details.startsWith(path + QLatin1Char('\n')));
+        QVERIFY(dialogs_.errors[0].details.startsWith(QDir::toNativeSeparators(path) + QLatin1Char('\n')));
         QVERIFY(!QFileInfo::exists(path));
     }
 
@@ -208,6 +211,7 @@ private slots:
         texts.remarkLines[2] = QString(45, QLatin1Char('r'));
         QCOMPARE(writeReportPdf(path, texts, *data_, files_, tools_), QString());
 
+        SKIP_WITHOUT_PDF_READER();
         const QString info = pdfInfo(path);
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));

@@ -229,6 +229,7 @@ void TestResultsWindow::printUsesTheWindowsOwnTexts()
     QCOMPARE(proposed, dir.filePath(QStringLiteral("w1_report.pdf")));
     QCOMPARE(window.reportTexts().bearingType, QStringLiteral("ZEPH W"));
     QCOMPARE(window.reportTexts().remarkLines[0], QStringLiteral("note"));
+    SKIP_WITHOUT_PDF_READER();
     QVERIFY(pdfText(path).contains(QStringLiteral("note")));
 }
 
@@ -308,7 +309,7 @@ void TestResultsWindow::contextMenuCommands()
     if (written.isEmpty()) {
         QCOMPARE(dialogs.errors.size(), 1);
         QCOMPARE(dialogs.errors[0].text, QStringLiteral("The file could not be saved."));
-        QVERIFY(dialogs.errors[0].details.startsWith(path + QLatin1Char('\n')));
+        QVERIFY(dialogs.errors[0].details.startsWith(QDir::toNativeSeparators(path) + QLatin1Char('\n')));
         QVERIFY(!QFileInfo(path).isFile());
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList());
         return;
@@ -317,6 +318,7 @@ void TestResultsWindow::contextMenuCommands()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(written.size()) == written);
     if (written == "%PDF") {
+        SKIP_WITHOUT_PDF_READER();
         const QString text = pdfText(path);
         QVERIFY(text.contains(QStringLiteral("B-42")));
         QVERIFY(text.contains(QStringLiteral("last entered")));
