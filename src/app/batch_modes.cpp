@@ -19,7 +19,6 @@
 #include <QGuiApplication>
 
 #include <cerrno>
-#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -41,8 +40,7 @@ void chooseLanguage(const CommandLine &line)
     // interface language: in the C locale's wording reasonText gives the common ones in the
     // interface language, like the messages around them, and the rest read in English rather
     // than in a third language.
-    qunsetenv("LANGUAGE");
-    std::setlocale(LC_MESSAGES, "C");
+    useEnglishSystemMessages();
 }
 
 void printLine(const QString &text)

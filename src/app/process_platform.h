@@ -26,3 +26,8 @@ void prepareOffscreenFonts();
 // Whether error, the errno of a failed write to standard output, means that the reader closed
 // its end (velkview --dump ... | head): it has what it wanted, so nothing needs saying.
 bool readerClosedThePipe(int error);
+
+// The system's reasons for failures (strerror) in English whatever the user's locale: the
+// common ones are then put into the interface language, the rest read in English rather than
+// in a third language.
+void useEnglishSystemMessages();

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstring>
 
@@ -59,4 +60,10 @@ void prepareOffscreenFonts()
 bool readerClosedThePipe(int error)
 {
     return error == EPIPE;
+}
+
+void useEnglishSystemMessages()
+{
+    qunsetenv("LANGUAGE");
+    std::setlocale(LC_MESSAGES, "C");
 }

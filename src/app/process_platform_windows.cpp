@@ -85,3 +85,8 @@ bool readerClosedThePipe(int error)
         || (error == EINVAL
             && (_doserrno == ERROR_NO_DATA || _doserrno == ERROR_BROKEN_PIPE || _doserrno == ERROR_PIPE_NOT_CONNECTED));
 }
+
+void useEnglishSystemMessages()
+{
+    // The C runtime's strerror speaks English on Windows whatever the user's language.
+}

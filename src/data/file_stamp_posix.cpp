@@ -1,4 +1,5 @@
 #include "data/file_stamp.h"
+#include "data/file_name_case.h"
 
 #include <QFile>
 
@@ -54,4 +55,9 @@ QByteArray folderIdentity(const QString &path, QString *reason)
         return {};
     }
     return QByteArray::number(quint64(status.st_dev)) + ':' + QByteArray::number(quint64(status.st_ino));
+}
+
+Qt::CaseSensitivity fileNameCase()
+{
+    return Qt::CaseSensitive;
 }

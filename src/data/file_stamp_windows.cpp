@@ -1,4 +1,5 @@
 #include "data/file_stamp.h"
+#include "data/file_name_case.h"
 
 #include "data/windows_error.h"
 
@@ -84,4 +85,9 @@ QByteArray folderIdentity(const QString &path, QString *reason)
     if (value.isEmpty() && reason)
         *reason = QStringLiteral("Not a directory");
     return value;
+}
+
+Qt::CaseSensitivity fileNameCase()
+{
+    return Qt::CaseInsensitive;
 }

@@ -1,6 +1,7 @@
 #include "data/folder_follower.h"
 
 #include "data/file_stamp.h"
+#include "data/file_name_case.h"
 #include "data/ref_path.h"
 
 #include <QDateTime>
@@ -200,9 +201,9 @@ void FolderFollower::Check::run()
     if (!listAll)
         return;
     listed = true;
-    // Only names the pairing accepts: "_amp.txt" compared case-sensitively.
+    // Only names the pairing accepts: "_amp.txt" compared as the file system compares names.
     const QStringList names =
-        QDir(folder).entryList({QStringLiteral("*_amp.txt")}, QDir::Files | QDir::CaseSensitive, QDir::NoSort);
+        QDir(folder).entryList({QStringLiteral("*_amp.txt")}, QDir::Files | (fileNameCase() == Qt::CaseSensitive ? QDir::CaseSensitive : QDir::NoFilter), QDir::NoSort);
     QHash<QString, Snapshot> now;
     now.reserve(names.size());
     for (const QString &name : names) {
