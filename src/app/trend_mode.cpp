@@ -63,16 +63,6 @@ void printLine(const QString &text)
     std::fprintf(stderr, "%s\n", bytes.constData());
 }
 
-// The first and the last file shown, so a picture says which part of the lot it covers.
-QString trendTitle(const std::vector<const Entry *> &shown)
-{
-    if (shown.empty())
-        return QString();
-    if (shown.size() == 1)
-        return shown.front()->title;
-    return QStringLiteral("%1 \u2026 %2 (%3)").arg(shown.front()->title, shown.back()->title).arg(shown.size());
-}
-
 } // namespace
 
 int runTrend(const CommandLine &line)
@@ -100,7 +90,8 @@ int runTrend(const CommandLine &line)
     points.reserve(shown.size());
     for (const Entry *entry : shown)
         points.push_back(entry->point);
-    const QString reason = writeTrendImage(line.outputPath, line.chartSize, points, trendTitle(shown), createChartTools());
+    const QString title = shown.empty() ? QString() : trendTitle(shown.front()->title, shown.back()->title, shown.size());
+    const QString reason = writeTrendImage(line.outputPath, line.chartSize, points, title, createChartTools());
     if (!reason.isEmpty()) {
         printLine(QStringLiteral("cannot write %1: %2").arg(line.outputPath, reason));
         return 3;

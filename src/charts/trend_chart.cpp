@@ -19,6 +19,13 @@ TrendPoint trendPoint(const MeasurementFigures &figures)
     return point;
 }
 
+QString trendTitle(const QString &first, const QString &last, size_t count)
+{
+    if (count <= 1)
+        return first;
+    return QStringLiteral("%1 \u2026 %2 (%3)").arg(first, last).arg(count);
+}
+
 namespace {
 
 // Numbers below the plot stand at least this far apart, so five digits never touch.

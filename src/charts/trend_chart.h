@@ -59,6 +59,10 @@ DeviceRect trendBar(const TrendGeometry &geometry, int index, int curve, const T
 // The measurement whose column holds x, or -1 outside the plot's columns.
 int trendIndexAt(const TrendGeometry &geometry, int x);
 
+// The title of a trend: the first and the last file's title and the number of columns, or the
+// one title when they are the same column.
+QString trendTitle(const QString &first, const QString &last, size_t count);
+
 // Draws the trend of points with title in the title band, on screen scale, into clientArea.
 void drawTrendChart(Surface &surface, const std::vector<TrendPoint> &points, const QString &title,
                     const ChartTools &tools, const DeviceRect &clientArea);
