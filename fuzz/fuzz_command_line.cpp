@@ -17,11 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(!line.language || (*line.language >= 0 && *line.language <= 4));
     switch (line.mode) {
     case CommandLine::Mode::Chart:
+    case CommandLine::Mode::Trend:
         FUZZ_CHECK(line.outputPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
                    || line.outputPath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive));
         FUZZ_CHECK(line.chartSize.width() >= 1 && line.chartSize.width() <= 16384);
         FUZZ_CHECK(line.chartSize.height() >= 1 && line.chartSize.height() <= 16384);
         FUZZ_CHECK(!line.amplitudeFile.isEmpty());
+        FUZZ_CHECK(line.mode == CommandLine::Mode::Chart || !line.summaryInputs.isEmpty());
         break;
     case CommandLine::Mode::Report:
         FUZZ_CHECK(!line.outputPath.isEmpty() && line.remarks.size() <= 3);

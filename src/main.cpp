@@ -3,6 +3,7 @@
 #include "app/process_platform.h"
 #include "app/command_line.h"
 #include "app/summary_mode.h"
+#include "app/trend_mode.h"
 #include "app/termination_signals.h"
 #include "app/version.h"
 #include "app/window_icon.h"
@@ -111,6 +112,8 @@ int runBatch(const CommandLine &line, int argc, char **argv)
     prepareOffscreenFonts();
     QApplication app(argc, argv);
     fixNumericLocale();
+    if (line.mode == CommandLine::Mode::Trend)
+        return runTrend(line);
     return line.mode == CommandLine::Mode::Chart ? runChart(line) : runReport(line);
 }
 
@@ -143,6 +146,7 @@ int main(int argc, char **argv)
     case CommandLine::Mode::Report:
     case CommandLine::Mode::Csv:
     case CommandLine::Mode::Summary:
+    case CommandLine::Mode::Trend:
         return runBatch(line, argc, argv);
     case CommandLine::Mode::Gui:
         break;

@@ -433,6 +433,17 @@ Datensatz konnte nicht geöffnet werden.</translation>
         <source>VELKView — following %1</source>
         <translation>VELKView — verfolgt %1</translation>
     </message>
+    <message>
+        <source>Show trend…</source>
+        <translation>Trend anzeigen…</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

@@ -433,6 +433,17 @@ No pudo abrirse el conjunto de datos.</translation>
         <source>VELKView — following %1</source>
         <translation>VELKView — siguiendo %1</translation>
     </message>
+    <message>
+        <source>Show trend…</source>
+        <translation>Mostrar tendencia…</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Tendencia</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

@@ -433,6 +433,17 @@ Ouverture des données impossible.</translation>
         <source>VELKView — following %1</source>
         <translation>VELKView — suivi de %1</translation>
     </message>
+    <message>
+        <source>Show trend…</source>
+        <translation>Afficher la tendance…</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Tendance</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

@@ -433,6 +433,17 @@ Non è stato possibile aprire i dati.</translation>
         <source>VELKView — following %1</source>
         <translation>VELKView — segue %1</translation>
     </message>
+    <message>
+        <source>Show trend…</source>
+        <translation>Mostra andamento…</translation>
+    </message>
+</context>
+<context>
+    <name>TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Andamento</translation>
+    </message>
 </context>
 <context>
     <name>ValuesWindow</name>

@@ -24,7 +24,7 @@ struct Options {
                                               "or dumped beside it."),
                                QStringLiteral("OTHER_AMP")};
     QCommandLineOption size{QStringLiteral("size"),
-                            QStringLiteral("Client area for --chart, up to 16384x16384 (default 1280x1000)."),
+                            QStringLiteral("Client area for --chart and --trend, up to 16384x16384 (default 1280x1000)."),
                             QStringLiteral("WxH")};
     QCommandLineOption report{QStringLiteral("report"), QStringLiteral("Write the printed report as a PDF."),
                               QStringLiteral("OUT")};
@@ -36,6 +36,10 @@ struct Options {
                                               "row of a CSV or JSON file; the files are the amplitude files given "
                                               "and those in each DIR given."),
                                QStringLiteral("OUT")};
+    QCommandLineOption trend{QStringLiteral("trend"),
+                             QStringLiteral("Draw each measurement's curve minima and maxima against the limit lines, "
+                                            "in file-date order, to a PNG or SVG file; the files as for --summary."),
+                             QStringLiteral("OUT")};
     QCommandLineOption table{QStringLiteral("table"),
                              QStringLiteral("The table for --csv: amplitude (default) or reference."),
                              QStringLiteral("NAME")};
@@ -63,7 +67,7 @@ struct Options {
     explicit Options(QCommandLineParser &parser)
         : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.addOptions({language, dump, chart, compare, size, report, csv, summary, table, bearingType, remark, follow, settle, partnerWait});
+        parser.addOptions({language, dump, chart, compare, size, report, csv, summary, trend, table, bearingType, remark, follow, settle, partnerWait});
     }
 };
 
@@ -162,9 +166,10 @@ QString readLanguage(const QCommandLineParser &parser, const Options &options, C
 QString readMode(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     const int modes = int(parser.isSet(options.dump)) + int(parser.isSet(options.chart))
-        + int(parser.isSet(options.report)) + int(parser.isSet(options.csv)) + int(parser.isSet(options.summary));
+        + int(parser.isSet(options.report)) + int(parser.isSet(options.csv)) + int(parser.isSet(options.summary))
+        + int(parser.isSet(options.trend));
     if (modes > 1)
-        return QStringLiteral("Use only one of --dump, --chart and --report.");
+        return QStringLiteral("Use only one of --dump, --chart, --report, --csv, --summary and --trend.");
     if (parser.isSet(options.dump))
         line.mode = CommandLine::Mode::Dump;
     else if (parser.isSet(options.chart))
@@ -175,6 +180,8 @@ QString readMode(const QCommandLineParser &parser, const Options &options, Comma
         line.mode = CommandLine::Mode::Csv;
     else if (parser.isSet(options.summary))
         line.mode = CommandLine::Mode::Summary;
+    else if (parser.isSet(options.trend))
+        line.mode = CommandLine::Mode::Trend;
     return QString();
 }
 
@@ -182,13 +189,13 @@ QString readMode(const QCommandLineParser &parser, const Options &options, Comma
 QString readFileAndOwners(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
     const QStringList positional = parser.positionalArguments();
-    if (line.mode == CommandLine::Mode::Summary)
+    if (line.mode == CommandLine::Mode::Summary || line.mode == CommandLine::Mode::Trend)
         line.summaryInputs = positional;
     else if (positional.size() > 1)
         return QStringLiteral("Give at most one amplitude file.");
     line.amplitudeFile = positional.value(0);
-    if (parser.isSet(options.size) && line.mode != CommandLine::Mode::Chart)
-        return QStringLiteral("--size goes with --chart.");
+    if (parser.isSet(options.size) && line.mode != CommandLine::Mode::Chart && line.mode != CommandLine::Mode::Trend)
+        return QStringLiteral("--size goes with --chart or --trend.");
     if (parser.isSet(options.compare)) {
         if (line.mode != CommandLine::Mode::Chart && line.mode != CommandLine::Mode::Dump
             && line.mode != CommandLine::Mode::Gui)
@@ -209,14 +216,17 @@ QString readFileAndOwners(const QCommandLineParser &parser, const Options &optio
     return QString();
 }
 
+// --chart and --trend: a picture and its size.
 QString readChart(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
-    line.outputPath = parser.value(options.chart);
+    const bool trend = line.mode == CommandLine::Mode::Trend;
+    const QString option = trend ? QStringLiteral("--trend") : QStringLiteral("--chart");
+    line.outputPath = parser.value(trend ? options.trend : options.chart);
     if (line.outputPath.isEmpty())
-        return QStringLiteral("--chart needs a file name.");
+        return QStringLiteral("%1 needs a file name.").arg(option);
     const QString lower = line.outputPath.toLower();
     if (!lower.endsWith(QLatin1String(".png")) && !lower.endsWith(QLatin1String(".svg")))
-        return QStringLiteral("--chart writes a .png or .svg file.");
+        return QStringLiteral("%1 writes a .png or .svg file.").arg(option);
     if (parser.isSet(options.size)) {
         const std::optional<QSize> parsed = parseSize(parser.value(options.size));
         if (!parsed)
@@ -298,7 +308,7 @@ QString readFollow(const QCommandLineParser &parser, const Options &options, Com
 // The checks of the batch mode asked for.
 QString readModeOptions(const QCommandLineParser &parser, const Options &options, CommandLine &line)
 {
-    if (line.mode == CommandLine::Mode::Chart)
+    if (line.mode == CommandLine::Mode::Chart || line.mode == CommandLine::Mode::Trend)
         return readChart(parser, options, line);
     if (line.mode == CommandLine::Mode::Report)
         return readReport(parser, options, line);

@@ -11,14 +11,14 @@
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Mode { Gui, Dump, Chart, Report, Csv, Summary, Help, Version };
+    enum class Mode { Gui, Dump, Chart, Report, Csv, Summary, Trend, Help, Version };
 
     Mode mode = Mode::Gui;
     std::optional<int> language;   // 0 to 4 when --language was given
     QString amplitudeFile;         // empty when none was given
     QString compareFile;           // --compare, with the window, --chart or --dump; empty when not given
-    QString outputPath;            // --chart / --report / --csv / --summary target
-    QStringList summaryInputs;     // --summary: amplitude files and folders, as given
+    QString outputPath;            // --chart / --report / --csv / --summary / --trend target
+    QStringList summaryInputs;     // --summary, --trend: amplitude files and folders, as given
     ValueTable csvTable = ValueTable::Amplitude;   // --table
     QSize chartSize{1280, 1000};
     QString bearingType = defaultBearingType();

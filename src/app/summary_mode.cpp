@@ -1,5 +1,7 @@
 #include "app/summary_mode.h"
 
+#include "app/measurement_inputs.h"
+
 #include "data/measurement_figures.h"
 #include "data/measurement_json.h"
 #include "data/measurement_reader.h"
@@ -7,54 +9,19 @@
 #include "data/ref_path.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 
-#include <algorithm>
-#include <atomic>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr const char *seriesNames[] = {"curve1", "curve2", "red_mark", "blue_mark", "red_line", "blue_line"};
 constexpr const char *jsonSeriesNames[] = {"curve1", "curve2", "redMark", "blueMark", "redLine", "blueLine"};
-
-// One input: a measurement's amplitude file, or a folder that could not be listed.
-struct Input {
-    QString path;
-    QString listError;   // non-empty: the folder's reason, the row's status
-};
-
-std::vector<Input> expandInputs(const QStringList &arguments)
-{
-    std::vector<Input> inputs;
-    for (const QString &argument : arguments) {
-        const QFileInfo info(argument);
-        if (!info.isDir()) {
-            inputs.push_back({argument, QString()});
-            continue;
-        }
-        const QDir folder(argument);
-        if (!info.isReadable() || !info.isExecutable()) {
-            inputs.push_back({argument, QStringLiteral("cannot list the folder: Permission denied")});
-            continue;
-        }
-        // The names the reference pairing accepts; hidden files too, as the reader takes them.
-        const QStringList names = folder.entryList({QStringLiteral("*_amp.txt")},
-                                                   QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name);
-        for (const QString &name : names)
-            inputs.push_back({folder.filePath(name), QString()});
-    }
-    return inputs;
-}
 
 // What one measurement gives; the row is already formatted, so the rows held are small.
 struct Outcome {
@@ -214,7 +181,7 @@ QByteArray jsonRow(const QString &path, const Read &read, const QString &status)
 
 enum class Format { Csv, Json };
 
-Outcome summarise(const Input &input, const QString &outputPath, Format format, MeasurementSet &data)
+Outcome summarise(const MeasurementInput &input, const QString &outputPath, Format format, MeasurementSet &data)
 {
     Outcome outcome;
     const auto row = [&](const Read &read, const QString &status) {
@@ -249,32 +216,13 @@ Outcome summarise(const Input &input, const QString &outputPath, Format format, 
     return outcome;
 }
 
-// Summarises every input on a few threads, each taking the next input in turn. All are
-// joined before this returns; they only read regular files through the reader, which
-// refuses anything that could block.
-std::vector<Outcome> summariseAll(const std::vector<Input> &inputs, const QString &outputPath, Format format)
+std::vector<Outcome> summariseAll(const std::vector<MeasurementInput> &inputs, const QString &outputPath,
+                                  Format format)
 {
     std::vector<Outcome> outcomes(inputs.size());
-    std::atomic<size_t> next{0};
-    const auto work = [&] {
-        // The data set is too large for a thread's stack.
-        const auto data = std::make_unique<MeasurementSet>();
-        for (size_t index = next++; index < inputs.size(); index = next++)
-            outcomes[index] = summarise(inputs[index], outputPath, format, *data);
-    };
-    const size_t threads = std::min<size_t>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u), inputs.size());
-    std::vector<std::thread> pool;
-    for (size_t thread = 1; thread < threads; ++thread) {
-        // A system short of threads gets fewer helpers; this one does the rest.
-        try {
-            pool.emplace_back(work);
-        } catch (const std::system_error &) {
-            break;
-        }
-    }
-    work();
-    for (std::thread &thread : pool)
-        thread.join();
+    forEachInParallel(inputs.size(), [&](size_t index, MeasurementSet &data) {
+        outcomes[index] = summarise(inputs[index], outputPath, format, data);
+    });
     return outcomes;
 }
 
@@ -293,7 +241,7 @@ int runSummary(const CommandLine &line)
     std::setlocale(LC_MESSAGES, "C");
     const Format format = line.outputPath.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? Format::Json
                                                                                                  : Format::Csv;
-    const std::vector<Input> inputs = expandInputs(line.summaryInputs);
+    const std::vector<MeasurementInput> inputs = expandInputs(line.summaryInputs);
     const std::vector<Outcome> outcomes = summariseAll(inputs, line.outputPath, format);
     int unread = 0;
     for (size_t index = 0; index < outcomes.size(); ++index) {

@@ -8,6 +8,7 @@
 #include "results/print_command.h"
 #include "results/chart_access_area.h"
 #include "results/chart_zoom.h"
+#include "results/trend_window.h"
 #include "results/values_window.h"
 #include "ui/dialog_units.h"
 #include "ui/text_fit.h"
@@ -216,6 +217,8 @@ void ResultsWindow::setMeasurement(std::shared_ptr<const MeasurementSet> data, c
     placeFollowNote();
     if (valuesWindow_)
         valuesWindow_->reload();
+    if (!followedFolder_.isEmpty())
+        ensureTrendWindow()->addMeasurement(*measurement_, files_);
     updateActions();
     update();
 }

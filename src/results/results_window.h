@@ -23,6 +23,7 @@ class QAction;
 class QMenu;
 class QPainter;
 class QPushButton;
+class TrendWindow;
 class ValuesWindow;
 
 // The full-screen results window: holds one measurement, draws its two charts at every repaint
@@ -116,6 +117,13 @@ public:
     // Writes the table shown in the values window (else the amplitude samples) as CSV.
     void exportValuesCsv();
 
+    // The trend (results_window_trend.cpp): every measurement shown while following gets a
+    // column in the trend window, which is made at the first and shown by this command;
+    // clicking a column opens that measurement (fileDropped). Following another folder starts
+    // a new trend.
+    void showTrend();
+    TrendWindow *trendWindow() const { return trendWindow_; }
+
     // Comparing (results_window_compare.cpp): a second measurement, read from the files
     // described by files, drawn behind the shown one on screen, in the image saves and on the
     // clipboard, and in the readout; print, preview and the PDF keep the shown one alone.
@@ -203,6 +211,9 @@ private:
     ChartAccessArea *referenceArea_ = nullptr;
     ChartZoom *zoom_ = nullptr;
     ValuesWindow *valuesWindow_ = nullptr;
+    TrendWindow *trendWindow_ = nullptr;
+    // The trend window, made hidden at the first call.
+    TrendWindow *ensureTrendWindow();
     std::optional<double> markedAngle_;
     // Asks for wantedState_ again, a few times at most, after the window manager dropped it.
     void restoreWantedState();

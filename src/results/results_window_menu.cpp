@@ -7,6 +7,7 @@
 #include "results/report_text_dialog.h"
 #include "report/report_output.h"
 #include "results/print_command.h"
+#include "results/trend_window.h"
 #include "report/report_setup.h"
 #include "report/report_pdf.h"
 #include "ui/file_messages.h"
@@ -66,6 +67,7 @@ void ResultsWindow::createActions()
         {"showValues", &ResultsWindow::showValues, {QKeySequence(Qt::CTRL | Qt::Key_T)}},
         {"exportValuesCsv", &ResultsWindow::exportValuesCsv, {}},
         {"followFolder", &ResultsWindow::followRequested, {QKeySequence(Qt::CTRL | Qt::Key_L)}},
+        {"showTrend", &ResultsWindow::showTrend, {}},
         // Not in the menu: the keys of the window's other commands.
         {"openFile", &ResultsWindow::openRequested, distinctKeys({QKeySequence::Open})},
         {"print", &ResultsWindow::printReport, distinctKeys({QKeySequence::Print})},
@@ -84,7 +86,7 @@ void ResultsWindow::createActions()
     const char *const menuOrder[] = {"printPreview", "saveReportAsPdf", "saveChartsAsImage", "copyCharts", nullptr,
                                      "compareWith", "stopComparing", nullptr,
                                      "showFullRevolution", "showValues", "exportValuesCsv", nullptr,
-                                     "followFolder"};
+                                     "followFolder", "showTrend"};
     for (const char *name : menuOrder) {
         if (name)
             contextMenu_->addAction(action(name));
@@ -111,6 +113,7 @@ void ResultsWindow::retranslateActions()
         {"showValues", tr("Show values…")},
         {"exportValuesCsv", tr("Export values as CSV…")},
         {"followFolder", tr("Follow this folder")},
+        {"showTrend", tr("Show trend…")},
     };
     for (const auto &text : texts)
         action(text.name)->setText(text.text);
@@ -127,6 +130,7 @@ void ResultsWindow::updateActions()
     action("stopComparing")->setEnabled(isComparing());
     action("showFullRevolution")->setEnabled(shown && !zoom_->range().isFull());
     action("followFolder")->setChecked(!followedFolder_.isEmpty());
+    action("showTrend")->setEnabled(!followedFolder_.isEmpty() || (trendWindow_ && trendWindow_->count() > 0));
 }
 
 void ResultsWindow::contextMenuEvent(QContextMenuEvent *event)

@@ -2,6 +2,8 @@
 // answers, pinned at the origin, and its two buttons placed from the window's size.
 #include "results/results_window.h"
 
+#include "results/trend_window.h"
+
 #include "charts/chart_geometry.h"
 #include "draw/device_units.h"
 
@@ -146,6 +148,8 @@ void ResultsWindow::placeButtons()
 
 void ResultsWindow::setFollowedFolder(const QString &folder)
 {
+    if (trendWindow_ && !folder.isEmpty() && folder != followedFolder_)
+        trendWindow_->clear();
     followedFolder_ = folder;
     followProblem_.clear();
     setWindowTitle(captionFor(files_, followedFolder_));

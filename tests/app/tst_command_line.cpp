@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "doubles/test_files.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -84,6 +85,7 @@ private slots:
     void qtOptionsAndHelpAllRunQuietly();
     void csvReadsBackAsTheDump();
     void summaryHasARowPerMeasurement();
+    void trendDrawsReadMeasurementsInDateOrder();
 };
 
 void TestCommandLine::parsesModesAndOptions()
@@ -151,6 +153,9 @@ void TestCommandLine::badUsage_data()
     QTest::newRow("empty compare name") << QStringList{QStringLiteral("--dump"), QStringLiteral("--compare="), QStringLiteral("a")};
     QTest::newRow("summary of other type") << QStringList{QStringLiteral("--summary"), QStringLiteral("s.txt"), QStringLiteral("a")};
     QTest::newRow("summary without input") << QStringList{QStringLiteral("--summary"), QStringLiteral("s.csv")};
+    QTest::newRow("trend of other type") << QStringList{QStringLiteral("--trend"), QStringLiteral("t.pdf"), QStringLiteral("a")};
+    QTest::newRow("size with summary") << QStringList{QStringLiteral("--summary"), QStringLiteral("s.csv"), QStringLiteral("--size"),
+                                                      QStringLiteral("10x10"), QStringLiteral("a")};
     QTest::newRow("unknown table") << QStringList{QStringLiteral("--csv"), QStringLiteral("o.csv"), QStringLiteral("--table"),
                                                   QStringLiteral("marks"), QStringLiteral("a")};
 }
@@ -326,6 +331,9 @@ void TestCommandLine::refusedOutputExitsThree_data()
     QTest::newRow("summary over the reference file") << "--summary" << "s.csv" << "u_ref.txt" << 0
                                                      << QByteArray("it is the measurement");
     QTest::newRow("full disk, summary") << "--summary" << "s.json" << none << 512 << QByteArray("File too large");
+    QTest::newRow("trend over the reference file") << "--trend" << "t.svg" << "u_ref.txt" << 0
+                                                   << QByteArray("it is the measurement");
+    QTest::newRow("full disk, trend") << "--trend" << "t.png" << none << 1024 << QByteArray("File too large");
 }
 
 void TestCommandLine::refusedOutputExitsThree()
@@ -554,6 +562,37 @@ void TestCommandLine::summaryHasARowPerMeasurement()
     QCOMPARE(range.value(QStringLiteral("start")).toDouble(), 0.0);
     QCOMPARE(range.value(QStringLiteral("end")).toDouble(), 1.0 / 3);
     QCOMPARE(objects[1].toObject().value(QStringLiteral("withinLimits")).toBool(), true);
+}
+
+// Columns in file-date order, not name order, named in the title; a refused file has none, is
+// named on stderr and makes the status 1; the picture has the size asked for.
+void TestCommandLine::trendDrawsReadMeasurementsInDateOrder()
+{
+    QTemporaryDir dir;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        int ageSeconds;
+    } files[] = {{"a_amp.txt", "1 0 50 60\n", 100}, {"b_amp.txt", "1 0 95 50\n", 300}, {"c_amp.txt", "Angle\n", 200}};
+    for (const auto &file : files) {
+        QFile written(writeTestFile(dir.filePath(QStringLiteral("lot/") + QLatin1String(file.name)), file.bytes));
+        QVERIFY(written.open(QIODevice::ReadWrite));
+        QVERIFY(written.setFileTime(now.addSecs(-file.ageSeconds), QFileDevice::FileModificationTime));
+    }
+    const QString svg = dir.filePath(QStringLiteral("t.svg"));
+    const Run run = runViewer({QStringLiteral("--trend"), svg, dir.filePath(QStringLiteral("lot"))});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QFile::encodeName(dir.filePath(QStringLiteral("lot/c_amp.txt"))) + ": invalid file format\n"),
+             run.err.constData());
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("b_amp.txt \u2026 a_amp.txt (2)"));
+
+    const QString png = dir.filePath(QStringLiteral("t.png"));
+    QCOMPARE(runViewer({QStringLiteral("--trend"), png, QStringLiteral("--size"), QStringLiteral("400x300"),
+                        dir.filePath(QStringLiteral("lot/a_amp.txt"))}).status, 0);
+    QCOMPARE(QImage(png).size(), QSize(400, 300));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

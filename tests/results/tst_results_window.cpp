@@ -7,6 +7,7 @@
 #include "results/results_window.h"
 #include "results/chart_access_area.h"
 #include "results/chart_zoom.h"
+#include "results/trend_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QScreen>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +56,7 @@ private slots:
     void saveNeverReplacesTheMeasurement();
     void zoomFollowsMouseAndKeys_data();
     void zoomFollowsMouseAndKeys();
+    void trendGrowsWhileFollowingAndOpensAColumn();
 };
 
 void TestResultsWindow::captionNamesTheFiles_data()
@@ -661,6 +664,44 @@ void TestResultsWindow::zoomFollowsMouseAndKeys()
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &move);
     QVERIFY(window.findChild<QLabel *>(QStringLiteral("readout"))->isVisible());
+}
+
+// Only measurements shown while following get a column, each once however often it is shown
+// again; a column names its file under the cursor and a click opens it; another folder starts
+// a new trend.
+void TestResultsWindow::trendGrowsWhileFollowingAndOpensAColumn()
+{
+    ScriptedDialogs dialogs;
+    ResultsWindow window(dialogs);
+    const auto data = std::make_shared<const MeasurementSet>();
+    const auto filesOf = [](const char *title, int64_t date) {
+        MeasurementFiles files;
+        files.ampFileTitle = QLatin1String(title);
+        files.ampFileStatus.fullName = QStringLiteral("/lot/") + files.ampFileTitle;
+        files.ampFileStatus.modificationTime = date;
+        return files;
+    };
+    window.setMeasurement(data, filesOf("before_amp.txt", 1));
+    QVERIFY(!window.trendWindow());
+    QVERIFY(!window.action(QStringLiteral("showTrend"))->isEnabled());
+    window.setFollowedFolder(QStringLiteral("/lot"));
+    QVERIFY(window.action(QStringLiteral("showTrend"))->isEnabled());
+    for (const auto &[title, date] : {std::pair{"a_amp.txt", 10}, {"b_amp.txt", 20}, {"a_amp.txt", 10}, {"a_amp.txt", 30}})
+        window.setMeasurement(data, filesOf(title, date));
+    window.showTrend();
+    TrendWindow *trend = window.trendWindow();
+    QVERIFY(trend && trend->isVisible());
+    QCOMPARE(trend->count(), 3);
+    const TrendGeometry geometry = trendGeometry({0, 0, trend->width(), trend->height()}, 3);
+    QCOMPARE(trend->titleAt(trendX(geometry, 1)), QStringLiteral("b_amp.txt"));
+    QSignalSpy opened(&window, &ResultsWindow::fileDropped);
+    QTest::mouseClick(trend, Qt::LeftButton, {}, QPoint(trendX(geometry, 1), geometry.plotRect.top + 5));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().first().toString(), QStringLiteral("/lot/b_amp.txt"));
+    QTest::mouseClick(trend, Qt::LeftButton, {}, QPoint(geometry.plotRect.left - 2, geometry.plotRect.top + 5));
+    QCOMPARE(opened.size(), 1);
+    window.setFollowedFolder(QStringLiteral("/other"));
+    QCOMPARE(trend->count(), 0);
 }
 
 QTEST_MAIN(TestResultsWindow)
