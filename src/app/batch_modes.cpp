@@ -91,6 +91,17 @@ bool outputIsAnInput(const CommandLine &line)
     return true;
 }
 
+
+int writtenOrThree(const CommandLine &line, const QString &reason)
+{
+    if (reason.isEmpty())
+        return 0;
+    printLine(QCoreApplication::translate("BatchModes", "cannot write %1: %2").arg(line.outputPath, reasonText(reason)));
+    return 3;
+}
+
+} // namespace
+
 // Without a single font every text of a chart or report would come out blank or as boxes, in
 // a file that looks finished; that is a failure to write the output, said as such. Fontconfig
 // names its generic families even when it has no font file at all, but then the default font
@@ -103,16 +114,6 @@ bool fontsMissing(const CommandLine &line)
                   .arg(line.outputPath));
     return true;
 }
-
-int writtenOrThree(const CommandLine &line, const QString &reason)
-{
-    if (reason.isEmpty())
-        return 0;
-    printLine(QCoreApplication::translate("BatchModes", "cannot write %1: %2").arg(line.outputPath, reasonText(reason)));
-    return 3;
-}
-
-} // namespace
 
 int runDump(const CommandLine &line)
 {

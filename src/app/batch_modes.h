@@ -13,3 +13,7 @@ int runChart(const CommandLine &line);
 int runReport(const CommandLine &line);
 // --csv: one table of the values as RFC 4180 CSV (see valuesCsv).
 int runCsv(const CommandLine &line);
+
+// True, after saying so on standard error, when the offscreen platform found no font to write
+// the texts of line's output with: a picture without its texts is not written.
+bool fontsMissing(const CommandLine &line);

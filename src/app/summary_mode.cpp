@@ -1,4 +1,5 @@
 #include "app/summary_mode.h"
+#include "app/process_platform.h"
 
 #include "app/measurement_inputs.h"
 
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QIODevice>
 
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -237,8 +237,7 @@ void printLine(const QString &text)
 int runSummary(const CommandLine &line)
 {
     // The system's reasons in the rows read in English, like the rest of them.
-    qunsetenv("LANGUAGE");
-    std::setlocale(LC_MESSAGES, "C");
+    useEnglishSystemMessages();
     const Format format = line.outputPath.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? Format::Json
                                                                                                  : Format::Csv;
     const std::vector<MeasurementInput> inputs = expandInputs(line.summaryInputs);

@@ -1,4 +1,6 @@
 #include "app/trend_mode.h"
+#include "app/batch_modes.h"
+#include "app/process_platform.h"
 
 #include "app/measurement_inputs.h"
 #include "charts/chart_tools.h"
@@ -11,7 +13,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <clocale>
 #include <cstdint>
 #include <cstdio>
 
@@ -68,8 +69,9 @@ void printLine(const QString &text)
 int runTrend(const CommandLine &line)
 {
     // The system's reasons read in English, as --summary gives them.
-    qunsetenv("LANGUAGE");
-    std::setlocale(LC_MESSAGES, "C");
+    useEnglishSystemMessages();
+    if (fontsMissing(line))
+        return 3;
     const std::vector<MeasurementInput> inputs = expandInputs(line.summaryInputs);
     std::vector<Entry> entries(inputs.size());
     forEachInParallel(inputs.size(), [&](size_t index, MeasurementSet &data) {
