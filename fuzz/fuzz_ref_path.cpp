@@ -1,6 +1,7 @@
 // deriveRefPath on arbitrary paths (UTF-8, lone surrogates through UTF-16 too): the pairing
 // changes only the file name, keeps everything before the first "_amp.txt" in it, and a
 // derived reference path pairs with nothing.
+#include "data/file_name_case.h"
 #include "data/ref_path.h"
 #include "fuzz_check.h"
 
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QString ref = deriveRefPath(path);
     const qsizetype nameStart = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
-    const qsizetype suffix = path.indexOf(QLatin1String("_amp.txt"), nameStart);
+    // Compared as the file system compares names: exactly here, without case on Windows.
+    const qsizetype suffix = path.indexOf(QLatin1String("_amp.txt"), nameStart, fileNameCase());
     if (suffix < 0) {
         FUZZ_CHECK(ref.isEmpty());
         return 0;

@@ -1,5 +1,6 @@
 #include "doubles/failing_device.h"
 #include "data/measurement_reader.h"
+#include "data/file_name_case.h"
 #include "data/ref_path.h"
 
 #include <QBuffer>
@@ -511,14 +512,15 @@ void TestMeasurementReader::capitalSuffixGetsNoReferenceFile()
     const QString ampPath = writeFile(QStringLiteral("B_AMP.TXT"), "1 10 0 0 0 0 4\n");
     writeFile(QStringLiteral("B_ref.txt"), "1 99\n");
     writeFile(QStringLiteral("B_REF.TXT"), "1 99\n");
-    QCOMPARE(deriveRefPath(ampPath), QString());
+    // Paired as the file system compares names: not here, without case on Windows.
+    const bool paired = fileNameCase() == Qt::CaseInsensitive;
+    QCOMPARE(deriveRefPath(ampPath).isEmpty(), !paired);
     auto data = filledSet();
     MeasurementFiles files;
     QCOMPARE(readMeasurement(ampPath, deriveRefPath(ampPath), *data, files), ReadOutcome::Read);
-    QCOMPARE(files.refFileTitle, QString());
+    QCOMPARE(files.refFileTitle.isEmpty(), !paired);
     QCOMPARE(data->refCount, 1);
-    QCOMPARE(data->refSeries[0][0], 10.0);
-    QCOMPARE(data->refSeries[1][0], 4.0);
+    QCOMPARE(data->refSeries[0][0], paired ? 99.0 : 10.0);
 }
 
 void TestMeasurementReader::clearsStaleValuesBetweenReads()

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -97,7 +98,7 @@ void TestModalDialogs::saveDialogRefusesTheMeasurementBeforeAskingToReplace()
     const std::optional<QString> chosen = dialogs.chooseSaveFile(
         nullptr, {QStringLiteral("Export"), {QStringLiteral("CSV files (*.csv)")},
                   dir.filePath(QStringLiteral("m_amplitude.csv")), {amp}});
-    QCOMPARE(boxText, QStringLiteral("The file could not be saved.|") + amp
+    QCOMPARE(boxText, QStringLiteral("The file could not be saved.|") + QDir::toNativeSeparators(amp)
                           + QStringLiteral("\nIt is one of the measurement's own files"));
     QVERIFY(stayedOpen);
     QCOMPARE(chosen.value_or(QString()), dir.filePath(QStringLiteral("values.csv")));
