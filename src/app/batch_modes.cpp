@@ -43,12 +43,6 @@ void chooseLanguage(const CommandLine &line)
     useEnglishSystemMessages();
 }
 
-void printLine(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fprintf(stderr, "%s\n", bytes.constData());
-}
-
 // A file that cannot be opened gets the window's open error with the system's reason; a file
 // the reader refuses gets the invalid-format message. Both name the file, which with --compare
 // may be either of two.
@@ -101,6 +95,12 @@ int writtenOrThree(const CommandLine &line, const QString &reason)
 }
 
 } // namespace
+
+void printLine(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fprintf(stderr, "%s\n", bytes.constData());
+}
 
 // Without a single font every text of a chart or report would come out blank or as boxes, in
 // a file that looks finished; that is a failure to write the output, said as such. Fontconfig

@@ -17,3 +17,6 @@ int runCsv(const CommandLine &line);
 // True, after saying so on standard error, when the offscreen platform found no font to write
 // the texts of line's output with: a picture without its texts is not written.
 bool fontsMissing(const CommandLine &line);
+
+// One line of text on standard error, in UTF-8: the batch modes' messages.
+void printLine(const QString &text);

@@ -1,4 +1,5 @@
 #include "app/summary_mode.h"
+#include "app/batch_modes.h"
 #include "app/process_platform.h"
 
 #include "app/measurement_inputs.h"
@@ -224,12 +225,6 @@ std::vector<Outcome> summariseAll(const std::vector<MeasurementInput> &inputs, c
         outcomes[index] = summarise(inputs[index], outputPath, format, data);
     });
     return outcomes;
-}
-
-void printLine(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fprintf(stderr, "%s\n", bytes.constData());
 }
 
 } // namespace

@@ -58,12 +58,6 @@ Entry readEntry(const MeasurementInput &input, const QString &outputPath, Measur
     Q_UNREACHABLE();
 }
 
-void printLine(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fprintf(stderr, "%s\n", bytes.constData());
-}
-
 } // namespace
 
 int runTrend(const CommandLine &line)
