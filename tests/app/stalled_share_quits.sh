@@ -54,7 +54,13 @@ run_case() {  # name, stall before start (yes/no), window name, how to quit (key
     sleep 2.5   # the follower's next check is stuck by now
   fi
   if [ "$how" = key ]; then
-    xdotool windowactivate --sync "$(xdotool search --pid "$viewer_pid" --onlyvisible --name "^$window" | head -1)" key ctrl+q
+    # The key goes to the window once it has the keyboard; a busy machine gives it late.
+    local target
+    target=$(xdotool search --pid "$viewer_pid" --onlyvisible --name "^$window" | head -1)
+    xdotool windowactivate --sync "$target" > /dev/null 2>&1
+    for _ in $(seq 100); do [ "$(xdotool getactivewindow 2> /dev/null)" = "$target" ] && break; sleep 0.05; done
+    sleep 0.2
+    xdotool key ctrl+q
   else
     kill -TERM "$viewer_pid"
   fi
