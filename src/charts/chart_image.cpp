@@ -11,10 +11,21 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-namespace {
+QImage renderClientImage(QSize clientSize, const ClientAreaPaint &paint)
+{
+    if (clientSize.isEmpty())
+        return {};
+    // A large size may not get its memory: Qt then gives a null image, which must not be painted.
+    QImage image(clientSize, QImage::Format_RGB32);
+    QPainter painter;
+    if (image.isNull() || !painter.begin(&image))
+        return {};
+    paint(painter);
+    painter.end();
+    return image;
+}
 
-bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
-              const AngleRange &range, const ChartComparison &comparison)
+bool writeClientSvg(QIODevice &device, QSize clientSize, const ClientAreaPaint &paint)
 {
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
@@ -24,12 +35,24 @@ bool writeSvg(QIODevice &device, QSize clientSize, const MeasurementSet &data, c
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range,
-                         comparison);
+    paint(painter);
     return painter.end();
 }
 
-} // namespace
+QString writeClientImage(const QString &outPath, QSize clientSize, const ClientAreaPaint &paint)
+{
+    if (clientSize.isEmpty())
+        return QStringLiteral("Empty image size");
+    if (outPath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        return writeOutputFile(outPath, [&](QIODevice &device) { return writeClientSvg(device, clientSize, paint); });
+    if (!outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return QStringLiteral("Neither a .png nor a .svg name");
+    // Drawn before the output is touched, so a size that gets no memory leaves nothing behind.
+    const QImage image = renderClientImage(clientSize, paint);
+    if (image.isNull())
+        return notEnoughMemoryFor(clientSize);
+    return writeOutputFile(outPath, [&](QIODevice &device) { return writeChartPng(device, image); });
+}
 
 bool writeChartPng(QIODevice &device, const QImage &image)
 {
@@ -60,17 +83,10 @@ void paintChartClientArea(QPainter &painter, QSize clientSize, const Measurement
 QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const ChartTools &tools,
                         const AngleRange &range, const ChartComparison &comparison)
 {
-    if (clientSize.isEmpty())
-        return {};
-    // A large size may not get its memory: Qt then gives a null image, which must not be painted.
-    QImage image(clientSize, QImage::Format_RGB32);
-    QPainter painter;
-    if (image.isNull() || !painter.begin(&image))
-        return {};
-    paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range,
-                         comparison);
-    painter.end();
-    return image;
+    return renderClientImage(clientSize, [&](QPainter &painter) {
+        paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range,
+                             comparison);
+    });
 }
 
 QImage toPaletteImage(const QImage &image)
@@ -111,7 +127,10 @@ bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize
     case ChartImageFormat::Png:
         return writeChartPng(out, renderChartImage(clientSize, data, tools, range, comparison));
     case ChartImageFormat::Svg:
-        return writeSvg(out, clientSize, data, tools, range, comparison);
+        return writeClientSvg(out, clientSize, [&](QPainter &painter) {
+            paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, range,
+                                 comparison);
+        });
     }
     Q_UNREACHABLE();
 }
@@ -119,21 +138,7 @@ bool writeChartImageTo(QIODevice &out, ChartImageFormat format, QSize clientSize
 QString writeChartImage(const QString &outPath, QSize clientSize, const MeasurementSet &data,
                         const ChartTools &tools, const ChartComparison &comparison)
 {
-    if (clientSize.isEmpty())
-        return QStringLiteral("Empty image size");
-    ChartImageFormat format = ChartImageFormat::Png;
-    if (outPath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        format = ChartImageFormat::Svg;
-    else if (!outPath.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        return QStringLiteral("Neither a .png nor a .svg name");
-    if (format == ChartImageFormat::Svg) {
-        return writeOutputFile(outPath, [&](QIODevice &device) {
-            return writeChartImageTo(device, format, clientSize, data, tools, {}, comparison);
-        });
-    }
-    // Drawn before the output is touched, so a size that gets no memory leaves nothing behind.
-    const QImage image = renderChartImage(clientSize, data, tools, {}, comparison);
-    if (image.isNull())
-        return notEnoughMemoryFor(clientSize);
-    return writeOutputFile(outPath, [&](QIODevice &device) { return writeChartPng(device, image); });
+    return writeClientImage(outPath, clientSize, [&](QPainter &painter) {
+        paintChartClientArea(painter, clientSize, data, tools, QPainterSurface::WideLines::Stamped, {}, comparison);
+    });
 }

@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 class QPainter;
 
@@ -46,6 +48,16 @@ QImage renderChartImage(QSize clientSize, const MeasurementSet &data, const Char
 // Writes image as a PNG, as an 8-bit palette image when that keeps every pixel; false for a
 // null image or when the device refused the data.
 bool writeChartPng(QIODevice &device, const QImage &image);
+
+// Paints a client area of a given size (the charts, the trend) through the painter it is given.
+using ClientAreaPaint = std::function<void(QPainter &)>;
+// paint on a 32-bit RGB image; a null image for an empty size or when its memory cannot be had.
+QImage renderClientImage(QSize clientSize, const ClientAreaPaint &paint);
+// paint as an SVG of clientSize at 96 dpi on device; false when the device refused the data.
+bool writeClientSvg(QIODevice &device, QSize clientSize, const ClientAreaPaint &paint);
+// paint written to outPath as writeChartImage writes the charts: the format by the name's
+// ending, whole or not at all, the same reasons on failure.
+QString writeClientImage(const QString &outPath, QSize clientSize, const ClientAreaPaint &paint);
 
 // The reason given when a chart image of this size gets no memory: "not enough memory for WxH".
 QString notEnoughMemoryFor(QSize clientSize);
