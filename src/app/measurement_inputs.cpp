@@ -1,5 +1,9 @@
 #include "app/measurement_inputs.h"
 
+#include "data/file_name_case.h"
+#include "data/output_file.h"
+#include "data/ref_path.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,7 +29,7 @@ std::vector<MeasurementInput> expandInputs(const QStringList &arguments)
         }
         // The names the reference pairing accepts; hidden files too, as the reader takes them.
         const QStringList names = folder.entryList({QStringLiteral("*_amp.txt")},
-                                                   QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Name);
+                                                   QDir::Files | QDir::Hidden | (fileNameCase() == Qt::CaseSensitive ? QDir::CaseSensitive : QDir::NoFilter), QDir::Name);
         for (const QString &name : names)
             inputs.push_back({folder.filePath(name), QString()});
     }
@@ -56,4 +60,32 @@ void forEachInParallel(size_t count, const std::function<void(size_t index, Meas
     worker();
     for (std::thread &thread : pool)
         thread.join();
+}
+
+InputRead readInput(const MeasurementInput &input, const QString &outputPath, MeasurementSet &data)
+{
+    InputRead read;
+    if (!input.listError.isEmpty()) {
+        read.error = input.listError;
+        return read;
+    }
+    const QString ampPath = QFileInfo(input.path).absoluteFilePath();
+    read.isOutput = isMeasurementFile(outputPath, ampPath);
+    QString reason;
+    read.outcome = readMeasurement(ampPath, deriveRefPath(ampPath), data, read.files, &reason);
+    switch (read.outcome) {
+    case ReadOutcome::Read:
+        break;
+    case ReadOutcome::CannotOpen:
+        read.error = QStringLiteral("cannot open: ") + reason;
+        break;
+    case ReadOutcome::Refused:
+        read.error = QStringLiteral("invalid file format");
+        break;
+    case ReadOutcome::ReadError:
+    case ReadOutcome::Cancelled:   // no progress is asked for, so never
+        read.error = QStringLiteral("read error");
+        break;
+    }
+    return read;
 }

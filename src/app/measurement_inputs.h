@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/measurement_set.h"
+#include "data/measurement_reader.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,9 +17,19 @@ struct MeasurementInput {
     QString listError;   // non-empty: why the folder could not be listed
 };
 
-// The arguments as inputs: a folder stands for its *_amp.txt files (case-sensitive, hidden ones
-// too, not in subfolders) in name order; anything else is an amplitude file, in the order given.
+// The arguments as inputs: a folder stands for its *_amp.txt files (the suffix compared as the
+// file system compares names; hidden ones too, not in subfolders) in name order; anything else
+// is an amplitude file, in the order given.
 std::vector<MeasurementInput> expandInputs(const QStringList &arguments);
+
+// One input read as the viewer reads a measurement.
+struct InputRead {
+    ReadOutcome outcome = ReadOutcome::CannotOpen;
+    MeasurementFiles files;   // as the reader left them: known unless the file could not be opened
+    QString error;            // empty when read, else why in a few English words
+    bool isOutput = false;    // the output would overwrite this measurement or its partner
+};
+InputRead readInput(const MeasurementInput &input, const QString &outputPath, MeasurementSet &data);
 
 // Calls work(index, data) once for every index below count, on a few threads that each take the
 // next index in turn and lend it their own data set to read into. All are joined before this

@@ -1,21 +1,18 @@
 #include "app/summary_mode.h"
-#include "app/batch_modes.h"
-#include "app/process_platform.h"
 
+#include "app/batch_modes.h"
 #include "app/measurement_inputs.h"
+#include "app/process_platform.h"
 
 #include "data/measurement_figures.h"
 #include "data/measurement_json.h"
 #include "data/measurement_reader.h"
 #include "data/output_file.h"
-#include "data/ref_path.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QIODevice>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -184,37 +181,12 @@ enum class Format { Csv, Json };
 
 Outcome summarise(const MeasurementInput &input, const QString &outputPath, Format format, MeasurementSet &data)
 {
-    Outcome outcome;
-    const auto row = [&](const Read &read, const QString &status) {
-        return format == Format::Csv ? csvRow(input.path, read, status) : jsonRow(input.path, read, status);
-    };
-    if (!input.listError.isEmpty()) {
-        outcome.error = input.listError;
-        outcome.row = row({}, outcome.error);
-        return outcome;
-    }
-    const QString ampPath = QFileInfo(input.path).absoluteFilePath();
-    outcome.isOutput = isMeasurementFile(outputPath, ampPath);
-    MeasurementFiles files;
-    QString reason;
-    switch (readMeasurement(ampPath, deriveRefPath(ampPath), data, files, &reason)) {
-    case ReadOutcome::Read:
-        outcome.row = row({&files, &data}, QStringLiteral("read"));
-        return outcome;
-    case ReadOutcome::CannotOpen:
-        outcome.error = QStringLiteral("cannot open: ") + reason;
-        outcome.row = row({}, outcome.error);
-        return outcome;
-    case ReadOutcome::Refused:
-        outcome.error = QStringLiteral("invalid file format");
-        break;
-    case ReadOutcome::ReadError:
-    case ReadOutcome::Cancelled:   // no progress is asked for, so never
-        outcome.error = QStringLiteral("read error");
-        break;
-    }
-    outcome.row = row({&files, nullptr}, outcome.error);
-    return outcome;
+    const InputRead read = readInput(input, outputPath, data);
+    const bool filesKnown = input.listError.isEmpty() && read.outcome != ReadOutcome::CannotOpen;
+    const Read shown{filesKnown ? &read.files : nullptr, read.outcome == ReadOutcome::Read ? &data : nullptr};
+    const QString status = read.error.isEmpty() ? QStringLiteral("read") : read.error;
+    return {format == Format::Csv ? csvRow(input.path, shown, status) : jsonRow(input.path, shown, status),
+            read.error, read.isOutput};
 }
 
 std::vector<Outcome> summariseAll(const std::vector<MeasurementInput> &inputs, const QString &outputPath,

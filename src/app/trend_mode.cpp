@@ -1,20 +1,16 @@
 #include "app/trend_mode.h"
-#include "app/batch_modes.h"
-#include "app/process_platform.h"
 
+#include "app/batch_modes.h"
 #include "app/measurement_inputs.h"
+#include "app/process_platform.h"
 #include "charts/chart_tools.h"
 #include "charts/trend_image.h"
 #include "data/measurement_figures.h"
 #include "data/measurement_reader.h"
-#include "data/output_file.h"
-#include "data/ref_path.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -29,33 +25,16 @@ struct Entry {
 
 Entry readEntry(const MeasurementInput &input, const QString &outputPath, MeasurementSet &data)
 {
+    const InputRead read = readInput(input, outputPath, data);
     Entry entry;
-    if (!input.listError.isEmpty()) {
-        entry.error = input.listError;
-        return entry;
-    }
-    const QString ampPath = QFileInfo(input.path).absoluteFilePath();
-    entry.isOutput = isMeasurementFile(outputPath, ampPath);
-    MeasurementFiles files;
-    QString reason;
-    switch (readMeasurement(ampPath, deriveRefPath(ampPath), data, files, &reason)) {
-    case ReadOutcome::Read:
+    entry.error = read.error;
+    entry.isOutput = read.isOutput;
+    if (read.outcome == ReadOutcome::Read && read.error.isEmpty()) {
         entry.point = trendPoint(measurementFigures(data));
-        entry.date = files.ampFileStatus.modificationTime;
-        entry.title = files.ampFileTitle;
-        return entry;
-    case ReadOutcome::CannotOpen:
-        entry.error = QStringLiteral("cannot open: ") + reason;
-        return entry;
-    case ReadOutcome::Refused:
-        entry.error = QStringLiteral("invalid file format");
-        return entry;
-    case ReadOutcome::ReadError:
-    case ReadOutcome::Cancelled:   // no progress is asked for, so never
-        entry.error = QStringLiteral("read error");
-        return entry;
+        entry.date = read.files.ampFileStatus.modificationTime;
+        entry.title = read.files.ampFileTitle;
     }
-    Q_UNREACHABLE();
+    return entry;
 }
 
 } // namespace
