@@ -16,8 +16,7 @@ namespace {
 // How often a followed measurement that waits for a dialog to close asks again.
 constexpr int dialogRetryMs = 100;
 
-} // namespace
-
+// path made absolute, ".txt" appended when it holds no full stop anywhere.
 QString amplitudePathOf(const QString &path)
 {
     // Only the name is worked on here: no look at the file system.
@@ -26,6 +25,8 @@ QString amplitudePathOf(const QString &path)
         ampPath += QStringLiteral(".txt");
     return ampPath;
 }
+
+} // namespace
 
 MeasurementSession::MeasurementSession(QObject *parent) : QObject(parent)
 {
@@ -166,7 +167,8 @@ void MeasurementSession::submit(Request request)
 {
     std::optional<Request> &waiting =
         request.target == ReadFailure::Target::Shown ? waitingShown_ : waitingCompared_;
-    // A second F5 while the first waits adds nothing; anything else is the newest wish.
+    // F5 does not push out an open that waits: what that open shows is read anyway. Anything
+    // else is the newest wish.
     if (!(request.readAgain && waiting && !waiting->readAgain))
         waiting = std::move(request);
     startNext();

@@ -126,6 +126,3 @@ private:
     QString lastFilePath_;
     RecentFileList recent_;
 };
-
-// path made absolute, ".txt" appended when it holds no full stop anywhere.
-QString amplitudePathOf(const QString &path);
