@@ -41,9 +41,12 @@ QString MainWindow::applicationName()
 
 void MainWindow::connectSession()
 {
-    // The progress of a read belongs to the window in front, without bringing this one up.
+    // The progress of a read belongs to the window in front, without bringing this one up; with
+    // none shown yet (a measurement opened at start) it stands alone in the screen's middle.
     const auto front = [this]() -> QWidget * {
-        return resultsWindow_ && resultsWindow_->isVisible() ? static_cast<QWidget *>(resultsWindow_) : this;
+        if (resultsWindow_ && resultsWindow_->isVisible())
+            return resultsWindow_;
+        return isVisible() ? this : nullptr;
     };
     connect(&session_, &MeasurementSession::readStarted, this, [this, front](const QString &fileName) {
         dialogs_.startReadProgress(front(), fileName, [this] { session_.cancel(); });
@@ -52,7 +55,17 @@ void MainWindow::connectSession()
         if (!dialogs_.showReadProgress(front(), QString(), done, total))
             session_.cancel();
     });
-    connect(&session_, &MeasurementSession::readEnded, this, [this] { dialogs_.endReadProgress(); });
+    connect(&session_, &MeasurementSession::readEnded, this, [this] {
+        dialogs_.endReadProgress();
+        // A read at start that was cancelled shows nothing: this window comes up then, once
+        // the session has taken the read's end in.
+        QMetaObject::invokeMethod(this, [this] {
+            if (showWithResults_ && !session_.isBusy() && !(resultsWindow_ && resultsWindow_->isVisible())) {
+                showWithResults_ = false;
+                show();
+            }
+        }, Qt::QueuedConnection);
+    });
     connect(&session_, &MeasurementSession::shownChanged, this, &MainWindow::onShownChanged);
     connect(&session_, &MeasurementSession::comparisonChanged, this, &MainWindow::onComparisonChanged);
     connect(&session_, &MeasurementSession::readFailed, this, &MainWindow::showReadFailure);
